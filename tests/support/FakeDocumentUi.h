@@ -1,0 +1,89 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/DocumentUi.h"
+
+namespace zofar::test {
+
+/// A scripted screen: records every call and answers from queues the test fills.
+/// An unscripted question answers No; an unscripted dialog answers Cancel.
+class FakeDocumentUi : public DocumentUi {
+public:
+    std::vector<std::string> messages;       ///< ShowMessage texts
+    std::vector<std::string> storeErrors;    ///< ShowStoreError texts
+    std::vector<std::string> questions;      ///< AskYesNo texts
+    std::vector<std::string> statusTexts;
+    std::vector<std::string> titles;
+    std::vector<int> hints;
+    std::vector<std::string> selectCaptions;
+    std::vector<std::vector<std::string>> selectLists;
+    std::vector<std::pair<int, int>> progressCalls;  ///< (lower, upper) for ranges; (-1, pos) for positions
+    int waitDepth = 0;
+    int maxWaitDepth = 0;
+
+    std::deque<bool> answers;
+    std::deque<std::optional<std::string>> selectAnswers;
+    std::deque<std::optional<CreateDatabaseRequest>> createAnswers;
+    std::deque<std::optional<FilterCriteria>> filterAnswers;
+    ListRows listRows;
+    std::optional<ColumnLayout> layout;
+
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowStoreError(const std::string& text) override { storeErrors.push_back(text); }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty()) return false;
+        bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void ShowStatusMessage(const std::string& text) override { statusTexts.push_back(text); }
+    void SetWaitCursor(bool on) override {
+        waitDepth += on ? 1 : -1;
+        if (waitDepth > maxWaitDepth) maxWaitDepth = waitDepth;
+    }
+    void SetMainTitle(const std::string& name) override { titles.push_back(name); }
+    void UpdateViews(ViewHint hint) override { hints.push_back(hint); }
+    ListRows GetListRows() override { return listRows; }
+    std::optional<ColumnLayout> CaptureColumnLayout() override { return layout; }
+
+    std::optional<std::string> RunSelectDatabaseDialog(const std::string& caption,
+                                                       const std::vector<std::string>& names) override {
+        selectCaptions.push_back(caption);
+        selectLists.push_back(names);
+        return Pop(selectAnswers);
+    }
+    std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string&) override {
+        return Pop(createAnswers);
+    }
+    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria&) override { return Pop(filterAnswers); }
+
+    std::unique_ptr<ImportProgress> OpenImportProgress(const std::string&) override {
+        return std::make_unique<Progress>(progressCalls);
+    }
+
+private:
+    class Progress : public ImportProgress {
+    public:
+        explicit Progress(std::vector<std::pair<int, int>>& calls) : calls_(calls) {}
+        void SetRange(int lower, int upper) override { calls_.emplace_back(lower, upper); }
+        void SetPosition(int position) override { calls_.emplace_back(-1, position); }
+
+    private:
+        std::vector<std::pair<int, int>>& calls_;
+    };
+
+    template <typename T>
+    static std::optional<T> Pop(std::deque<std::optional<T>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        auto v = std::move(queue.front());
+        queue.pop_front();
+        return v;
+    }
+};
+
+}  // namespace zofar::test
