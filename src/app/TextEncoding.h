@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zofar {
+
+/// Code page 1252 bytes to UTF-8. The five bytes the code page leaves undefined map to the C1
+/// control characters of the same value, so nothing is lost.
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+/// UTF-8 to code page 1252; a character the code page lacks becomes '?'.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+/// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool IsValidUtf8(std::string_view bytes);
+
+/// The text as UTF-8: kept when it is valid UTF-8, read as code page 1252 otherwise.
+std::string ToUtf8Guessing(std::string_view bytes);
+
+/// Number of characters (code points) of a UTF-8 text.
+size_t Utf8Length(std::string_view utf8);
+
+}  // namespace zofar

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/DocumentUi.h"
+#include "store/BroadcastRecord.h"
+#include "store/FieldValue.h"
+
+namespace zofar {
+
+/// Receives the descriptions of database-engine errors; the document shows them.
+class StoreErrorReporter {
+public:
+    virtual ~StoreErrorReporter() = default;
+    virtual void ReportStoreError(const std::string& description) = 0;
+};
+
+class Database;
+class BrowseSet;
+
+/// FREQ, STATION, LOCATION, COUNTRY and ITU of one row; a Null or non-text field reads as "".
+struct RecordSummary {
+    double freq = 0.0;
+    std::string station, location, country, itu;
+};
+
+/// "SELECT <select list> FROM ZOFTABLE".
+std::string BuildSelectText();
+/// The sort key followed by ", STATION" for exactly "FREQ", else by ", FREQ".
+std::string BuildSortText(const std::string& sortKey);
+/// The select text, " WHERE " and the condition when there is one, " ORDER BY " and the sort text.
+std::string BuildQueryText(const std::string& selectText, const std::string& condition, const std::string& sortText);
+
+/// The record store: one database file, its table ZOFTABLE and the browse set the list shows.
+/// Engine errors are reported through the reporter and turned into the operation's result;
+/// no exception leaves this class.
+class RecordStore : public RecordSink {
+public:
+    explicit RecordStore(StoreErrorReporter& reporter);
+    ~RecordStore() override;
+    RecordStore(const RecordStore&) = delete;
+    RecordStore& operator=(const RecordStore&) = delete;
+
+    /// Creates the file `path` with an empty ZOFTABLE and keeps it open for an import.
+    /// On failure nothing stays open and the name is emptied; a file may remain on disk.
+    bool CreateDatabaseFile(const std::string& path, const std::string& name);
+    /// Starts and ends the one transaction an import runs in.
+    bool BeginImport();
+    bool CommitImport();
+    bool AddRecord(const BroadcastRecord& record) override;
+
+    /// Opens `path` and the browse set. False on an engine error (nothing stays open) and,
+    /// silently, on an empty result (database and browse set stay open).
+    bool OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
+                       const std::string& sortText, const std::string& condition);
+    bool CloseStore();
+    /// Re-runs the browse query; false on an empty result (silently) or an engine error
+    /// (the browse set then stays as it was).
+    bool RequeryBrowseSet(const std::string& sortText, const std::string& condition);
+    /// Finds the first row in browse order that meets `condition`; sets the current position.
+    bool FindFirstMatch(const std::string& condition);
+    /// A negative id finds nothing and sets the current position to -1.
+    bool FindById(int id);
+    /// The UNIQUEID of the row the list points at (selection when visible, else the middle
+    /// visible row when `onAirNow`), or -1.
+    int CurrentRecordId(const ListRows& rows, bool onAirNow);
+    bool ReadRecordSummary(int row, RecordSummary& out);
+
+    /// Value of browse-set field 0..24 of row `row`; Null for a row outside the set.
+    FieldValue GetFieldValue(int row, int field);
+    /// Moves the browse set to `row`: the next row when it follows the last one read, else by
+    /// absolute position. The values of the row are then available without a further query.
+    bool MoveTo(int row);
+
+    bool IsOpen() const;
+    bool HasBrowseSet() const;
+    int RecordCount() const;
+    const std::string& DatabaseName() const { return databaseName_; }
+    int CurrentPosition() const { return currentPosition_; }
+    void SetCurrentPosition(int position) { currentPosition_ = position; }
+
+    /// Number of queries the browse set ran to fetch rows since it was opened (for tests and
+    /// benchmarks of the per-row cost).
+    long RowFetchQueries() const;
+
+private:
+    bool Fail(const std::string& description);
+
+    StoreErrorReporter& reporter_;
+    std::unique_ptr<Database> db_;
+    std::unique_ptr<BrowseSet> browse_;
+    std::string databaseName_;
+    int currentPosition_ = -1;
+    bool importOpen_ = false;
+};
+
+}  // namespace zofar

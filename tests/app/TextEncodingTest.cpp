@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "app/TextEncoding.h"
+
+using namespace zofar;
+
+TEST(TextEncoding, cp1252RoundTripsEveryDefinedByte) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    const std::string utf8 = Cp1252ToUtf8(all);
+    EXPECT_TRUE(IsValidUtf8(utf8));
+    EXPECT_EQ(Utf8ToCp1252(utf8), all);
+    EXPECT_EQ(Utf8Length(utf8), all.size());
+}
+
+TEST(TextEncoding, euroSignAndUmlautsConvertBothWays) {
+    EXPECT_EQ(Cp1252ToUtf8("\x80 M\xFC" "nchen"), "\u20AC M\u00FCnchen");
+    EXPECT_EQ(Utf8ToCp1252("\u20AC \u4E2D"), "\x80 ?");
+}
+
+TEST(TextEncoding, malformedUtf8IsReadAsCp1252) {
+    EXPECT_FALSE(IsValidUtf8("\xC3"));
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+    EXPECT_EQ(ToUtf8Guessing("Z\xFCrich"), "Z\u00FCrich");
+    EXPECT_EQ(ToUtf8Guessing("Z\u00FCrich"), "Z\u00FCrich");
+}
