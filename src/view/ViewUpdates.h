@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+
+#include "app/DocumentSettings.h"
+#include "app/DocumentUi.h"
+
+namespace zofar {
+
+/// How the list shows the current position: the row to select, then two rows to scroll into
+/// view one after the other so that the selected row ends near the middle of the screen.
+struct CentringPlan {
+    int selectRow = 0;
+    int scrollFirst = 0;
+    int scrollThen = 0;
+};
+
+/// What the one-minute tick does.
+enum class TimerAction {
+    Nothing,       ///< live updates are off while the clipboard or printing walk the browse set
+    RequeryCycle,  ///< the on-air-now filter is active: the selection has to follow the clock
+    Repaint,       ///< only the on-air markers change
+};
+
+/// The list's decisions that do not depend on the toolkit.
+class ViewUpdates {
+public:
+    /// View update 3. Nothing when there is no position and the on-air-now filter is active, so
+    /// a list that follows the clock keeps its selection and scroll position; without the
+    /// filter a missing position shows the first row.
+    static std::optional<CentringPlan> PlanShowCurrent(int currentPosition, bool onAirNowActive, int rowCount,
+                                                       int rowsPerPage);
+
+    static TimerAction DecideTimerTick(bool liveUpdates, bool onAirNowActive);
+
+    /// The first and last row on the screen, and the selected row (-1 for none).
+    static ListRows ScreenRows(int selectedRow, int firstVisible, int rowsPerPage, int rowCount);
+
+    /// What the document loses when its database closes: the sort key and the fourteen
+    /// per-field filter enables. The filter switch, exact match and the on-air mode stay.
+    static void ResetForClosedDatabase(DocumentSettings& settings);
+};
+
+}  // namespace zofar
