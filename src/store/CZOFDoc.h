@@ -64,7 +64,7 @@ public:
     void ReportStoreError(const std::string& description) override;
 
 private:
-    bool OpenCurrentDatabase();
+    bool OpenCurrentDatabase(const std::string& name);
     void ClearCriteriaFlags();
     std::string DatabasePath(const std::string& name) const;
 

@@ -89,12 +89,14 @@ public:
 private:
     bool Fail(const std::string& description);
 
+    struct ImportState;
+
     StoreErrorReporter& reporter_;
     std::unique_ptr<Database> db_;
+    std::unique_ptr<ImportState> import_;
     std::unique_ptr<BrowseSet> browse_;
     std::string databaseName_;
     int currentPosition_ = -1;
-    bool importOpen_ = false;
 };
 
 }  // namespace zofar

@@ -1,0 +1,152 @@
+#include "store/BrowseSet.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "store/ColumnTable.h"
+#include "store/RecordStore.h"
+#include "store/SqliteDatabase.h"
+#include "store/StoreException.h"
+
+namespace zofar {
+
+namespace {
+
+constexpr int kPageSize = 64;
+constexpr size_t kMaxPages = 64;
+
+// Holds the read-only guard for the statements a query text reaches the engine in.
+class GuardScope {
+public:
+    explicit GuardScope(Database& db) : db_(db) { db_.SetReadOnlyGuard(true); }
+    ~GuardScope() { db_.SetReadOnlyGuard(false); }
+    GuardScope(const GuardScope&) = delete;
+    GuardScope& operator=(const GuardScope&) = delete;
+
+private:
+    Database& db_;
+};
+
+std::string WhereClause(const std::string& browseCondition, const std::string& extra) {
+    if (browseCondition.empty() && extra.empty()) return {};
+    if (browseCondition.empty()) return " WHERE " + extra;
+    if (extra.empty()) return " WHERE " + browseCondition;
+    return " WHERE (" + browseCondition + ") AND (" + extra + ")";
+}
+
+FieldValue ReadValue(const Statement& st, int column) {
+    switch (st.ColumnType(column)) {
+        case SQLITE_NULL: return std::monostate{};
+        case SQLITE_INTEGER:
+            // FREQ is REAL; an integer there can only come from a file written by another tool.
+            if (column == 0) return static_cast<double>(st.ColumnInt64(column));
+            return st.ColumnInt64(column);
+        case SQLITE_FLOAT: return st.ColumnDouble(column);
+        default: return st.ColumnText(column);
+    }
+}
+
+}  // namespace
+
+BrowseSet::BrowseSet(Database& db, const std::string& selectText, const std::string& sortText,
+                     const std::string& condition)
+    : db_(db), selectText_(selectText), cache_(kPageSize, kMaxPages) {
+    keys_ = RunKeyQuery(sortText, condition);
+    condition_ = condition;
+    queryText_ = BuildQueryText(selectText_, condition, sortText);
+    MoveLast();
+}
+
+BrowseSet::~BrowseSet() = default;
+
+std::vector<int64_t> BrowseSet::RunKeyQuery(const std::string& sortText, const std::string& condition) {
+    // The set keeps the keys of the browse query in its order, as a keyset dynaset does; the
+    // rows' values are read by key when the list shows them.
+    const std::string sql = "SELECT UNIQUEID FROM ZOFTABLE" + WhereClause(condition, {}) + " ORDER BY " + sortText;
+    std::vector<int64_t> keys;
+    GuardScope guard(db_);
+    Statement st(db_, sql);
+    while (st.Step()) keys.push_back(st.ColumnInt64(0));
+    return keys;
+}
+
+void BrowseSet::Requery(const std::string& sortText, const std::string& condition) {
+    auto keys = RunKeyQuery(sortText, condition);
+    keys_ = std::move(keys);
+    condition_ = condition;
+    queryText_ = BuildQueryText(selectText_, condition, sortText);
+    cache_.Clear();
+    MoveLast();
+}
+
+bool BrowseSet::MoveTo(int row) {
+    if (row < 0 || row >= RecordCount()) return false;
+    position_ = row;
+    return true;
+}
+
+const RowValues& BrowseSet::Current() {
+    static const RowValues kNullRow(kFieldCount + 1);
+    if (position_ < 0 || position_ >= RecordCount()) return kNullRow;
+    if (const RowValues* row = cache_.Find(position_)) return *row;
+    LoadPage(cache_.PageOf(position_));
+    const RowValues* row = cache_.Find(position_);
+    return row ? *row : kNullRow;
+}
+
+void BrowseSet::LoadPage(int page) {
+    if (!pageStatement_) {
+        std::string sql = "SELECT " + std::string(SelectList()) + " FROM ZOFTABLE WHERE UNIQUEID IN (";
+        for (int k = 1; k <= kPageSize; ++k) sql += (k == 1 ? "?" : ",?") + std::to_string(k);
+        sql += ")";
+        pageStatement_ = std::make_unique<Statement>(db_, sql);
+    }
+    const int first = page * kPageSize;
+    const int count = std::min(kPageSize, RecordCount() - first);
+    std::unordered_map<int64_t, RowValues> byKey;
+    byKey.reserve(static_cast<size_t>(count));
+    pageStatement_->Reset();
+    for (int k = 0; k < kPageSize; ++k) {
+        pageStatement_->BindInt64(k + 1, k < count ? keys_[static_cast<size_t>(first + k)] : -1);
+    }
+    ++fetchQueries_;
+    while (pageStatement_->Step()) {
+        RowValues values;
+        values.reserve(kFieldCount + 1);
+        for (int f = 0; f <= kFieldCount; ++f) values.push_back(ReadValue(*pageStatement_, f));
+        const int64_t key = std::get<int64_t>(values[kUniqueIdField]);
+        byKey.emplace(key, std::move(values));
+    }
+    pageStatement_->Reset();
+    std::vector<RowValues> rows;
+    rows.reserve(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        auto it = byKey.find(keys_[static_cast<size_t>(first + k)]);
+        rows.push_back(it != byKey.end() ? std::move(it->second) : RowValues(kFieldCount + 1));
+    }
+    cache_.Store(page, std::move(rows));
+}
+
+int BrowseSet::FindFirst(const std::string& condition) {
+    std::unordered_set<int64_t> matches;
+    {
+        GuardScope guard(db_);
+        Statement st(db_, "SELECT UNIQUEID FROM ZOFTABLE" + WhereClause(condition_, condition));
+        while (st.Step()) matches.insert(st.ColumnInt64(0));
+    }
+    if (matches.empty()) return -1;
+    for (size_t k = 0; k < keys_.size(); ++k) {
+        if (matches.count(keys_[k])) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+int BrowseSet::FindKey(int64_t key) const {
+    auto it = std::find(keys_.begin(), keys_.end(), key);
+    return it == keys_.end() ? -1 : static_cast<int>(it - keys_.begin());
+}
+
+}  // namespace zofar

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/RowCache.h"
+
+namespace zofar {
+
+class Database;
+class Statement;
+
+/// The dynaset the list browses: the ordered UNIQUEIDs of the browse query, with a cursor,
+/// and the rows' values fetched a page at a time by key.
+class BrowseSet {
+public:
+    /// Runs the browse query; throws StoreException when the engine refuses it.
+    BrowseSet(Database& db, const std::string& selectText, const std::string& sortText, const std::string& condition);
+    ~BrowseSet();
+    BrowseSet(const BrowseSet&) = delete;
+    BrowseSet& operator=(const BrowseSet&) = delete;
+
+    /// Runs the query again with a new order and condition. On an engine error the set keeps
+    /// its old rows and the exception propagates.
+    void Requery(const std::string& sortText, const std::string& condition);
+
+    int RecordCount() const { return static_cast<int>(keys_.size()); }
+    bool IsEmpty() const { return keys_.empty(); }
+    int Position() const { return position_; }
+    void MoveLast() { position_ = RecordCount() - 1; }
+    /// Moves to a row; false when it lies outside the set.
+    bool MoveTo(int row);
+    /// Values of the row the cursor stands on.
+    const RowValues& Current();
+    int64_t KeyAt(int row) const { return keys_[static_cast<size_t>(row)]; }
+
+    /// Positions of the rows meeting `condition` (within the browse condition), first in browse
+    /// order; -1 when none. Throws StoreException on an engine error.
+    int FindFirst(const std::string& condition);
+    /// Position of the row with this UNIQUEID, -1 when it is not in the set.
+    int FindKey(int64_t key) const;
+
+    const std::string& QueryText() const { return queryText_; }
+    long FetchQueries() const { return fetchQueries_; }
+
+private:
+    std::vector<int64_t> RunKeyQuery(const std::string& sortText, const std::string& condition);
+    void LoadPage(int page);
+
+    Database& db_;
+    std::string selectText_;
+    std::string condition_;
+    std::string queryText_;
+    std::vector<int64_t> keys_;
+    int position_ = -1;
+    RowCache cache_;
+    std::unique_ptr<Statement> pageStatement_;
+    long fetchQueries_ = 0;
+};
+
+}  // namespace zofar

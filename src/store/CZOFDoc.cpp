@@ -1,0 +1,246 @@
+#include "store/CZOFDoc.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+
+#include "app/SettingsFile.h"
+#include "import/IlgTextImporter.h"
+#include "selection/ConditionBuilder.h"
+
+namespace zofar {
+
+namespace {
+
+constexpr const char* kReady = "Ready";
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+// The databases in a folder: file title -> file name, for every file whose extension is
+// ".mdb" in any letter case. The titles come sorted as the selection list shows them.
+std::map<std::string, std::string> ListDatabases(const std::string& folder) {
+    std::map<std::string, std::string> found;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const auto& path = it->path();
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) continue;
+        if (Upper(path.extension().string()) != ".MDB") continue;
+        found.emplace(path.stem().string(), path.filename().string());
+    }
+    return found;
+}
+
+std::vector<std::string> Titles(const std::map<std::string, std::string>& databases) {
+    std::vector<std::string> titles;
+    for (const auto& entry : databases) titles.push_back(entry.first);
+    std::stable_sort(titles.begin(), titles.end(), [](const std::string& a, const std::string& b) {
+        return Upper(a) < Upper(b);
+    });
+    return titles;
+}
+
+}  // namespace
+
+CZOFDoc::CZOFDoc(DocumentUi& ui, const Clock& clock, DocumentPaths paths)
+    : ui_(ui), clock_(clock), paths_(std::move(paths)), store_(*this) {
+    settings_.sort = "FREQ";
+}
+
+CZOFDoc::~CZOFDoc() = default;
+
+bool CZOFDoc::OnNewDocument() {
+    LoadSettingsFile(paths_.settingsFile, settings_);
+    if (!settings_.database.empty()) {
+        store_.OpenBrowseSet(DatabasePath(settings_.database), settings_.database, BuildSelectText(),
+                             BuildSortText(settings_.sort), BuildFilterCondition());
+        ui_.UpdateViews(kHintDatabaseChanged);
+        store_.SetCurrentPosition(0);
+        ui_.UpdateViews(kHintShowCurrent);
+    }
+    return true;
+}
+
+void CZOFDoc::OnCloseDocument() {
+    store_.CloseStore();
+    ui_.UpdateViews(kHintDatabaseChanged);
+}
+
+bool CZOFDoc::SaveSettings() {
+    settings_.database = store_.DatabaseName();
+    return SaveSettingsFile(paths_.settingsFile, settings_);
+}
+
+std::string CZOFDoc::BuildFilterCondition() const {
+    return ConditionBuilder::BuildFilterCondition(settings_.criteria, settings_.bFilter, clock_.NowUtc());
+}
+
+std::string CZOFDoc::DatabasePath(const std::string& name) const { return paths_.databaseFolder + name + ".mdb"; }
+
+void CZOFDoc::ClearCriteriaFlags() {
+    auto& c = settings_.criteria;
+    for (uint32_t* flag : {&c.BFFrequency, &c.BFStation, &c.BFCountry, &c.BFItu, &c.BFLanguage, &c.BFTargetarea,
+                           &c.BFDay, &c.BFOnair, &c.BFTime, &c.BFStatus, &c.BFP, &c.BFStn, &c.BFLc, &c.BFLocation}) {
+        *flag = 0;
+    }
+}
+
+bool CZOFDoc::OpenCurrentDatabase(const std::string& name) {
+    const bool ok = store_.OpenBrowseSet(DatabasePath(name), name, BuildSelectText(), BuildSortText(settings_.sort),
+                                         BuildFilterCondition());
+    // A database whose table holds no rows is still open: it shows its name and its (empty) list.
+    if (ok || store_.IsOpen()) {
+        ui_.SetMainTitle(store_.DatabaseName());
+        ui_.SetWaitCursor(false);
+        ui_.ShowStatusMessage(kReady);
+        ui_.UpdateViews(kHintDatabaseChanged);
+        store_.SetCurrentPosition(0);
+        ui_.UpdateViews(kHintShowCurrent);
+        return true;
+    }
+    ui_.SetWaitCursor(false);
+    ui_.ShowStatusMessage(kReady);
+    return false;
+}
+
+void CZOFDoc::OnDatabaseOpen() {
+    auto chosen = ui_.RunSelectDatabaseDialog("ZOFAR  Open a Database", Titles(ListDatabases(paths_.databaseFolder)));
+    if (!chosen) return;
+    if (IsOpen()) OnDatabaseClose();
+    ui_.SetWaitCursor(true);
+    ui_.ShowStatusMessage("Opening the database");
+    settings_.sort = "FREQ";
+    settings_.bFilter = 1;
+    ClearCriteriaFlags();
+    OpenCurrentDatabase(*chosen);
+}
+
+void CZOFDoc::OnDatabaseClose() {
+    if (!IsOpen()) return;
+    ui_.SetWaitCursor(true);
+    ui_.ShowStatusMessage("Closing the database");
+    store_.CloseStore();
+    ui_.SetMainTitle("");
+    ui_.SetWaitCursor(false);
+    ui_.ShowStatusMessage(kReady);
+    ui_.UpdateViews(kHintDatabaseChanged);
+}
+
+void CZOFDoc::OnDatabaseCreate() {
+    if (IsOpen()) return;
+    auto request = ui_.RunCreateDatabaseDialog(paths_.databaseFolder);
+    if (!request) return;
+    if (request->sourceKind == 1) {
+        ui_.ShowMessage("Creating a database from a dBASE table is not available in this version.\n"
+                        "Please choose an ILG TEXT file.");
+        return;
+    }
+    ui_.SetWaitCursor(true);
+    ui_.ShowStatusMessage("Creating a new database");
+
+    // The new database is built under a temporary name and replaces an old one only once the
+    // import has succeeded, so a failed or cancelled create never loses the old database.
+    const std::string name = request->name;
+    const std::string finalPath = DatabasePath(name);
+    const std::string buildPath = paths_.databaseFolder + "." + name + ".mdb.new";
+    std::error_code ec;
+    std::filesystem::remove(buildPath, ec);
+
+    if (!store_.CreateDatabaseFile(buildPath, name)) {
+        ui_.SetWaitCursor(false);
+        ui_.ShowStatusMessage(kReady);
+        return;
+    }
+    bool imported = store_.BeginImport() &&
+                    ImportIlgText(request->sourceFolder, request->sourceFileName, store_, ui_) && store_.CommitImport();
+    store_.CloseStore();
+    if (imported && std::filesystem::exists(finalPath, ec) && !request->replace) {
+        // Someone made a database of this name while the import ran; never overwrite it unasked.
+        imported = false;
+    }
+    if (imported) {
+        if (request->replace) {
+            for (const auto& [title, file] : ListDatabases(paths_.databaseFolder)) {
+                if (Upper(title) == Upper(name) && file != name + ".mdb") {
+                    std::filesystem::remove(paths_.databaseFolder + file, ec);
+                }
+            }
+        }
+        std::filesystem::rename(buildPath, finalPath, ec);
+        imported = !ec;
+    }
+    if (!imported) {
+        ui_.SetWaitCursor(false);
+        ui_.ShowStatusMessage(kReady);
+        ui_.ShowMessage("Error creating a new database!");
+        std::filesystem::remove(buildPath, ec);
+        return;
+    }
+    settings_.sort = "FREQ";
+    ClearCriteriaFlags();
+    OpenCurrentDatabase(name);
+}
+
+void CZOFDoc::OnDatabaseDelete() {
+    if (IsOpen()) return;
+    while (true) {
+        const auto databases = ListDatabases(paths_.databaseFolder);
+        auto chosen = ui_.RunSelectDatabaseDialog("ZOFAR  Delete a Database", Titles(databases));
+        if (!chosen) return;
+        if (!ui_.AskYesNo("Do you really want to delete the database \"" + *chosen + "\" ?")) return;
+        ui_.SetWaitCursor(true);
+        ui_.ShowStatusMessage("Deleting the database");
+        auto it = databases.find(*chosen);
+        std::error_code ec;
+        std::filesystem::remove(paths_.databaseFolder + (it != databases.end() ? it->second : *chosen + ".mdb"), ec);
+        ui_.SetWaitCursor(false);
+        ui_.ShowStatusMessage(kReady);
+    }
+}
+
+void CZOFDoc::SortBy(const std::string& key) {
+    if (!IsOpen()) return;
+    if (settings_.sort == key) return;
+    // The anchor is taken from the rows as they are shown in the old order; changing the key
+    // alone does not move them.
+    settings_.sort = key;
+    RequeryCycle();
+}
+
+void CZOFDoc::RequeryCycle() {
+    if (!store_.HasBrowseSet()) return;
+    const int anchor = store_.CurrentRecordId(ui_.GetListRows(), settings_.criteria.OnAirNowActive());
+    ui_.SetWaitCursor(true);
+    ui_.ShowStatusMessage("Sorting and filtering records");
+    store_.RequeryBrowseSet(BuildSortText(settings_.sort), BuildFilterCondition());
+    ui_.SetWaitCursor(false);
+    ui_.ShowStatusMessage(kReady);
+    ui_.UpdateViews(kHintRequeried);
+    if (anchor < 0) {
+        store_.SetCurrentPosition(-1);
+    } else {
+        store_.FindById(anchor);
+    }
+    ui_.UpdateViews(kHintShowCurrent);
+}
+
+void CZOFDoc::SetFilter() {
+    auto accepted = ui_.RunFilterDialog(settings_.criteria);
+    if (!accepted) return;
+    settings_.criteria = *accepted;
+    if (FilterIsOn() && IsOpen()) RequeryCycle();
+}
+
+void CZOFDoc::ToggleFilter() {
+    settings_.bFilter = FilterIsOn() ? 0 : 1;
+    if (ConditionBuilder::BuildFilterCondition(settings_.criteria, 1, clock_.NowUtc()).empty()) return;
+    if (IsOpen()) RequeryCycle();
+}
+
+void CZOFDoc::ReportStoreError(const std::string& description) { ui_.ShowStoreError(description); }
+
+}  // namespace zofar

@@ -1,0 +1,231 @@
+#include "store/RecordStore.h"
+
+#include <sys/stat.h>
+
+#include "store/BrowseSet.h"
+#include "store/ColumnTable.h"
+#include "store/Schema.h"
+#include "store/SqliteDatabase.h"
+#include "store/StoreException.h"
+
+namespace zofar {
+
+namespace {
+
+constexpr const char* kNoEngineText =
+    "This application requires Microsoft DAO.\nDAO is probably not or not properly installed on this "
+    "machine.\n\n(See the ZOFAR web page for a DAO installation procedure.)";
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0;
+}
+
+// Trailing blanks never reach the table: a list pads every field, and a padded value would
+// never match an exact filter nor an empty-days test.
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    size_t n = text.size();
+    while (n > 0 && text[n - 1] == ' ') --n;
+    return text.substr(0, n);
+}
+
+}  // namespace
+
+std::string BuildSelectText() { return "SELECT " + std::string(SelectList()) + " FROM ZOFTABLE"; }
+
+std::string BuildSortText(const std::string& sortKey) {
+    return sortKey + (sortKey == "FREQ" ? ", STATION" : ", FREQ");
+}
+
+std::string BuildQueryText(const std::string& selectText, const std::string& condition, const std::string& sortText) {
+    std::string text = selectText;
+    if (!condition.empty()) text += " WHERE " + condition;
+    text += " ORDER BY " + sortText;
+    return text;
+}
+
+// Import state: the insert statement and the transaction the whole import runs in.
+struct RecordStore::ImportState {
+    ImportState(Database& db) : transaction(db), insert(db, BuildInsertText()) {}
+    Transaction transaction;
+    Statement insert;
+};
+
+RecordStore::RecordStore(StoreErrorReporter& reporter) : reporter_(reporter) {}
+
+RecordStore::~RecordStore() { CloseStore(); }
+
+bool RecordStore::Fail(const std::string& description) {
+    reporter_.ReportStoreError(description.empty() ? kNoEngineText : description);
+    return false;
+}
+
+bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string& name) {
+    databaseName_ = name;
+    try {
+        if (FileExists(path)) throw StoreException(0, "Database '" + path + "' already exists.");
+        db_ = std::make_unique<Database>(path, Database::Mode::CreateNew);
+        db_->Execute(BuildCreateTableText());
+        return true;
+    } catch (const StoreException& e) {
+        db_.reset();
+        databaseName_.clear();
+        return Fail(e.what());
+    }
+}
+
+bool RecordStore::BeginImport() {
+    if (!db_) return false;
+    try {
+        import_ = std::make_unique<ImportState>(*db_);
+        return true;
+    } catch (const StoreException& e) {
+        import_.reset();
+        return Fail(e.what());
+    }
+}
+
+bool RecordStore::CommitImport() {
+    if (!import_) return false;
+    try {
+        import_->transaction.Commit();
+        import_.reset();
+        return true;
+    } catch (const StoreException& e) {
+        import_.reset();
+        return Fail(e.what());
+    }
+}
+
+bool RecordStore::AddRecord(const BroadcastRecord& record) {
+    if (!import_) return Fail("The database is not open for adding records.");
+    Statement& st = import_->insert;
+    try {
+        st.Reset();
+        if (record.freq) st.BindDouble(1, *record.freq);
+        for (int column = 2; column < kColumnCount; ++column) {
+            const auto& value = record.text[static_cast<size_t>(column)];
+            if (value) st.BindText(column, WithoutTrailingBlanks(*value));
+        }
+        st.Step();
+        st.Reset();
+        return true;
+    } catch (const StoreException& e) {
+        st.Reset();
+        return Fail(e.what());
+    }
+}
+
+bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
+                                const std::string& sortText, const std::string& condition) {
+    databaseName_ = name;
+    try {
+        db_ = std::make_unique<Database>(path, Database::Mode::OpenExisting);
+    } catch (const StoreException& e) {
+        db_.reset();
+        databaseName_.clear();
+        return Fail(e.what());
+    }
+    try {
+        browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition);
+    } catch (const StoreException& e) {
+        browse_.reset();
+        db_.reset();
+        databaseName_.clear();
+        return Fail(e.what());
+    }
+    return !browse_->IsEmpty();
+}
+
+bool RecordStore::CloseStore() {
+    browse_.reset();
+    import_.reset();
+    if (db_) {
+        db_.reset();
+        databaseName_.clear();
+    }
+    return true;
+}
+
+bool RecordStore::RequeryBrowseSet(const std::string& sortText, const std::string& condition) {
+    if (!browse_) return false;
+    try {
+        browse_->Requery(sortText, condition);
+    } catch (const StoreException& e) {
+        return Fail(e.what());
+    }
+    return !browse_->IsEmpty();
+}
+
+bool RecordStore::FindFirstMatch(const std::string& condition) {
+    currentPosition_ = -1;
+    if (!browse_) return false;
+    try {
+        currentPosition_ = browse_->FindFirst(condition);
+    } catch (const StoreException& e) {
+        currentPosition_ = -1;
+        return Fail(e.what());
+    }
+    if (currentPosition_ >= 0) browse_->MoveTo(currentPosition_);
+    return currentPosition_ >= 0;
+}
+
+bool RecordStore::FindById(int id) {
+    currentPosition_ = -1;
+    if (id < 0 || !browse_) return false;
+    // The same answer as a search for "UNIQUEID = id", read from the keys the set holds.
+    currentPosition_ = browse_->FindKey(id);
+    if (currentPosition_ >= 0) browse_->MoveTo(currentPosition_);
+    return currentPosition_ >= 0;
+}
+
+int RecordStore::CurrentRecordId(const ListRows& rows, bool onAirNow) {
+    if (!browse_) return -1;
+    int row = -1;
+    if (rows.selected >= 0 && rows.selected >= rows.firstVisible && rows.selected <= rows.lastVisible) {
+        row = rows.selected;
+    } else if (onAirNow) {
+        row = (rows.firstVisible + rows.lastVisible) / 2;
+    }
+    if (row < 0 || row >= browse_->RecordCount()) return -1;
+    return static_cast<int>(browse_->KeyAt(row));
+}
+
+bool RecordStore::ReadRecordSummary(int row, RecordSummary& out) {
+    if (!browse_) return false;
+    const int saved = browse_->Position();
+    if (!browse_->MoveTo(row)) return Fail("The record is not in the list.");
+    try {
+        const RowValues& values = browse_->Current();
+        const auto* freq = std::get_if<double>(&values[0]);
+        out.freq = freq ? *freq : 0.0;
+        out.station = TextOf(values[1]);
+        out.location = TextOf(values[5]);
+        out.country = TextOf(values[7]);
+        out.itu = TextOf(values[8]);
+    } catch (const StoreException& e) {
+        browse_->MoveTo(saved);
+        return Fail(e.what());
+    }
+    browse_->MoveTo(saved);
+    return true;
+}
+
+FieldValue RecordStore::GetFieldValue(int row, int field) {
+    if (!browse_ || field < 0 || field > kUniqueIdField || !MoveTo(row)) return std::monostate{};
+    try {
+        return browse_->Current()[static_cast<size_t>(field)];
+    } catch (const StoreException& e) {
+        Fail(e.what());
+        return std::monostate{};
+    }
+}
+
+bool RecordStore::MoveTo(int row) { return browse_ && browse_->MoveTo(row); }
+
+bool RecordStore::IsOpen() const { return db_ != nullptr; }
+bool RecordStore::HasBrowseSet() const { return browse_ != nullptr; }
+int RecordStore::RecordCount() const { return browse_ ? browse_->RecordCount() : 0; }
+long RecordStore::RowFetchQueries() const { return browse_ ? browse_->FetchQueries() : 0; }
+
+}  // namespace zofar
