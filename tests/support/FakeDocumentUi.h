@@ -22,6 +22,7 @@ public:
     std::vector<std::string> selectCaptions;
     std::vector<std::vector<std::string>> selectLists;
     std::vector<std::pair<int, int>> progressCalls;  ///< (lower, upper) for ranges; (-1, pos) for positions
+    std::vector<std::string> progressCaptions;       ///< captions of the progress windows opened
     int waitDepth = 0;
     int maxWaitDepth = 0;
 
@@ -62,7 +63,8 @@ public:
     }
     std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria&) override { return Pop(filterAnswers); }
 
-    std::unique_ptr<ImportProgress> OpenImportProgress(const std::string&) override {
+    std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override {
+        progressCaptions.push_back(caption);
         return std::make_unique<Progress>(progressCalls);
     }
 
