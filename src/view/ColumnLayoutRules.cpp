@@ -1,43 +1,7 @@
 #include "view/ColumnLayoutRules.h"
 
-#include <charconv>
-#include <optional>
-#include <vector>
-
 namespace zofar {
 namespace {
-
-constexpr int kMinStoredWidth = 4;
-constexpr int kMaxStoredWidth = 1000;
-
-// Like sscanf("%d"): leading white space and a sign, at least one digit, the rest ignored.
-// A number beyond int does not read.
-std::optional<int> ScanInt(std::string_view piece) {
-    size_t i = 0;
-    while (i < piece.size() && (piece[i] == ' ' || (piece[i] >= '\t' && piece[i] <= '\r'))) ++i;
-    piece.remove_prefix(i);
-    if (!piece.empty() && piece.front() == '+') {
-        piece.remove_prefix(1);
-        if (!piece.empty() && piece.front() == '-') return std::nullopt;
-    }
-    int value = 0;
-    const auto result = std::from_chars(piece.data(), piece.data() + piece.size(), value);
-    if (result.ec != std::errc{}) return std::nullopt;
-    return value;
-}
-
-// Splits at commas and drops empty pieces, as strtok does.
-std::vector<std::string_view> SplitList(std::string_view text) {
-    std::vector<std::string_view> pieces;
-    size_t begin = 0;
-    while (begin <= text.size()) {
-        size_t end = text.find(',', begin);
-        if (end == std::string_view::npos) end = text.size();
-        if (end > begin) pieces.push_back(text.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    return pieces;
-}
 
 std::array<int, kFieldCount> IdentityOrder() {
     std::array<int, kFieldCount> order{};
@@ -90,51 +54,6 @@ ColumnLayout CaptureColumnLayout(const ColumnGeometry& shown) {
     layout.order = shown.position;
     layout.widths = shown.width;
     return layout;
-}
-
-std::array<int, kFieldCount> ParseColumnOrder(std::string_view text) {
-    std::array<int, kFieldCount> order{};
-    size_t count = 0;
-    for (std::string_view piece : SplitList(text)) {
-        if (count == order.size()) break;
-        const auto value = ScanInt(piece);
-        if (!value) break;
-        order[count++] = *value;
-    }
-    if (count < order.size() || !IsColumnPermutation(order)) return IdentityOrder();
-    return order;
-}
-
-std::array<int, kFieldCount> ParseColumnWidths(std::string_view text) {
-    std::array<int, kFieldCount> widths{};
-    widths.fill(-1);
-    size_t count = 0;
-    for (std::string_view piece : SplitList(text)) {
-        if (count == widths.size()) break;
-        const auto value = ScanInt(piece);
-        if (!value) break;
-        widths[count++] = *value;
-    }
-    for (int& w : widths) {
-        if (w != -1 && (w < kMinStoredWidth || w > kMaxStoredWidth)) w = kMinStoredWidth;
-    }
-    return widths;
-}
-
-ColumnLayout ParseColumnLayout(std::string_view orderText, std::string_view widthsText) {
-    ColumnLayout layout;
-    layout.order = ParseColumnOrder(orderText);
-    layout.widths = ParseColumnWidths(widthsText);
-    return layout;
-}
-
-std::string FormatColumnList(const std::array<int, kFieldCount>& values) {
-    std::string text;
-    for (size_t c = 0; c < values.size(); ++c) {
-        if (c > 0) text += ',';
-        text += std::to_string(values[c]);
-    }
-    return text;
 }
 
 }  // namespace zofar

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "app/DocumentSettings.h"
 #include "store/ColumnTable.h"
@@ -41,19 +40,5 @@ ColumnGeometry ApplyColumnLayout(const ColumnLayout& stored, int averageCharWidt
 
 /// The layout a header shows, as the document keeps it.
 ColumnLayout CaptureColumnLayout(const ColumnGeometry& shown);
-
-/// Reads a stored "ColumnOrder": 24 numbers that form a permutation, else the table order.
-/// Empty pieces are skipped; a piece reads like "%d" (leading number, rest ignored).
-std::array<int, kFieldCount> ParseColumnOrder(std::string_view text);
-
-/// Reads a stored "ColumnWidths": up to 24 numbers, stopping at the first that does not read;
-/// missing entries are -1, entries other than -1 outside 4..1000 become 4.
-std::array<int, kFieldCount> ParseColumnWidths(std::string_view text);
-
-/// Both stored texts read as above.
-ColumnLayout ParseColumnLayout(std::string_view orderText, std::string_view widthsText);
-
-/// The stored form: 24 numbers joined by "," without blanks.
-std::string FormatColumnList(const std::array<int, kFieldCount>& values);
 
 }  // namespace zofar

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "store/RecordStore.h"
+#include "support/StoreFixture.h"
+#include "support/TempDir.h"
+#include "view/ListCellSource.h"
+
+namespace zofar {
+namespace {
+
+using test::CreateDatabase;
+using test::RecordingReporter;
+using test::TempDir;
+
+class ListCellSourceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path = dir.file("LIST.mdb");
+        ASSERT_TRUE(CreateDatabase(path,
+                                   {{6005.0, "Radio Alpha", "00:00", "01:00", "1234567"},
+                                    {5900.0, "BBC", "22:00", "02:00", nullptr},
+                                    {9400.0, "Gamma", "12:00", "13:00", "   "}},
+                                   reporter));
+    }
+    void Open() { store.OpenBrowseSet(path, "LIST", BuildSelectText(), BuildSortText("FREQ"), ""); }
+
+    TempDir dir;
+    std::string path;
+    RecordingReporter reporter;
+    RecordStore store{reporter};
+    ListCellSource source{store};
+};
+
+TEST_F(ListCellSourceTest, suppliesNothingWithoutABrowseSet) {
+    EXPECT_FALSE(source.Text(0, 0));
+    EXPECT_FALSE(source.OnAir(0, OnAirTest(0, 1)));
+    EXPECT_EQ(source.CachedRow(), -10);
+}
+
+TEST_F(ListCellSourceTest, cellsShowTheRowsInBrowseOrder) {
+    Open();
+    EXPECT_EQ(source.Text(0, 0), " 5900.0  ");
+    EXPECT_EQ(source.Text(0, 1), "BBC");
+    EXPECT_EQ(source.Text(2, 1), "Gamma");
+    EXPECT_EQ(source.Text(1, 10), "00:00");
+    EXPECT_EQ(source.Text(0, 12), "");  // DAYS Null
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(ListCellSourceTest, markerFollowsTheSampledTime) {
+    Open();
+    const OnAirTest halfPastMidnight(30, 3);
+    EXPECT_EQ(source.OnAir(0, halfPastMidnight), true);   // BBC 22:00-02:00, every day
+    EXPECT_EQ(source.OnAir(1, halfPastMidnight), true);   // Radio Alpha 00:00-01:00
+    EXPECT_EQ(source.OnAir(2, halfPastMidnight), false);  // Gamma 12:00-13:00
+    EXPECT_EQ(source.OnAir(2, OnAirTest(12 * 60, 7)), true);  // blank days: every day
+}
+
+TEST_F(ListCellSourceTest, cachedRowFollowsReadsAndIsForgotten) {
+    Open();
+    source.Text(1, 0);
+    EXPECT_EQ(source.CachedRow(), 1);
+    source.OnAir(2, OnAirTest(0, 1));
+    EXPECT_EQ(source.CachedRow(), 2);
+    source.Forget();
+    EXPECT_EQ(source.CachedRow(), -10);
+}
+
+TEST_F(ListCellSourceTest, rowOutsideTheSetSuppliesNothingAndKeepsTheCachedRow) {
+    Open();
+    source.Text(1, 0);
+    EXPECT_FALSE(source.Text(7, 0));
+    EXPECT_FALSE(source.Text(-1, 0));
+    EXPECT_FALSE(source.Text(1, 24));  // UNIQUEID is not a list column
+    EXPECT_EQ(source.CachedRow(), 1);
+    EXPECT_EQ(source.Text(1, 1), "Radio Alpha");
+}
+
+TEST_F(ListCellSourceTest, cachedRowIsStaleAfterSomeoneElseMovesTheSetUntilForgotten) {
+    Open();
+    source.Text(0, 1);
+    RecordSummary summary;
+    ASSERT_TRUE(store.ReadRecordSummary(2, summary));  // restores the position it found
+    EXPECT_EQ(source.Text(0, 1), "BBC");
+    store.FindById(3);  // Gamma, leaves the set on row 2
+    source.Forget();
+    EXPECT_EQ(source.Text(0, 1), "BBC");
+}
+
+}  // namespace
+}  // namespace zofar
