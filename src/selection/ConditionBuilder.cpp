@@ -1,0 +1,135 @@
+#include "selection/ConditionBuilder.h"
+
+#include <array>
+#include <cstdio>
+#include <vector>
+
+#include "app/TextRules.h"
+
+namespace zofar {
+
+namespace {
+
+constexpr std::string_view kJoin = "   AND   ";
+
+// Values longer than the condition was ever meant to carry are cut rather than refused: the
+// builder must always produce a condition, and a cut alternative still matches what the user
+// typed at its start. Counting characters keeps a multi-byte character whole.
+std::string_view LeadingCharacters(std::string_view utf8, size_t maxChars) {
+    size_t chars = 0;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if ((byte & 0xC0) != 0x80) {
+            if (chars == maxChars) return utf8.substr(0, i);
+            ++chars;
+        }
+    }
+    return utf8;
+}
+
+std::string_view UsedText(std::string_view value) {
+    return LeadingCharacters(value, ConditionBuilder::kMaxTextLength);
+}
+
+std::string TwoDigits(int value) {
+    std::array<char, 16> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%02d", value);
+    return buffer.data();
+}
+
+std::string OnAirPiece(const std::string& t, bool nowMode, int weekday) {
+    std::string piece = "(((START < END AND START <= '" + t + "' AND END > '" + t +
+                        "') OR (START > END AND NOT (END <= '" + t + "' AND START > '" + t + "')))";
+    if (nowMode) {
+        piece += " AND (DAYS IS NULL OR DAYS LIKE '' OR DAYS LIKE '*" + std::to_string(weekday) + "*'))";
+    } else {
+        piece += ")";
+    }
+    return piece;
+}
+
+std::string TimeRangePiece(std::string_view start, std::string_view end) {
+    const std::string from = ConditionBuilder::EscapeLiteral(start);
+    const std::string to = ConditionBuilder::EscapeLiteral(end);
+    // Byte order is time order for "hh:mm"; a start after the end means the range wraps past
+    // midnight, and then records without a start time ("..:..") must be kept out explicitly.
+    if (start.compare(end) <= 0) return "(START BETWEEN '" + from + "' AND '" + to + "')";
+    return "(START NOT BETWEEN '" + to + "' AND '" + from + "' AND START NOT LIKE '..:..')";
+}
+
+}  // namespace
+
+std::string ConditionBuilder::EscapeLiteral(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        out += c;
+        if (c == '\'') out += '\'';
+    }
+    return out;
+}
+
+std::string ConditionBuilder::BuildLikeGroup(std::string_view value, std::string_view column, uint32_t exact) {
+    const std::string col(column);
+    if (value.empty()) return col + " LIKE ''";
+    const std::string_view open = exact == 1 ? "'" : "'*";
+    const std::string_view close = exact == 1 ? "'" : "*'";
+    std::string group;
+    size_t begin = 0;
+    while (begin <= value.size()) {
+        size_t bar = value.find('|', begin);
+        if (bar == std::string_view::npos) bar = value.size();
+        const std::string_view piece = value.substr(begin, bar - begin);
+        if (!piece.empty()) {
+            if (!group.empty()) group += " OR ";
+            group += col;
+            group += " LIKE ";
+            group += open;
+            group += EscapeLiteral(piece);
+            group += close;
+        }
+        begin = bar + 1;
+    }
+    return "(" + group + ")";
+}
+
+std::string ConditionBuilder::BuildFilterCondition(const FilterCriteria& c, uint32_t bFilter, const UtcTime& now) {
+    if (bFilter != 1) return {};
+    std::vector<std::string> pieces;
+    const uint32_t mode = c.BFExactMatch;
+    const auto like = [&pieces](uint32_t flag, const std::string& value, std::string_view column, uint32_t exact) {
+        if (flag == 1) pieces.push_back(BuildLikeGroup(UsedText(value), column, exact));
+    };
+
+    if (c.BFFrequency == 1) {
+        pieces.push_back("(FREQ BETWEEN " + FormatOneDecimal(c.FFrequency1) + " AND " +
+                         FormatOneDecimal(c.FFrequency2) + ")");
+    }
+    like(c.BFStation, c.FStation, "STATION", mode);
+    like(c.BFCountry, c.FCountry, "COUNTRY", mode);
+    like(c.BFItu, c.FItu, "ITU", 1);
+    like(c.BFLanguage, c.FLanguage, "LANGUAGE", mode);
+    like(c.BFTargetarea, c.FTargetarea, "TARGETAR", mode);
+    like(c.BFDay, c.FDay, "DAYS", mode);
+    like(c.BFStatus, c.FStatus, "STATUS", 1);
+    like(c.BFP, c.FP, "P", 1);
+    like(c.BFStn, c.FStn, "STN", mode);
+    like(c.BFLc, c.FLc, "LC", 1);
+    like(c.BFLocation, c.FLocation, "LOCATION", mode);
+    if (c.BFTime == 1) pieces.push_back(TimeRangePiece(UsedText(c.FStart), UsedText(c.FEnd)));
+    if (c.BFOnair == 1) {
+        const bool nowMode = c.BFOnairNow == 1;
+        const std::string t = nowMode ? TwoDigits(now.hour) + ":" + TwoDigits(now.minute)
+                                      : EscapeLiteral(LeadingCharacters(c.FOnairTime, kMaxOnairTimeLength));
+        pieces.push_back(OnAirPiece(t, nowMode, now.weekday));
+    }
+
+    std::string condition;
+    for (const auto& piece : pieces) {
+        if (!condition.empty()) condition += kJoin;
+        condition += piece;
+    }
+    return condition;
+}
+
+}  // namespace zofar

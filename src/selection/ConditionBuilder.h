@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/Clock.h"
+#include "selection/FilterCriteria.h"
+
+namespace zofar {
+
+/// Turns filter criteria into the condition of the browse set's query: an SQL boolean
+/// expression without WHERE, in the LIKE dialect the store teaches its engine ("*" any run).
+/// The same text is shown in the status bar and printed in the page header, so its form is fixed
+/// character for character.
+class ConditionBuilder {
+public:
+    /// Longest part of a text criterion that takes part in the condition, in characters.
+    static constexpr size_t kMaxTextLength = 511;
+    /// Longest part of the on-air-at time that takes part in the condition, in characters.
+    static constexpr size_t kMaxOnairTimeLength = 31;
+
+    /// The LIKE group for one text criterion. "|" separates alternatives and empty alternatives
+    /// are skipped; `exact` 1 matches each alternative whole, any other value as a substring.
+    /// An empty value gives "COLUMN LIKE ''" without parentheses; a value of "|" alone gives "()".
+    static std::string BuildLikeGroup(std::string_view value, std::string_view column, uint32_t exact);
+
+    /// The condition for `criteria`; empty when `bFilter` is not 1 or no criterion flag is 1.
+    /// `now` (UTC) is read only by the on-air criterion in now mode.
+    static std::string BuildFilterCondition(const FilterCriteria& criteria, uint32_t bFilter, const UtcTime& now);
+
+    /// The value with every apostrophe doubled, ready to stand between apostrophes in SQL.
+    static std::string EscapeLiteral(std::string_view value);
+};
+
+}  // namespace zofar

@@ -1,0 +1,70 @@
+#include "selection/FilterDialogChecks.h"
+
+#include <array>
+#include <charconv>
+
+#include "app/TextRules.h"
+
+namespace zofar {
+
+namespace {
+
+FilterDialogOutcome Refuse(const FilterCriteria& values, std::string_view message, FilterDialogField focus) {
+    return {false, values, std::string(message), focus};
+}
+
+}  // namespace
+
+std::optional<double> FilterDialogChecks::ReadFrequencyText(std::string_view text) {
+    // An empty edit reads as 0.0 by the settings' number rule, but in the dialog it holds no
+    // number at all, and the user should be told so rather than get a silent 0.
+    if (text.find_first_not_of(" \t") == std::string_view::npos) return std::nullopt;
+    std::string copy(text);
+    double value = 0.0;
+    if (!ParseNumberText(copy, value)) return std::nullopt;
+    return value;
+}
+
+std::string FilterDialogChecks::FormatFrequencyForEdit(double kHz) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), kHz,
+                                      std::chars_format::general, 15);
+    return std::string(buffer.data(), result.ptr);
+}
+
+FilterDialogOutcome FilterDialogChecks::Check(const FilterDialogEntries& entries, const FilterCriteria& held) {
+    const FilterCriteria& shown = entries.shown;
+
+    // Controls are read in tab order and reading stops at an edit that does not read, so the
+    // values the dialog keeps are those before it; everything else stays as held.
+    FilterCriteria partial = held;
+    partial.BFFrequency = shown.BFFrequency;
+
+    const auto frequency1 = ReadFrequencyText(entries.frequency1Text);
+    if (!frequency1) return Refuse(partial, kNotANumber, FilterDialogField::Frequency1);
+    if (!(*frequency1 >= kLowestFrequency && *frequency1 <= kHighestFrequency))
+        return Refuse(partial, kOutOfRange, FilterDialogField::Frequency1);
+    partial.FFrequency1 = *frequency1;
+
+    const auto frequency2 = ReadFrequencyText(entries.frequency2Text);
+    if (!frequency2) return Refuse(partial, kNotANumber, FilterDialogField::Frequency2);
+    if (!(*frequency2 >= kLowestFrequency && *frequency2 <= kHighestFrequency))
+        return Refuse(partial, kOutOfRange, FilterDialogField::Frequency2);
+
+    FilterCriteria read = shown;
+    read.FFrequency1 = *frequency1;
+    read.FFrequency2 = *frequency2;
+
+    if (read.BFFrequency == 1 && !(read.FFrequency1 < read.FFrequency2))
+        return Refuse(read, kFrequencyOrder, FilterDialogField::Frequency1);
+    if (read.BFTime == 1) {
+        if (!IsValidTime(read.FStart)) return Refuse(read, kBadStart, FilterDialogField::Start);
+        if (!IsValidTime(read.FEnd)) return Refuse(read, kBadEnd, FilterDialogField::End);
+    }
+    if (read.BFOnair == 1 && read.BFOnairNow != 1 && !IsValidTime(read.FOnairTime))
+        return Refuse(read, kBadOnairTime, FilterDialogField::OnairTime);
+
+    return {true, read, {}, FilterDialogField::None};
+}
+
+}  // namespace zofar
