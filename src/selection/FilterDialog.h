@@ -1,0 +1,70 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QDialog>
+
+#include "selection/FilterCriteria.h"
+#include "selection/FilterDialogChecks.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace zofar {
+
+/// The modal filter dialog. It edits a copy of the criteria; nothing reaches the caller before
+/// an OK whose checks pass.
+class FilterDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit FilterDialog(const FilterCriteria& criteria, QWidget* parent = nullptr);
+
+    /// Runs the dialog; the accepted criteria on OK, nothing on Cancel or close.
+    static std::optional<FilterCriteria> Run(QWidget* parent, const FilterCriteria& criteria);
+
+    /// The values the dialog holds: after an accepted OK the new criteria.
+    const FilterCriteria& Criteria() const { return held_; }
+
+private:
+    /// An enable box with the single edit of its criterion.
+    struct TextRow {
+        QCheckBox* box;
+        QLineEdit* edit;
+        uint32_t FilterCriteria::*flag;
+        std::string FilterCriteria::*value;
+    };
+
+    void BuildControls();
+    void Display(const FilterCriteria& values);
+    FilterDialogEntries Entries() const;
+    QWidget* FocusTarget(FilterDialogField field) const;
+    void OnOk();
+    void OnClear();
+
+    FilterCriteria held_;
+
+    QCheckBox* frequencyBox_ = nullptr;
+    QLineEdit* frequency1Edit_ = nullptr;
+    QLineEdit* frequency2Edit_ = nullptr;
+    QCheckBox* timeBox_ = nullptr;
+    QLineEdit* startEdit_ = nullptr;
+    QLineEdit* endEdit_ = nullptr;
+    QCheckBox* onairBox_ = nullptr;
+    QRadioButton* onairNowRadio_ = nullptr;
+    QRadioButton* onairAtRadio_ = nullptr;
+    QLineEdit* onairTimeEdit_ = nullptr;
+    QRadioButton* substringRadio_ = nullptr;
+    QRadioButton* exactRadio_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    std::vector<TextRow> textRows_;
+};
+
+}  // namespace zofar
