@@ -1,0 +1,336 @@
+#include "app/IniFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <memory>
+#include <utility>
+
+#include "app/TextEncoding.h"
+
+namespace zofar {
+
+namespace {
+
+// The profile functions trim these around names and values; 0x1A is the old end-of-file mark.
+bool IsIniSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == 0x1A;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsIniSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsIniSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool IsBlank(std::string_view s) {
+    return Trim(s).empty();
+}
+
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+    }
+    return true;
+}
+
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+bool EnclosedInQuotes(std::string_view s) {
+    return s.size() >= 2 && IsQuote(s.front()) && s.back() == s.front();
+}
+
+// Cuts a UTF-8 text after `maxChars` characters, never inside a character.
+void CutToChars(std::string& s, size_t maxChars) {
+    size_t chars = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<uint8_t>(s[i]) & 0xC0) != 0x80 && chars++ == maxChars) {
+            s.resize(i);
+            return;
+        }
+    }
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return fd_; }
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Removes the temporary file unless it has been renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    void Release() { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The rename is durable only once the folder entry is on disk; failure here changes nothing
+// the caller could act on, so it is not reported.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    FileDescriptor dir(fd);
+    ::fsync(dir.Get());
+}
+
+}  // namespace
+
+IniFile IniFile::FromText(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    const std::string text = ToUtf8Guessing(bytes);
+
+    IniFile ini;
+    ini.sections_.emplace_back();
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t eol = text.find('\n', pos);
+        if (eol == std::string::npos) eol = text.size();
+        std::string_view line(text.data() + pos, eol - pos);
+        pos = eol + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+        const std::string_view trimmed = Trim(line);
+        const auto close = trimmed.rfind(']');
+        if (trimmed.starts_with('[') && close != std::string_view::npos) {
+            Section section;
+            section.header = std::string(line);
+            section.name = std::string(Trim(trimmed.substr(1, close - 1)));
+            ini.sections_.push_back(std::move(section));
+            continue;
+        }
+        Entry entry;
+        entry.line = std::string(line);
+        const auto eq = trimmed.find('=');
+        if (eq == std::string_view::npos) {
+            entry.key = std::string(trimmed);
+        } else {
+            entry.key = std::string(Trim(trimmed.substr(0, eq)));
+            entry.value = std::string(Trim(trimmed.substr(eq + 1)));
+        }
+        ini.sections_.back().entries.push_back(std::move(entry));
+    }
+    return ini;
+}
+
+IniFile IniFile::Load(const std::string& path) {
+    // Non-blocking open and the regular-file check keep a FIFO or device at this path from
+    // stalling or flooding the start-up.
+    const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (raw < 0) return IniFile{};
+    FileDescriptor fd(raw);
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
+        return IniFile{};
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return IniFile{};
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
+        // The file may grow while it is read.
+        if (bytes.size() > kMaxFileBytes) return IniFile{};
+    }
+    return FromText(bytes);
+}
+
+const IniFile::Section* IniFile::FindSection(std::string_view name) const {
+    for (const Section& section : sections_) {
+        if (section.header && !section.name.empty() && EqualsNoCase(section.name, name)) {
+            return &section;
+        }
+    }
+    return nullptr;
+}
+
+IniFile::Section* IniFile::FindSection(std::string_view name) {
+    return const_cast<Section*>(std::as_const(*this).FindSection(name));
+}
+
+std::string IniFile::GetString(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const {
+    const Entry* found = nullptr;
+    if (const Section* s = FindSection(section)) {
+        for (const Entry& entry : s->entries) {
+            if (!entry.key.empty() && EqualsNoCase(entry.key, key)) {
+                found = &entry;
+                break;
+            }
+        }
+    }
+    std::string result;
+    if (found && found->value) {
+        std::string_view value = *found->value;
+        if (EnclosedInQuotes(value)) value = value.substr(1, value.size() - 2);
+        result = std::string(value);
+    } else {
+        while (defaultValue.size() > 1 && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+        result = std::string(defaultValue);
+    }
+    // Callers of the profile functions see a C string.
+    if (const auto nul = result.find('\0'); nul != std::string::npos) result.resize(nul);
+    CutToChars(result, kMaxValueChars);
+    return result;
+}
+
+int IniFile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
+    const std::string value = GetString(section, key, "");
+    if (value.empty()) return defaultValue;
+    size_t i = 0;
+    while (i < value.size() && static_cast<uint8_t>(value[i]) <= ' ') ++i;
+    bool negative = false;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-')) {
+        negative = value[i] == '-';
+        ++i;
+    }
+    uint32_t number = 0;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+        number = number * 10u + static_cast<uint32_t>(value[i] - '0');
+    }
+    if (negative) number = 0u - number;
+    return static_cast<int>(number);
+}
+
+void IniFile::SetString(std::string_view section, std::string_view key, std::string_view value) {
+    std::string stored(value.substr(0, value.find('\0')));
+    for (char& c : stored) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    if (!stored.empty() &&
+        (IsIniSpace(stored.front()) || IsIniSpace(stored.back()) || EnclosedInQuotes(stored))) {
+        stored = '"' + stored + '"';
+    }
+    Entry line{std::string(key) + "=" + stored, std::string(Trim(key)), stored};
+
+    Section* s = FindSection(section);
+    if (s == nullptr) {
+        if (!sections_.empty()) {
+            Section& last = sections_.back();
+            const bool empty = !last.header && last.entries.empty();
+            if (!empty && (last.entries.empty() || !IsBlank(last.entries.back().line))) {
+                last.entries.push_back(Entry{});
+            }
+        }
+        Section added;
+        added.header = "[" + std::string(section) + "]";
+        added.name = std::string(Trim(section));
+        sections_.push_back(std::move(added));
+        s = &sections_.back();
+    }
+    for (Entry& entry : s->entries) {
+        if (!entry.key.empty() && EqualsNoCase(entry.key, key)) {
+            entry = std::move(line);
+            return;
+        }
+    }
+    // New keys go after the section's last line of text, before the blank lines that set it
+    // apart from the next section.
+    auto at = s->entries.end();
+    while (at != s->entries.begin() && IsBlank(std::prev(at)->line)) --at;
+    s->entries.insert(at, std::move(line));
+}
+
+void IniFile::SetInt(std::string_view section, std::string_view key, int value) {
+    SetString(section, key, std::to_string(value));
+}
+
+std::string IniFile::Text() const {
+    std::string text;
+    for (const Section& section : sections_) {
+        if (section.header) text += *section.header + "\n";
+        for (const Entry& entry : section.entries) text += entry.line + "\n";
+    }
+    return text;
+}
+
+bool IniFile::Save(const std::string& path) const {
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr),
+                                                               &std::free);
+        if (real) target = real.get();
+    }
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) return false;
+
+    std::string temporaryPath = target + ".XXXXXX";
+    const int raw = ::mkstemp(temporaryPath.data());
+    if (raw < 0) return false;
+    TemporaryFile temporary(temporaryPath);
+    FileDescriptor fd(raw);
+    const mode_t mode = exists ? (st.st_mode & 07777) : 0644;
+    if (!WriteAll(fd.Get(), Text()) || ::fchmod(fd.Get(), mode) != 0 || ::fsync(fd.Get()) != 0 ||
+        !fd.Close()) {
+        return false;
+    }
+
+    // A file too large to have been read holds nothing this program wrote; it is kept aside
+    // rather than overwritten.
+    if (exists && static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
+        const std::string backup = target + ".bak";
+        ::unlink(backup.c_str());
+        if (::link(target.c_str(), backup.c_str()) != 0) return false;
+    }
+    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) return false;
+    temporary.Release();
+    SyncFolder(FolderOf(target));
+    return true;
+}
+
+}  // namespace zofar
