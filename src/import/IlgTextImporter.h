@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/DocumentUi.h"
+#include "store/BroadcastRecord.h"
+
+namespace zofar {
+
+inline constexpr std::string_view kImportProgressCaption = "ZOFAR  Creating a new Database";
+inline constexpr std::string_view kIlgOpenErrorMessage = "Error opening the ILG source file!";
+inline constexpr std::string_view kIlgNotAListQuestion =
+    "The input file seems to be no ILG source file.\nDo you want to continue reading it?";
+
+/// Longest read of the list, line end included; a longer line continues as a read of its own.
+inline constexpr std::size_t kIlgMaxRead = 511;
+/// A first read shorter than this (line end included) makes the import ask before going on.
+inline constexpr std::size_t kIlgMinFirstRead = 296;
+
+/// Reads the ILG text list `sourceFolder` + `fileName` (CP1252) and hands one record per line
+/// with a valid time field to `sink`, under the progress window. False on any failure, after
+/// the message that belongs to it (none for an empty file or a No to the first-line question;
+/// the sink reports its own errors). Neither begins nor ends a transaction nor closes the store.
+bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName, RecordSink& sink, DocumentUi& ui);
+
+/// The same import over an open stream, read from its current position. The stream is read
+/// twice (once to count the lines), so it must be seekable; one that is not fails like an
+/// unreadable file.
+bool ImportIlgTextStream(std::istream& in, RecordSink& sink, DocumentUi& ui);
+
+/// The record of one read of the list (CP1252 bytes, with its line end when it has one);
+/// nothing when the read has no valid time field. The line end is never part of a value.
+std::optional<BroadcastRecord> ParseIlgLine(std::string_view read);
+
+/// The frequency field (columns 0-6) in kHz: a decimal number after optional leading white
+/// space that fills the field to its end; 0.0 for anything else, including hexadecimal,
+/// infinite and NaN forms. The decimal point is "." whatever the process locale.
+double ParseIlgFrequency(std::string_view field);
+
+}  // namespace zofar
