@@ -45,6 +45,18 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+struct ParsedLine {
+    std::string_view key;                   // the whole trimmed line when it has no '='
+    std::optional<std::string_view> value;  // trimmed; none without '='
+};
+
+ParsedLine ParseLine(std::string_view line) {
+    const std::string_view trimmed = Trim(line);
+    const auto eq = trimmed.find('=');
+    if (eq == std::string_view::npos) return {trimmed, std::nullopt};
+    return {Trim(trimmed.substr(0, eq)), Trim(trimmed.substr(eq + 1))};
+}
+
 bool IsQuote(char c) {
     return c == '"' || c == '\'';
 }
@@ -150,16 +162,7 @@ IniFile IniFile::FromText(std::string_view bytes) {
             ini.sections_.push_back(std::move(section));
             continue;
         }
-        Entry entry;
-        entry.line = std::string(line);
-        const auto eq = trimmed.find('=');
-        if (eq == std::string_view::npos) {
-            entry.key = std::string(trimmed);
-        } else {
-            entry.key = std::string(Trim(trimmed.substr(0, eq)));
-            entry.value = std::string(Trim(trimmed.substr(eq + 1)));
-        }
-        ini.sections_.back().entries.push_back(std::move(entry));
+        ini.sections_.back().lines.emplace_back(line);
     }
     return ini;
 }
@@ -202,20 +205,23 @@ IniFile::Section* IniFile::FindSection(std::string_view name) {
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
+std::optional<size_t> IniFile::FindKey(const Section& section, std::string_view key) {
+    for (size_t i = 0; i < section.lines.size(); ++i) {
+        const std::string_view name = ParseLine(section.lines[i]).key;
+        if (!name.empty() && EqualsNoCase(name, key)) return i;
+    }
+    return std::nullopt;
+}
+
 std::string IniFile::GetString(std::string_view section, std::string_view key,
                                std::string_view defaultValue) const {
-    const Entry* found = nullptr;
+    std::optional<std::string_view> found;
     if (const Section* s = FindSection(section)) {
-        for (const Entry& entry : s->entries) {
-            if (!entry.key.empty() && EqualsNoCase(entry.key, key)) {
-                found = &entry;
-                break;
-            }
-        }
+        if (const auto index = FindKey(*s, key)) found = ParseLine(s->lines[*index]).value;
     }
     std::string result;
-    if (found && found->value) {
-        std::string_view value = *found->value;
+    if (found) {
+        std::string_view value = *found;
         if (EnclosedInQuotes(value)) value = value.substr(1, value.size() - 2);
         result = std::string(value);
     } else {
@@ -255,15 +261,15 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
         (IsIniSpace(stored.front()) || IsIniSpace(stored.back()) || EnclosedInQuotes(stored))) {
         stored = '"' + stored + '"';
     }
-    Entry line{std::string(key) + "=" + stored, std::string(Trim(key)), stored};
+    std::string line = std::string(key) + "=" + stored;
 
     Section* s = FindSection(section);
     if (s == nullptr) {
         if (!sections_.empty()) {
             Section& last = sections_.back();
-            const bool empty = !last.header && last.entries.empty();
-            if (!empty && (last.entries.empty() || !IsBlank(last.entries.back().line))) {
-                last.entries.push_back(Entry{});
+            const bool empty = !last.header && last.lines.empty();
+            if (!empty && (last.lines.empty() || !IsBlank(last.lines.back()))) {
+                last.lines.emplace_back();
             }
         }
         Section added;
@@ -272,17 +278,15 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
         sections_.push_back(std::move(added));
         s = &sections_.back();
     }
-    for (Entry& entry : s->entries) {
-        if (!entry.key.empty() && EqualsNoCase(entry.key, key)) {
-            entry = std::move(line);
-            return;
-        }
+    if (const auto index = FindKey(*s, key)) {
+        s->lines[*index] = std::move(line);
+        return;
     }
     // New keys go after the section's last line of text, before the blank lines that set it
     // apart from the next section.
-    auto at = s->entries.end();
-    while (at != s->entries.begin() && IsBlank(std::prev(at)->line)) --at;
-    s->entries.insert(at, std::move(line));
+    auto at = s->lines.end();
+    while (at != s->lines.begin() && IsBlank(*std::prev(at))) --at;
+    s->lines.insert(at, std::move(line));
 }
 
 void IniFile::SetInt(std::string_view section, std::string_view key, int value) {
@@ -293,7 +297,7 @@ std::string IniFile::Text() const {
     std::string text;
     for (const Section& section : sections_) {
         if (section.header) text += *section.header + "\n";
-        for (const Entry& entry : section.entries) text += entry.line + "\n";
+        for (const std::string& line : section.lines) text += line + "\n";
     }
     return text;
 }

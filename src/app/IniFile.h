@@ -62,19 +62,17 @@ public:
     bool Save(const std::string& path) const;
 
 private:
-    struct Entry {
-        std::string line;                  // the line as it stands in the file
-        std::string key;                   // trimmed name; the whole trimmed line without '='
-        std::optional<std::string> value;  // trimmed text after '='; none without '='
-    };
+    // Lines are kept as text and parsed when looked up: a file of a million short lines then
+    // costs a string per line, not a parsed record.
     struct Section {
         std::optional<std::string> header;  // none for the lines before the first header
         std::string name;
-        std::vector<Entry> entries;
+        std::vector<std::string> lines;
     };
 
     const Section* FindSection(std::string_view name) const;
     Section* FindSection(std::string_view name);
+    static std::optional<size_t> FindKey(const Section& section, std::string_view key);
 
     std::vector<Section> sections_;
 };
