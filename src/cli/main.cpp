@@ -1,11 +1,24 @@
 #include <cstdio>
-#include <string_view>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommands.h"
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string_view(argv[1]) == "--help") {
-        std::puts("usage: zofar-cli COMMAND ...");
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::fputs(zofar::cli::UsageText(), stderr);
+        return 2;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(zofar::cli::UsageText(), stdout);
         return 0;
     }
-    std::fputs("zofar-cli: no command given; see zofar-cli --help\n", stderr);
+    if (command == "import") return zofar::cli::RunImport(args);
+    if (command == "condition") return zofar::cli::RunCondition(args);
+    if (command == "list") return zofar::cli::RunList(args);
+    std::fprintf(stderr, "zofar-cli: unknown command \"%s\"; see zofar-cli --help\n", command.c_str());
     return 2;
 }

@@ -161,7 +161,7 @@ TEST_F(RecordStoreTest, tooLongOrWronglyTypedValuesAreRefused) {
     EXPECT_FALSE(writer.AddRecord(rec));
     BroadcastRecord padded;
     padded.SetText(10, "X      ");  // trailing blanks do not count against the size
-    padded.SetText(2, "Radio Caf\u00E9 International");  // 22 characters, 23 bytes
+    padded.SetText(2, "Radio Caf\u00E9 Internation");  // 22 characters, 23 bytes
     EXPECT_TRUE(writer.AddRecord(padded));
     EXPECT_TRUE(writer.CommitImport());
     EXPECT_EQ(reporter.errors.size(), 1u);

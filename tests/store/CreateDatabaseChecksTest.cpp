@@ -1,0 +1,117 @@
+#include "store/CreateDatabaseChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <fstream>
+
+#include "support/TempDir.h"
+
+namespace zofar {
+namespace {
+
+// Records what the dialog would show and answers questions from a queue (No when it runs dry).
+struct ScriptedPrompts {
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+
+    CreateCheckPrompts Prompts() {
+        return {[this](const std::string& t) { messages.push_back(t); },
+                [this](const std::string& t) {
+                    questions.push_back(t);
+                    if (answers.empty()) return false;
+                    const bool a = answers.front();
+                    answers.pop_front();
+                    return a;
+                }};
+    }
+};
+
+TEST(CreateDatabaseChecks, emptyNameAsksForANameAndFocusesTheNameField) {
+    ScriptedPrompts ui;
+    const auto r = CheckCreateDatabase("", "", {}, ui.Prompts());
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.focus, CreateDialogField::Name);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Please enter a name for the new database!"});
+}
+
+TEST(CreateDatabaseChecks, emptySourceAsksForAFileAndFocusesTheSelectButton) {
+    ScriptedPrompts ui;
+    const auto r = CheckCreateDatabase("NEW", "", {"NEW"}, ui.Prompts());
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.focus, CreateDialogField::SelectSourceButton);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Please select an ILG source file!"});
+    EXPECT_TRUE(ui.questions.empty());
+}
+
+TEST(CreateDatabaseChecks, namesThatAreNoPlainFileNameAreRefused) {
+    for (const std::string& name : std::vector<std::string>{"../evil", "a/b", ".", "..", std::string("a\0b", 3)}) {
+        ScriptedPrompts ui;
+        const auto r = CheckCreateDatabase(name, "/tmp/list.txt", {}, ui.Prompts());
+        EXPECT_FALSE(r.accepted) << name;
+        EXPECT_EQ(r.focus, CreateDialogField::Name);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0], kBadNameMessage);
+    }
+    EXPECT_TRUE(IsPlainDatabaseName("..."));
+    EXPECT_TRUE(IsPlainDatabaseName("B 2024.x"));
+}
+
+TEST(CreateDatabaseChecks, newNameIsAcceptedWithoutQuestion) {
+    ScriptedPrompts ui;
+    const auto r = CheckCreateDatabase("B24", "/lists/b24.txt", {"A24", "SAMPLE"}, ui.Prompts());
+    EXPECT_TRUE(r.accepted);
+    EXPECT_FALSE(r.replace);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.questions.empty());
+}
+
+TEST(CreateDatabaseChecks, existingNameInAnotherCaseAsksToReplaceAndYesSetsTheFlag) {
+    ScriptedPrompts ui;
+    ui.answers = {true};
+    const auto r = CheckCreateDatabase("sample", "/lists/b24.txt", {"A24", "Sample"}, ui.Prompts());
+    EXPECT_TRUE(r.accepted);
+    EXPECT_TRUE(r.replace);
+    EXPECT_EQ(ui.questions, std::vector<std::string>{std::string(kReplaceQuestion)});
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(CreateDatabaseChecks, answeringNoAsksForADifferentNameAndFocusesTheNameField) {
+    ScriptedPrompts ui;
+    ui.answers = {false};
+    const auto r = CheckCreateDatabase("SAMPLE", "/lists/b24.txt", {"SAMPLE"}, ui.Prompts());
+    EXPECT_FALSE(r.accepted);
+    EXPECT_FALSE(r.replace);
+    EXPECT_EQ(r.focus, CreateDialogField::Name);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Please enter a different database name!"});
+}
+
+TEST(CreateDatabaseChecks, everyMatchingFileIsAskedAbout) {
+    ScriptedPrompts ui;
+    ui.answers = {true, false};
+    const auto r = CheckCreateDatabase("abc", "/l.txt", {"ABC", "x", "Abc"}, ui.Prompts());
+    EXPECT_EQ(ui.questions.size(), 2u);
+    EXPECT_FALSE(r.accepted);
+    EXPECT_FALSE(r.replace);
+}
+
+TEST(CreateDatabaseChecks, westernLettersCompareIgnoringCase) {
+    EXPECT_TRUE(SameDatabaseName("k\xC3\xB6ln", "K\xC3\x96LN"));  // koeln with o-umlaut
+    EXPECT_FALSE(SameDatabaseName("koln", "K\xC3\x96LN"));
+    EXPECT_FALSE(SameDatabaseName("A", "AA"));
+}
+
+TEST(CreateDatabaseChecks, listingFindsMdbFilesInAnyCaseAndNothingElse) {
+    test::TempDir dir;
+    for (const char* f : {"ONE.mdb", "two.MDB", "three.mdb.bak", "four.txt", ".mdb"}) std::ofstream(dir.file(f)) << "x";
+    std::filesystem::create_directory(dir.path() / "dir.mdb");
+    auto names = ListDatabaseNames(dir.folder());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"ONE", "two"}));
+    EXPECT_TRUE(ListDatabaseNames(dir.file("missing")).empty());
+}
+
+}  // namespace
+}  // namespace zofar

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "store/CZOFDoc.h"
+#include "support/FakeDocumentUi.h"
+#include "support/TempDir.h"
+
+using namespace zofar;
+using namespace zofar::test;
+
+namespace {
+
+std::string IlgLine(const std::string& freq, const std::string& station, const std::string& time) {
+    std::string line(297, ' ');
+    line.replace(0, freq.size(), freq);
+    line.replace(7, station.size(), station);
+    line.replace(29, time.size(), time);
+    return line + "\n";
+}
+
+class DocumentDatabaseTest : public ::testing::Test {
+protected:
+    DocumentDatabaseTest() : doc(ui, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()}) {}
+
+    std::string WriteList(const std::string& fileName, int records) {
+        std::ofstream out(dir.file(fileName));
+        for (int i = 0; i < records; ++i) out << IlgLine("   " + std::to_string(6000 + i), "Station " + std::to_string(i), "0000-0100");
+        return fileName;
+    }
+    CreateDatabaseRequest Request(const std::string& name, const std::string& listFile, bool replace = false) {
+        CreateDatabaseRequest r;
+        r.name = name;
+        r.sourceFolder = dir.folder();
+        r.sourceFileName = listFile;
+        r.sourcePath = dir.file(listFile);
+        r.replace = replace;
+        return r;
+    }
+    bool Create(const std::string& name, const std::string& listFile, bool replace = false) {
+        ui.createAnswers.push_back(Request(name, listFile, replace));
+        doc.OnDatabaseCreate();
+        return doc.IsOpen();
+    }
+    std::vector<std::string> Files() {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir dir;
+    FakeDocumentUi ui;
+    FixedClock clock;
+    CZOFDoc doc;
+};
+
+}  // namespace
+
+TEST_F(DocumentDatabaseTest, createImportsOpensAndShowsTheFirstRecord) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 3)));
+    EXPECT_EQ(doc.RecordCount(), 3);
+    EXPECT_EQ(doc.DatabaseName(), "ALPHA");
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+    EXPECT_EQ(ui.titles.back(), "ALPHA");
+    EXPECT_EQ(ui.hints, (std::vector<int>{kHintDatabaseChanged, kHintShowCurrent}));
+    EXPECT_EQ(doc.CurrentPosition(), 0);
+    EXPECT_EQ(ui.statusTexts.front(), "Creating a new database");
+    EXPECT_EQ(ui.statusTexts.back(), "Ready");
+    EXPECT_EQ(ui.waitDepth, 0);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"ALPHA.mdb", "a.txt"}));
+}
+
+TEST_F(DocumentDatabaseTest, createAndDeleteDoNothingWhileADatabaseIsOpen) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 1)));
+    ui.createAnswers.push_back(Request("BETA", "a.txt"));
+    doc.OnDatabaseCreate();
+    doc.OnDatabaseDelete();
+    EXPECT_EQ(ui.createAnswers.size(), 1u);
+    EXPECT_TRUE(ui.selectCaptions.empty());
+    doc.OnDatabaseClose();
+    doc.OnDatabaseClose();  // nothing open: nothing happens
+    EXPECT_EQ(std::count(ui.statusTexts.begin(), ui.statusTexts.end(), "Closing the database"), 1);
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+}
+
+TEST_F(DocumentDatabaseTest, failedImportKeepsTheOldDatabaseAndLeavesNoNewFile) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
+    doc.OnDatabaseClose();
+    const auto before = std::filesystem::file_size(dir.file("ALPHA.mdb"));
+    EXPECT_FALSE(Create("ALPHA", "missing.txt", true));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error opening the ILG source file!", "Error creating a new database!"}));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"ALPHA.mdb", "a.txt"}));
+    EXPECT_EQ(std::filesystem::file_size(dir.file("ALPHA.mdb")), before);
+}
+
+TEST_F(DocumentDatabaseTest, cancelledCreateTouchesNothing) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
+    doc.OnDatabaseClose();
+    doc.OnDatabaseCreate();  // the dialog answers Cancel
+    EXPECT_EQ(Files(), (std::vector<std::string>{"ALPHA.mdb", "a.txt"}));
+}
+
+TEST_F(DocumentDatabaseTest, replaceSwapsInTheNewDatabaseWhateverTheLetterCase) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
+    doc.OnDatabaseClose();
+    ASSERT_TRUE(Create("alpha", WriteList("b.txt", 5), true));
+    EXPECT_EQ(doc.RecordCount(), 5);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a.txt", "alpha.mdb", "b.txt"}));
+}
+
+TEST_F(DocumentDatabaseTest, createFromADbaseTableSaysSoAndCreatesNothing) {
+    auto request = Request("D", WriteList("a.txt", 1));
+    request.sourceKind = 1;
+    ui.createAnswers.push_back(request);
+    doc.OnDatabaseCreate();
+    EXPECT_FALSE(doc.IsOpen());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a.txt"}));
+}
+
+TEST_F(DocumentDatabaseTest, aListWithoutValidLinesStillOpensWithItsName) {
+    std::ofstream(dir.file("none.txt")) << std::string(300, 'x') << "\n";
+    ASSERT_TRUE(Create("EMPTY", "none.txt"));
+    EXPECT_EQ(doc.RecordCount(), 0);
+    EXPECT_EQ(ui.titles.back(), "EMPTY");
+    EXPECT_EQ(ui.hints.back(), kHintShowCurrent);
+}
+
+TEST_F(DocumentDatabaseTest, openWhileOpenClosesFirstEvenWhenTheNewOpenFails) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
+    std::ofstream(dir.file("BROKEN.mdb")) << "not a database, only some text of sufficient length to be read";
+    ui.hints.clear();
+    ui.selectAnswers.push_back(std::string("BROKEN"));
+    doc.OnDatabaseOpen();
+    EXPECT_EQ(ui.selectLists.back(), (std::vector<std::string>{"ALPHA", "BROKEN"}));
+    EXPECT_EQ(ui.selectCaptions.back(), "ZOFAR  Open a Database");
+    EXPECT_FALSE(doc.IsOpen());
+    EXPECT_EQ(ui.hints, (std::vector<int>{kHintDatabaseChanged}));
+    EXPECT_EQ(ui.storeErrors.size(), 1u);
+    EXPECT_EQ(ui.statusTexts.back(), "Ready");
+    EXPECT_EQ(ui.waitDepth, 0);
+}
+
+TEST_F(DocumentDatabaseTest, openSwitchesTheFilterOnAndClearsTheCriteriaFlags) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
+    doc.OnDatabaseClose();
+    doc.Settings().bFilter = 0;
+    doc.Settings().criteria.BFStation = 1;
+    doc.Settings().criteria.FStation = "kept";
+    doc.Settings().sort = "COUNTRY";
+    ui.selectAnswers.push_back(std::string("ALPHA"));
+    doc.OnDatabaseOpen();
+    EXPECT_TRUE(doc.IsOpen());
+    EXPECT_TRUE(doc.FilterIsOn());
+    EXPECT_EQ(doc.Settings().criteria.BFStation, 0u);
+    EXPECT_EQ(doc.Settings().criteria.FStation, "kept");
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+}
+
+TEST_F(DocumentDatabaseTest, deleteOffersTheListAgainUntilCancel) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 1)));
+    doc.OnDatabaseClose();
+    ASSERT_TRUE(Create("BETA", "a.txt"));
+    doc.OnDatabaseClose();
+    ui.selectAnswers = {std::string("ALPHA"), std::string("BETA"), std::nullopt};
+    ui.answers = {true, true};
+    doc.OnDatabaseDelete();
+    EXPECT_EQ(ui.questions.front(), "Do you really want to delete the database \"ALPHA\" ?");
+    ASSERT_EQ(ui.selectLists.size(), 3u);
+    EXPECT_EQ(ui.selectLists[1], (std::vector<std::string>{"BETA"}));
+    EXPECT_TRUE(ui.selectLists[2].empty());
+    EXPECT_EQ(ui.selectCaptions.back(), "ZOFAR  Delete a Database");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a.txt"}));
+}
+
+TEST_F(DocumentDatabaseTest, deleteStopsAtNo) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 1)));
+    doc.OnDatabaseClose();
+    ui.selectAnswers = {std::string("ALPHA")};
+    doc.OnDatabaseDelete();  // the question answers No
+    EXPECT_EQ(ui.selectLists.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("ALPHA.mdb")));
+}
+
+TEST_F(DocumentDatabaseTest, theDatabaseOpenAtQuitIsReopenedAtTheNextStart) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 4)));
+    doc.Settings().sort = "STATION";
+    ASSERT_TRUE(doc.SaveSettings());
+    doc.OnCloseDocument();
+
+    FakeDocumentUi ui2;
+    CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    EXPECT_TRUE(next.OnNewDocument());
+    EXPECT_TRUE(next.IsOpen());
+    EXPECT_EQ(next.DatabaseName(), "ALPHA");
+    EXPECT_EQ(next.SortKey(), "STATION");
+    EXPECT_EQ(next.RecordCount(), 4);
+    EXPECT_EQ(ui2.hints, (std::vector<int>{kHintDatabaseChanged, kHintShowCurrent}));
+    EXPECT_TRUE(ui2.statusTexts.empty());
+}

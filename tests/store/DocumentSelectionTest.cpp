@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "store/CZOFDoc.h"
+#include "support/FakeDocumentUi.h"
+#include "support/StoreFixture.h"
+#include "support/TempDir.h"
+
+using namespace zofar;
+using namespace zofar::test;
+
+namespace {
+
+// Ten records: UNIQUEID i has frequency 1000 * (11 - i) and station "S<i>", so FREQ order and
+// STATION order (S1, S10, S2 ...) differ.
+class DocumentSelectionTest : public ::testing::Test {
+protected:
+    DocumentSelectionTest() : doc(ui, clock, DocumentPaths{dir.file("z.INI"), dir.folder()}) {
+        std::vector<Row> rows;
+        for (int i = 1; i <= 10; ++i) {
+            rows.emplace_back(1000.0 * (11 - i), "S" + std::to_string(i), i % 2 ? "22:00" : "10:00",
+                              i % 2 ? "02:00" : "11:00");
+        }
+        RecordingReporter reporter;
+        EXPECT_TRUE(CreateDatabase(dir.file("DB.mdb"), rows, reporter));
+        ui.selectAnswers.push_back(std::string("DB"));
+        doc.OnDatabaseOpen();
+        clock.Set(UtcTime{2026, 12, 6, 23, 30, 0, 7});
+        ui.hints.clear();
+    }
+    int IdAt(int row) { return static_cast<int>(std::get<int64_t>(doc.Store().GetFieldValue(row, kUniqueIdField))); }
+    int Requeries() { return static_cast<int>(std::count(ui.hints.begin(), ui.hints.end(), kHintRequeried)); }
+
+    TempDir dir;
+    FakeDocumentUi ui;
+    FixedClock clock;
+    CZOFDoc doc;
+};
+
+}  // namespace
+
+TEST_F(DocumentSelectionTest, aVisibleSelectedRecordStaysSelectedAtItsNewPlace) {
+    ASSERT_EQ(IdAt(0), 10);  // FREQ order: id 10 has the lowest frequency
+    ui.listRows = {2, 0, 9};  // row 2 is id 8, visible
+    doc.SortBy("STATION");
+    EXPECT_EQ(doc.SortKey(), "STATION");
+    EXPECT_EQ(IdAt(doc.CurrentPosition()), 8);
+    EXPECT_EQ(ui.hints, (std::vector<int>{kHintRequeried, kHintShowCurrent}));
+    EXPECT_EQ(ui.statusTexts.back(), "Ready");
+    EXPECT_NE(std::find(ui.statusTexts.begin(), ui.statusTexts.end(), "Sorting and filtering records"), ui.statusTexts.end());
+}
+
+TEST_F(DocumentSelectionTest, aSelectionScrolledOutOfViewIsDroppedUnlessOnAirNowIsActive) {
+    ui.listRows = {9, 0, 3};
+    doc.SortBy("STATION");
+    EXPECT_EQ(doc.CurrentPosition(), -1);
+
+    doc.Settings().criteria.BFOnair = 1;
+    doc.Settings().criteria.BFOnairNow = 1;
+    doc.Settings().bFilter = 0;  // keep every row; only the anchor rule matters here
+    ui.listRows = {9, 0, 3};     // middle visible row: (0 + 3) / 2 = 1
+    const int middleId = IdAt(1);
+    doc.SortBy("FREQ");
+    EXPECT_EQ(IdAt(doc.CurrentPosition()), middleId);
+}
+
+TEST_F(DocumentSelectionTest, sortingTwiceByTheSameKeyRequeriesOnce) {
+    doc.SortBy("COUNTRY");
+    doc.SortBy("COUNTRY");
+    EXPECT_EQ(Requeries(), 1);
+}
+
+TEST_F(DocumentSelectionTest, withoutADatabaseSortAndFilterChangeNoList) {
+    doc.OnDatabaseClose();
+    ui.hints.clear();
+    doc.SortBy("STATION");
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+    FilterCriteria c = doc.Settings().criteria;
+    c.BFStation = 1;
+    c.FStation = "S1";
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
+    EXPECT_EQ(doc.Settings().criteria.FStation, "S1");
+    EXPECT_TRUE(ui.hints.empty());
+}
+
+TEST_F(DocumentSelectionTest, onAirNowFollowsTheClockAcrossMidnight) {
+    FilterCriteria c = doc.Settings().criteria;
+    c.BFOnair = 1;
+    c.BFOnairNow = 1;
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
+    EXPECT_EQ(doc.RecordCount(), 5);  // the 22:00-02:00 records at 23:30
+    clock.Set(UtcTime{2026, 12, 7, 10, 30, 0, 1});
+    doc.RequeryCycle();
+    EXPECT_EQ(doc.RecordCount(), 5);  // the 10:00-11:00 records
+    clock.Set(UtcTime{2026, 12, 7, 2, 0, 0, 1});
+    doc.RequeryCycle();
+    EXPECT_EQ(doc.RecordCount(), 0);  // the end minute is off the air
+}
+
+TEST_F(DocumentSelectionTest, setFilterWithTheSwitchOffChangesCriteriaButNotTheList) {
+    doc.ToggleFilter();  // off; no criterion: only the status pane changes
+    EXPECT_FALSE(doc.FilterIsOn());
+    EXPECT_EQ(Requeries(), 0);
+    FilterCriteria c = doc.Settings().criteria;
+    c.BFStation = 1;
+    c.FStation = "S1";
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
+    EXPECT_EQ(doc.RecordCount(), 10);
+    EXPECT_EQ(Requeries(), 0);
+    doc.ToggleFilter();  // on again: S1 and S10 match the substring
+    EXPECT_EQ(Requeries(), 1);
+    EXPECT_EQ(doc.RecordCount(), 2);
+    EXPECT_EQ(doc.BuildFilterCondition(), "(STATION LIKE '*S1*')");
+}
+
+TEST_F(DocumentSelectionTest, anApostropheInAFilterValueIsMatchedLiterally) {
+    FilterCriteria c = doc.Settings().criteria;
+    c.BFStation = 1;
+    c.FStation = "O'Brien";
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
+    EXPECT_TRUE(ui.storeErrors.empty());
+    EXPECT_EQ(doc.RecordCount(), 0);
+    EXPECT_TRUE(doc.IsOpen());
+}
+
+TEST_F(DocumentSelectionTest, aFilterThatExcludesEverythingLeavesAnEmptyOpenList) {
+    FilterCriteria c = doc.Settings().criteria;
+    c.BFFrequency = 1;
+    c.FFrequency1 = 50000.0;
+    c.FFrequency2 = 60000.0;
+    ui.listRows = {0, 0, 5};
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
+    EXPECT_EQ(doc.RecordCount(), 0);
+    EXPECT_EQ(doc.CurrentPosition(), -1);
+    EXPECT_EQ(ui.hints.back(), kHintShowCurrent);
+}
