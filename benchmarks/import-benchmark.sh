@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Imports a generated list of N lines (default 100,000) with zofar-cli and, side by side, the same
+# records as CSV with the sqlite3 shell's .import into a table of the same columns. Prints
+# seconds, lines per second and the ratio. Usage: benchmarks/import-benchmark.sh [BUILD_DIR] [N]
+set -euo pipefail
+build=${1:-build}
+lines=${2:-100000}
+bin="$build/bin"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$bin/zofar-genlist" --seed 42 "$lines" "$work/list.txt" >/dev/null
+
+best() {  # best of three runs of a command, in seconds
+  local best_s=""
+  for _ in 1 2 3; do
+    "$@" >/dev/null 2>&1 || true
+    local start end
+    start=$(date +%s.%N)
+    "$@" >/dev/null
+    end=$(date +%s.%N)
+    local s
+    s=$(echo "$end - $start" | bc -l)
+    if [ -z "$best_s" ] || [ "$(echo "$s < $best_s" | bc -l)" = 1 ]; then best_s=$s; fi
+  done
+  echo "$best_s"
+}
+
+zofar_import() {
+  rm -f "$work/db/BENCH.mdb"
+  mkdir -p "$work/db"
+  "$bin/zofar-cli" import --folder "$work/db" "$work/list.txt" BENCH
+}
+
+zofar_s=$(best zofar_import)
+records=$(sqlite3 "$work/db/BENCH.mdb" "SELECT count(*) FROM ZOFTABLE")
+
+cols="FREQ, STATION, STN, MODU, STATUS, LOCATION, REGION, COUNTRY, ITU, LC, START, END, DAYS, LANGUAGE, TARGET, TARGETAR, CIRAF, PROGRAM, P, REMARKS, POWER, AZI, LONGI, LATI"
+sqlite3 -csv "$work/db/BENCH.mdb" "SELECT $cols FROM ZOFTABLE" > "$work/records.csv"
+
+# The shell's own .import into a plain table of the 24 columns: its fastest path.
+shell_plain() {
+  rm -f "$work/plain.db"
+  sqlite3 "$work/plain.db" "CREATE TABLE ZOFTABLE ($cols)" ".mode csv" ".import $work/records.csv ZOFTABLE"
+}
+shell_s=$(best shell_plain)
+
+printf 'lines in the list:              %d\n' "$lines"
+printf 'records stored:                 %d\n' "$records"
+printf 'zofar-cli import:               %.3f s  (%.0f lines/s)\n' "$zofar_s" "$(echo "$lines / $zofar_s" | bc -l)"
+printf 'sqlite3 .import of the CSV:     %.3f s  (%.0f records/s)\n' "$shell_s" "$(echo "$records / $shell_s" | bc -l)"
+printf 'ratio zofar / sqlite3 shell:    %.2f\n' "$(echo "$zofar_s / $shell_s" | bc -l)"
