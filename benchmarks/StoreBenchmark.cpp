@@ -24,7 +24,7 @@ struct OpenStore {
     SilentReporter reporter;
     RecordStore store{reporter};
     OpenStore() {
-        store.OpenBrowseSet(bench::SharedDatabase(kRecords), "BENCH", BuildSelectText(), BuildSortText("FREQ"), "");
+        store.OpenBrowseSet(bench::SharedDatabase(kRecords), "bench", BuildSelectText(), BuildSortText("FREQ"), "");
     }
 };
 

@@ -1,0 +1,36 @@
+// The whole requery cycle of the document with the on-air-now filter over 100,000 records:
+// anchor, requery, find the anchor again, as the list's one-minute timer runs it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "BenchmarkData.h"
+#include "store/CZOFDoc.h"
+#include "support/FakeDocumentUi.h"
+
+namespace {
+
+using namespace zofar;
+
+void BM_RequeryCycleOnAirNow(benchmark::State& state) {
+    const std::filesystem::path db = bench::SharedDatabase(100000);
+    test::FakeDocumentUi ui;
+    FixedClock clock(UtcTime{2026, 12, 9, 14, 5, 0, 3});
+    CZOFDoc doc(ui, clock, DocumentPaths{"", db.parent_path().string() + "/"});
+    ui.selectAnswers.push_back(db.stem().string());
+    doc.OnDatabaseOpen();
+    auto& c = doc.Settings().criteria;
+    c.BFOnair = 1;
+    c.BFOnairNow = 1;
+    ui.listRows = {-1, 0, 49};  // nothing selected: the middle visible row is the anchor
+    for (auto _ : state) {
+        doc.RequeryCycle();
+        ui.statusTexts.clear();
+        ui.hints.clear();
+    }
+    state.counters["rows"] = doc.RecordCount();
+}
+
+}  // namespace
+
+BENCHMARK(BM_RequeryCycleOnAirNow)->Unit(benchmark::kMillisecond);
