@@ -1,10 +1,25 @@
 #include "app/CZOFApp.h"
 
+#include "app/AppPaths.h"
+#include "app/ZofarProgram.h"
+
 namespace zofar {
 
 CZOFApp::CZOFApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("ZOFAR"));
     setApplicationVersion(QStringLiteral("1.67"));
+}
+
+// The window holds references into the program; it goes before the application object does.
+CZOFApp::~CZOFApp() { program_.reset(); }
+
+bool CZOFApp::InitInstance() {
+    std::string executable = CurrentExecutablePath();
+    if (executable.empty()) executable = applicationFilePath().toStdString();
+    if (executable.empty()) return false;
+    program_ = std::make_unique<ZofarProgram>(ResolveAppPaths(executable, SystemEnvironment()), clock_);
+    program_->Start();
+    return true;
 }
 
 }  // namespace zofar

@@ -1,0 +1,399 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <array>
+#include <exception>
+
+#include "app/AboutDialog.h"
+#include "app/IconLibrary.h"
+#include "app/ListViewPort.h"
+#include "app/SettingsFile.h"
+#include "app/StatusTexts.h"
+#include "app/ZofarMessageBox.h"
+#include "selection/SortOrder.h"
+#include "store/CZOFDoc.h"
+
+namespace zofar {
+
+namespace {
+
+constexpr int kClockPeriodMs = 1000;
+constexpr unsigned kRestoreToMaximized = 2;
+constexpr int kPaneMargin = 8;
+// A filter condition can be long; the tip stays until the mouse leaves the pane.
+constexpr int kFilterTipDurationMs = 1000000;
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+struct ToolbarIcon {
+    CommandId id;
+    const char* file;
+};
+
+constexpr std::array kToolbarIcons{
+    ToolbarIcon{CommandId::Open, "open"},
+    ToolbarIcon{CommandId::Close, "close"},
+    ToolbarIcon{CommandId::Create, "create"},
+    ToolbarIcon{CommandId::Delete, "delete"},
+    ToolbarIcon{CommandId::Print, "print"},
+    ToolbarIcon{CommandId::Clipboard, "clipboard"},
+    ToolbarIcon{CommandId::SetFilter, "filter-set"},
+    ToolbarIcon{CommandId::DisableFilter, "filter-disable"},
+    ToolbarIcon{CommandId::SelectPredefinedFilter, "filter-select"},
+    ToolbarIcon{CommandId::ManagePredefinedFilters, "filter-manage"},
+    ToolbarIcon{CommandId::Tune, "tune"},
+    ToolbarIcon{CommandId::FindCreateStation, "station"},
+    ToolbarIcon{CommandId::HelpTopics, "help"},
+    ToolbarIcon{CommandId::About, "about"},
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame(CZOFDoc& doc, const Clock& clock, std::string manualPath, QWidget* parent)
+    : QMainWindow(parent),
+      doc_(doc),
+      clock_(clock),
+      manualPath_(std::move(manualPath)),
+      urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    // The filter pane's tip is wanted even while another window has the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    clockTimer_.setInterval(kClockPeriodMs);
+    connect(&clockTimer_, &QTimer::timeout, this, &CMainFrame::OnClockTick);
+    resize(1000, 680);
+    SetMainTitle({});
+    RefreshStatus();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateMenus() {
+    for (const auto& menuInfo : Menus()) {
+        QMenu* menu = menuBar()->addMenu(Text(menuInfo.title));
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshStatus);
+        for (const auto& entry : menuInfo.entries) {
+            if (entry.id == CommandId::None) {
+                menu->addSeparator();
+                continue;
+            }
+            const CommandInfo* info = FindCommand(entry.id);
+            QAction* action = menu->addAction(Text(info->text));
+            action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(info->id)));
+            action->setStatusTip(Text(StatusPrompt(info->prompt)));
+            action->setToolTip(Text(ToolTipPrompt(info->prompt)));
+            // Menus show check marks the classic way; an icon would take the mark's place.
+            action->setIconVisibleInMenu(false);
+            if (!info->key.empty()) {
+                action->setShortcut(QKeySequence(Text(info->key)));
+                action->setShortcutContext(Qt::WindowShortcut);
+            }
+            action->setCheckable(info->check != CheckRule::None);
+            const CommandId id = info->id;
+            connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+            addAction(action);
+            actions_[id] = action;
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_->setObjectName(QStringLiteral("MainToolBar"));
+    toolBar_->setMovable(true);
+    toolBar_->setFloatable(true);
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar_->setIconSize(QSize(20, 20));
+    for (const auto& icon : kToolbarIcons) {
+        actions_.at(icon.id)->setIcon(IconLibrary::Icon(QLatin1String(icon.file)));
+    }
+    for (CommandId id : ToolbarSlots()) {
+        if (id == CommandId::None) {
+            toolBar_->addSeparator();
+        } else {
+            toolBar_->addAction(actions_.at(id));
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::RefreshStatus);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    const std::array<std::pair<int, std::string_view>, 4> panes{{
+        {kPaneRecordsId, kRecordsSizingText},
+        {kPaneSortId, kSortSizingText},
+        {kPaneFilterId, kFilterSizingText},
+        {kPaneClockId, kClockSizingText},
+    }};
+    for (const auto& [id, sizingText] : panes) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("pane%1").arg(id));
+        label->setTextFormat(Qt::PlainText);
+        label->setFixedWidth(label->fontMetrics().horizontalAdvance(Text(sizingText)) + kPaneMargin);
+        bar->addPermanentWidget(label);
+        panes_[id] = label;
+    }
+    panes_.at(kPaneFilterId)->setToolTipDuration(kFilterTipDurationMs);
+    // A prompt that is taken away (the mouse left a menu item) gives way to the idle text.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(Text(kReadyText));
+    });
+    bar->showMessage(Text(kReadyText));
+}
+
+void CMainFrame::Activate() {
+    setWindowIcon(IconLibrary::ProgramIcon());
+    SetMainTitle(doc_.DatabaseName());
+
+    bool toolbarVisible = true;
+    bool statusbarVisible = true;
+    WindowPlacement placement;
+    const bool loaded =
+        LoadWindowPlacementFile(doc_.Paths().settingsFile, placement, toolbarVisible, statusbarVisible);
+    toolBar_->setVisible(toolbarVisible);
+    statusBar()->setVisible(statusbarVisible);
+    if (loaded) ApplyPlacement(placement);
+
+    clockTimer_.start();
+    OnClockTick();
+
+    if (!loaded) {
+        show();
+    } else if (placement.showCmd == kShowMaximized) {
+        showMaximized();
+    } else if (placement.showCmd == kShowMinimized) {
+        setWindowState((placement.flags & kRestoreToMaximized) ? (Qt::WindowMinimized | Qt::WindowMaximized)
+                                                               : Qt::WindowMinimized);
+        show();
+    } else {
+        showNormal();
+    }
+}
+
+WindowPlacement CMainFrame::CurrentPlacement() const {
+    WindowPlacement p;
+    QRect r = normalGeometry();
+    if (!r.isValid()) r = geometry();
+    p.left = r.x();
+    p.top = r.y();
+    p.right = r.x() + r.width();
+    p.bottom = r.y() + r.height();
+    p.minX = p.minY = p.maxX = p.maxY = -1;
+    if (isMinimized()) {
+        p.showCmd = kShowMinimized;
+        if (windowState() & Qt::WindowMaximized) p.flags = kRestoreToMaximized;
+    } else if (isMaximized()) {
+        p.showCmd = kShowMaximized;
+    } else {
+        p.showCmd = kShowNormal;
+    }
+    return p;
+}
+
+void CMainFrame::ApplyPlacement(const WindowPlacement& placement) {
+    const QRect r(placement.left, placement.top, placement.right - placement.left, placement.bottom - placement.top);
+    // A rectangle without area cannot be a window; the default size is better than none.
+    if (r.width() > 0 && r.height() > 0) setGeometry(r);
+}
+
+bool CMainFrame::ExecuteCommand(CommandId id) {
+    if (closed_ || !FindCommand(id)) return false;
+    try {
+        RefreshStatus();
+        if (!actions_.at(id)->isEnabled()) return false;
+        Dispatch(id);
+    } catch (const std::exception& e) {
+        ZofarMessageBox::Show(this, e.what());
+    }
+    if (!closed_) RefreshStatus();
+    return true;
+}
+
+void CMainFrame::ExecuteCommandById(int id) {
+    if (const CommandInfo* info = FindCommandById(id)) ExecuteCommand(info->id);
+}
+
+void CMainFrame::Dispatch(CommandId id) {
+    switch (id) {
+        case CommandId::Open: doc_.OnDatabaseOpen(); break;
+        case CommandId::Close: doc_.OnDatabaseClose(); break;
+        case CommandId::Create: doc_.OnDatabaseCreate(); break;
+        case CommandId::Delete: doc_.OnDatabaseDelete(); break;
+        case CommandId::Exit: close(); break;
+        case CommandId::SetFilter: doc_.SetFilter(); break;
+        case CommandId::DisableFilter: doc_.ToggleFilter(); break;
+        case CommandId::SortFrequency:
+        case CommandId::SortStation:
+        case CommandId::SortStn:
+        case CommandId::SortStatus:
+        case CommandId::SortLocation:
+        case CommandId::SortRegion:
+        case CommandId::SortCountry:
+        case CommandId::SortItu:
+        case CommandId::SortLc:
+        case CommandId::SortStart:
+        case CommandId::SortEnd:
+        case CommandId::SortLanguage:
+        case CommandId::SortTargetArea:
+        case CommandId::SortProgramStructure:
+            if (auto key = SortOrder::KeyForCommand(static_cast<int>(id))) doc_.SortBy(std::string(*key));
+            break;
+        case CommandId::ViewToolbar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;
+        case CommandId::ViewStatusBar: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); break;
+        case CommandId::HelpTopics: OpenManual(); break;
+        case CommandId::About: {
+            AboutDialog about(this);
+            about.exec();
+            break;
+        }
+        // Their handlers belong to the output, go-to, predefined-filter and receiver parts of
+        // the document; until those exist the commands are shown and enabled but do nothing.
+        case CommandId::Print:
+        case CommandId::Clipboard:
+        case CommandId::SelectPredefinedFilter:
+        case CommandId::ManagePredefinedFilters:
+        case CommandId::GoToFrequency:
+        case CommandId::GoToStation:
+        case CommandId::GoToStn:
+        case CommandId::GoToStatus:
+        case CommandId::GoToLocation:
+        case CommandId::GoToRegion:
+        case CommandId::GoToCountry:
+        case CommandId::GoToItu:
+        case CommandId::GoToLc:
+        case CommandId::GoToStart:
+        case CommandId::GoToEnd:
+        case CommandId::GoToLanguage:
+        case CommandId::GoToTargetArea:
+        case CommandId::GoToProgramStructure:
+        case CommandId::Tune:
+        case CommandId::FindCreateStation:
+        case CommandId::ReceiverProgram:
+        case CommandId::PrintSetup:
+        case CommandId::None: break;
+    }
+}
+
+void CMainFrame::OpenManual() {
+    const QString path = QString::fromStdString(manualPath_);
+    if (!QFileInfo(path).isFile()) {
+        ZofarMessageBox::Show(this, "The help file \"" + manualPath_ + "\" was not found!");
+        return;
+    }
+    if (!urlOpener_(QUrl::fromLocalFile(path))) {
+        ZofarMessageBox::Show(this, "The help file \"" + manualPath_ +
+                                        "\" could not be opened!\nPlease open it with a web browser.");
+    }
+}
+
+void CMainFrame::SetUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
+
+void CMainFrame::RefreshStatus() {
+    if (closed_) return;
+    try {
+        CommandContext context;
+        context.databaseOpen = doc_.IsOpen();
+        context.filterOn = doc_.FilterIsOn();
+        context.toolbarVisible = toolBar_->isVisibleTo(this);
+        context.statusBarVisible = statusBar()->isVisibleTo(this);
+        for (const auto& [id, action] : actions_) {
+            const CommandState state = EvaluateCommand(id, context);
+            action->setEnabled(state.enabled);
+            if (state.checkable) action->setChecked(state.checked);
+        }
+
+        panes_.at(kPaneRecordsId)->setText(
+            QString::fromStdString(RecordsPaneText(context.databaseOpen ? doc_.RecordCount() : 0)));
+        panes_.at(kPaneSortId)->setText(QString::fromStdString(SortPaneText(doc_.SortKey())));
+        const QString filterText = QString::fromStdString(
+            FilterPaneText(context.filterOn, context.filterOn ? doc_.BuildFilterCondition() : std::string()));
+        QLabel* filterPane = panes_.at(kPaneFilterId);
+        if (filterPane->text() != filterText) {
+            filterPane->setText(filterText);
+            filterPane->setToolTip(filterText);
+        }
+    } catch (const std::exception&) {
+        // The panes keep their last texts; the next pass tries again.
+    }
+}
+
+void CMainFrame::OnClockTick() {
+    QLabel* clockPane = panes_.at(kPaneClockId);
+    clockPane->setText(QString::fromStdString(ClockPaneText(clock_.NowUtc())));
+    RefreshStatus();
+}
+
+void CMainFrame::SetListView(QWidget* view, ListViewPort* port) {
+    setCentralWidget(view);
+    listWidget_ = view;
+    listPort_ = port;
+}
+
+ListViewPort* CMainFrame::ListView() const { return listWidget_ ? listPort_ : nullptr; }
+
+void CMainFrame::ShowStatusMessage(const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text));
+    statusBar()->repaint();
+}
+
+void CMainFrame::SetMainTitle(const std::string& databaseName) {
+    setWindowTitle(QString::fromStdString(MainTitleText(databaseName)));
+}
+
+QAction* CMainFrame::Action(CommandId id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QLabel* CMainFrame::Pane(int indicatorId) const {
+    const auto it = panes_.find(indicatorId);
+    return it == panes_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    bool quit = false;
+    try {
+        quit = RunQuitSequence();
+    } catch (const std::exception& e) {
+        ZofarMessageBox::Show(this, e.what());
+    }
+    if (quit) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool CMainFrame::RunQuitSequence() {
+    if (!doc_.Ui().AskYesNo("Do you really want to quit?")) return false;
+    if (doc_.IsOpen()) {
+        if (auto layout = doc_.Ui().CaptureColumnLayout()) doc_.Settings().layout = *layout;
+    }
+    doc_.SaveSettings();
+    const bool toolbarVisible = toolBar_->isVisibleTo(this);
+    const bool statusbarVisible = statusBar()->isVisibleTo(this);
+    SaveWindowPlacementFile(doc_.Paths().settingsFile, CurrentPlacement(), toolbarVisible, statusbarVisible);
+    clockTimer_.stop();
+    closed_ = true;
+    doc_.OnCloseDocument();
+    return true;
+}
+
+}  // namespace zofar

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "app/CommandTable.h"
+#include "app/DocumentSettings.h"
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace zofar {
+
+class CZOFDoc;
+class Clock;
+class ListViewPort;
+
+/// The main window: menu bar, accelerators, the dockable toolbar, the five-pane status bar
+/// with its UTC clock, and the quit sequence. Commands go through ExecuteCommand, which checks
+/// the command's enable rule and hands it to the document.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    /// `doc` and `clock` must outlive the frame. `manualPath` is the HTML manual Help opens.
+    CMainFrame(CZOFDoc& doc, const Clock& clock, std::string manualPath, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    /// Window icon, title, the saved placement and bar visibility, the clock; then shows the
+    /// window as it was when the user last quit (maximized stays maximized).
+    void Activate();
+
+    /// Runs `id` when its enable rule allows it now; false when it was disabled or unknown.
+    bool ExecuteCommand(CommandId id);
+
+    /// Recomputes the enable and check states and panes 1 to 3 from the document.
+    void RefreshStatus();
+
+    /// Makes `view` the central widget (the frame takes ownership) and `port` the list the
+    /// document's view updates and list queries go to. `port` must live as long as `view`.
+    void SetListView(QWidget* view, ListViewPort* port);
+    /// The attached list, or null.
+    ListViewPort* ListView() const;
+
+    /// Message pane text, painted at once so it shows during a long operation.
+    void ShowStatusMessage(const std::string& text);
+    /// The window title for `databaseName` (empty for none).
+    void SetMainTitle(const std::string& databaseName);
+
+    /// Replaces how Help opens the manual (tests use it; the default asks the desktop).
+    void SetUrlOpener(std::function<bool(const QUrl&)> opener);
+
+    QAction* Action(CommandId id) const;
+    QToolBar* ToolBar() const { return toolBar_; }
+    /// The pane with the given indicator id (32788, 32789, 32790, 32798), or null.
+    QLabel* Pane(int indicatorId) const;
+    bool ClockRunning() const { return clockTimer_.isActive(); }
+
+    /// The window's placement in the settings' record form.
+    WindowPlacement CurrentPlacement() const;
+    /// Moves and sizes the window as `placement` says; the show state is applied by Activate.
+    void ApplyPlacement(const WindowPlacement& placement);
+
+public slots:
+    /// For the list view's header and row clicks; an id that is no command is ignored.
+    void ExecuteCommandById(int id);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void OnClockTick();
+    void Dispatch(CommandId id);
+    void OpenManual();
+    bool RunQuitSequence();
+
+    CZOFDoc& doc_;
+    const Clock& clock_;
+    std::string manualPath_;
+    std::function<bool(const QUrl&)> urlOpener_;
+    std::map<CommandId, QAction*> actions_;
+    QToolBar* toolBar_ = nullptr;
+    std::map<int, QLabel*> panes_;
+    QTimer clockTimer_;
+    QPointer<QWidget> listWidget_;
+    ListViewPort* listPort_ = nullptr;
+    bool closed_ = false;
+};
+
+}  // namespace zofar

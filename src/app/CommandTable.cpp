@@ -1,0 +1,203 @@
+#include "app/CommandTable.h"
+
+namespace zofar {
+
+namespace {
+
+using C = CommandId;
+using E = EnableRule;
+using K = CheckRule;
+
+constexpr std::array kCommands{
+    CommandInfo{C::Open, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing database\nOpen database", E::Always, K::None},
+    CommandInfo{C::Close, "C&lose\tCtrl+L", "Ctrl+L", "Close the actual database\nClose database", E::DatabaseOpen, K::None},
+    CommandInfo{C::Create, "Cr&eate...\tCtrl+E", "Ctrl+E", "Create a new database\nCreate database", E::NoDatabaseOpen, K::None},
+    CommandInfo{C::Delete, "&Delete...\tCtrl+D", "Ctrl+D", "Delete an existing database\nDelete database", E::NoDatabaseOpen, K::None},
+    CommandInfo{C::Print, "&Print...\tCtrl+P", "Ctrl+P", "Print\nPrint", E::DatabaseOpen, K::None},
+    CommandInfo{C::Clipboard, "&Clipboard...\tCtrl+C", "Ctrl+C", "Copy to the clipboard\nClipboard", E::DatabaseOpen, K::None},
+    CommandInfo{C::Exit, "E&xit\tCtrl+X", "Ctrl+X", "Quit the application\nExit", E::Always, K::None},
+
+    CommandInfo{C::SetFilter, "&Set filter...\tCtrl+Y", "Ctrl+Y", "Set the record filter\nSet filter", E::DatabaseOpen, K::None},
+    CommandInfo{C::DisableFilter, "&Disable filter\tCtrl+N", "Ctrl+N",
+                "Enable / Disable the record filter\nEnable / Disable filter", E::DatabaseOpen, K::FilterOff},
+    CommandInfo{C::SelectPredefinedFilter, "Select &predefined filter...\tCtrl+W", "Ctrl+W",
+                "Select a predefined record filter\nSelect predefined filter", E::DatabaseOpen, K::None},
+    CommandInfo{C::ManagePredefinedFilters, "&Manage predefined filters...\tCtrl+M", "Ctrl+M",
+                "Manage the predefined record filters\nManage predefined filters", E::DatabaseOpen, K::None},
+
+    CommandInfo{C::SortFrequency, "&Frequency", "", "Sort records by frequency", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortStation, "&Station", "", "Sort records by station", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortStn, "St&n", "", "Sort records by stn", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortStatus, "Stat&us", "", "Sort records by status", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortLocation, "&Location", "", "Sort records by location", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortRegion, "&Region", "", "Sort records by region", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortCountry, "Countr&y", "", "Sort records by country", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortItu, "Country code (&ITU)", "", "Sort records by country code", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortLc, "Location code (L&C)", "", "Sort records by location code", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortStart, "St&art", "", "Sort records by start time", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortEnd, "&End", "", "Sort records by end time", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortLanguage, "Lan&guage", "", "Sort records by language", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortTargetArea, "&Target area", "", "Sort records by target area", E::DatabaseOpen, K::None},
+    CommandInfo{C::SortProgramStructure, "&Program structure (P)", "", "Sort records by program structure",
+                E::DatabaseOpen, K::None},
+
+    CommandInfo{C::GoToFrequency, "&Frequency...\tCtrl+F", "Ctrl+F", "Go to the record with the specified frequency",
+                E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToStation, "&Station...\tCtrl+S", "Ctrl+S", "Go to the record with the specified station",
+                E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToStn, "St&n...", "", "Go to the record with the specified stn", E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToStatus, "Stat&us...", "", "Go to the record with the specified status", E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToLocation, "&Location...", "", "Go to the record with the specified location", E::DatabaseOpen,
+                K::None},
+    CommandInfo{C::GoToRegion, "&Region...", "", "Go to the record with the specified region", E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToCountry, "Countr&y...", "", "Go to the record with the specified country", E::DatabaseOpen,
+                K::None},
+    CommandInfo{C::GoToItu, "Country code (&ITU)...", "", "Go to the record with the specified country code",
+                E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToLc, "Location code (L&C)...", "", "Go to the record with the specified location code",
+                E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToStart, "St&art...", "", "Go to the record with the specified start time", E::DatabaseOpen,
+                K::None},
+    CommandInfo{C::GoToEnd, "&End...", "", "Go to the record with the specified end time", E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToLanguage, "Lan&guage...", "", "Go to the record with the specified language", E::DatabaseOpen,
+                K::None},
+    // "specifies" is the program's long-standing prompt text and is kept as users know it.
+    CommandInfo{C::GoToTargetArea, "&Target area...", "", "Go to the record with the specifies target area",
+                E::DatabaseOpen, K::None},
+    CommandInfo{C::GoToProgramStructure, "&Program structure (P)...", "",
+                "Go to the record with the specified program structure", E::DatabaseOpen, K::None},
+
+    CommandInfo{C::Tune, "&Tune\tCtrl+T", "Ctrl+T", "Tune receiver to selected frequency\nTune", E::DatabaseOpen, K::None},
+    CommandInfo{C::FindCreateStation, "&Find/Create station\tCtrl+R", "Ctrl+R",
+                "Find existing or create new station entry\nFind/Create station", E::DatabaseOpen, K::None},
+    CommandInfo{C::ReceiverProgram, "Receiver control program ...", "", "", E::Always, K::None},
+
+    CommandInfo{C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle toolbar", E::Always, K::ToolbarVisible},
+    CommandInfo{C::ViewStatusBar, "&Statusbar", "", "Show or hide the statusbar\nToggle statusbar", E::Always,
+                K::StatusBarVisible},
+
+    CommandInfo{C::HelpTopics, "&Help topics", "", "Invoke the help system\n Help", E::Always, K::None},
+    CommandInfo{C::About, "&About ZOFAR...", "", "Display program information, version number and copyright\nAbout",
+                E::Always, K::None},
+};
+
+constexpr MenuEntry kSeparator{C::None};
+
+constexpr std::array kDatabaseMenu{
+    MenuEntry{C::Open}, MenuEntry{C::Close},     kSeparator, MenuEntry{C::Create}, MenuEntry{C::Delete}, kSeparator,
+    MenuEntry{C::Print}, kSeparator,             MenuEntry{C::Clipboard}, kSeparator, MenuEntry{C::Exit},
+};
+constexpr std::array kFilterMenu{
+    MenuEntry{C::SetFilter},
+    MenuEntry{C::DisableFilter},
+    MenuEntry{C::SelectPredefinedFilter},
+    MenuEntry{C::ManagePredefinedFilters},
+};
+constexpr std::array kSortMenu{
+    MenuEntry{C::SortFrequency}, MenuEntry{C::SortStation},   MenuEntry{C::SortStn},
+    MenuEntry{C::SortStatus},    MenuEntry{C::SortLocation},  MenuEntry{C::SortRegion},
+    MenuEntry{C::SortCountry},   MenuEntry{C::SortItu},       MenuEntry{C::SortLc},
+    MenuEntry{C::SortStart},     MenuEntry{C::SortEnd},       MenuEntry{C::SortLanguage},
+    MenuEntry{C::SortTargetArea}, MenuEntry{C::SortProgramStructure},
+};
+constexpr std::array kGoToMenu{
+    MenuEntry{C::GoToFrequency}, MenuEntry{C::GoToStation},   MenuEntry{C::GoToStn},
+    MenuEntry{C::GoToStatus},    MenuEntry{C::GoToLocation},  MenuEntry{C::GoToRegion},
+    MenuEntry{C::GoToCountry},   MenuEntry{C::GoToItu},       MenuEntry{C::GoToLc},
+    MenuEntry{C::GoToStart},     MenuEntry{C::GoToEnd},       MenuEntry{C::GoToLanguage},
+    MenuEntry{C::GoToTargetArea}, MenuEntry{C::GoToProgramStructure},
+};
+constexpr std::array kReceiverMenu{
+    MenuEntry{C::Tune},
+    MenuEntry{C::FindCreateStation},
+    MenuEntry{C::ReceiverProgram},
+};
+constexpr std::array kViewMenu{
+    MenuEntry{C::ViewToolbar},
+    MenuEntry{C::ViewStatusBar},
+};
+constexpr std::array kHelpMenu{
+    MenuEntry{C::HelpTopics},
+    kSeparator,
+    MenuEntry{C::About},
+};
+
+constexpr std::array kMenus{
+    MenuInfo{"&Database", kDatabaseMenu}, MenuInfo{"&Filter", kFilterMenu},     MenuInfo{"&Sort", kSortMenu},
+    MenuInfo{"&Go to", kGoToMenu},        MenuInfo{"&Receiver", kReceiverMenu}, MenuInfo{"&View", kViewMenu},
+    MenuInfo{"&Help", kHelpMenu},
+};
+
+constexpr std::array<CommandId, kToolbarSlotCount> kToolbar{
+    C::Open,      C::Close,       C::Create, C::Delete,
+    C::Print,     C::Clipboard,   C::None,   C::SetFilter,
+    C::DisableFilter, C::SelectPredefinedFilter, C::ManagePredefinedFilters, C::None,
+    C::Tune,      C::FindCreateStation, C::None, C::HelpTopics,
+    C::About,
+};
+
+}  // namespace
+
+std::span<const CommandInfo> AllCommands() { return kCommands; }
+
+std::span<const MenuInfo> Menus() { return kMenus; }
+
+const CommandInfo* FindCommand(CommandId id) {
+    for (const auto& c : kCommands) {
+        if (c.id == id) return &c;
+    }
+    return nullptr;
+}
+
+const CommandInfo* FindCommandById(int id) {
+    for (const auto& c : kCommands) {
+        if (static_cast<int>(c.id) == id) return &c;
+    }
+    return nullptr;
+}
+
+const std::array<CommandId, kToolbarSlotCount>& ToolbarSlots() { return kToolbar; }
+
+std::vector<const CommandInfo*> AcceleratedCommands() {
+    std::vector<const CommandInfo*> result;
+    for (const auto& c : kCommands) {
+        if (!c.key.empty()) result.push_back(&c);
+    }
+    return result;
+}
+
+CommandState EvaluateCommand(CommandId id, const CommandContext& context) {
+    const CommandInfo* info = FindCommand(id);
+    if (!info) return {};
+    CommandState state;
+    switch (info->enable) {
+        case EnableRule::Always: state.enabled = true; break;
+        case EnableRule::DatabaseOpen: state.enabled = context.databaseOpen; break;
+        case EnableRule::NoDatabaseOpen: state.enabled = !context.databaseOpen; break;
+    }
+    switch (info->check) {
+        case CheckRule::None: break;
+        case CheckRule::FilterOff:
+            state.checkable = true;
+            state.checked = !context.filterOn;
+            break;
+        case CheckRule::ToolbarVisible:
+            state.checkable = true;
+            state.checked = context.toolbarVisible;
+            break;
+        case CheckRule::StatusBarVisible:
+            state.checkable = true;
+            state.checked = context.statusBarVisible;
+            break;
+    }
+    return state;
+}
+
+std::string_view StatusPrompt(std::string_view prompt) { return prompt.substr(0, prompt.find('\n')); }
+
+std::string_view ToolTipPrompt(std::string_view prompt) {
+    const auto pos = prompt.find('\n');
+    return pos == std::string_view::npos ? std::string_view{} : prompt.substr(pos + 1);
+}
+
+}  // namespace zofar

@@ -1,0 +1,171 @@
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/ModalDriver.h"
+#include "store/CreateDatabaseDialog.h"
+#include "store/SelectDatabaseDialog.h"
+#include "support/TempDir.h"
+
+namespace zofar {
+namespace {
+
+QStringList Lines(const QListWidget& list) {
+    QStringList lines;
+    for (int i = 0; i < list.count(); ++i) lines << list.item(i)->text();
+    return lines;
+}
+
+TEST(SelectDatabaseDialog, listsTheNamesSortedIgnoringCaseUnderTheCallersCaption) {
+    SelectDatabaseDialog dialog("ZOFAR  Open a Database", {"gamma", "Beta", "alpha"});
+    EXPECT_EQ(dialog.windowTitle(), "ZOFAR  Open a Database");
+    EXPECT_EQ(Lines(*dialog.List()), (QStringList{"alpha", "Beta", "gamma"}));
+    SelectDatabaseDialog untitled("", {});
+    EXPECT_EQ(untitled.windowTitle(), "ZOFAR");
+}
+
+TEST(SelectDatabaseDialog, okWithoutSelectionAsksForOneAndStaysOpen) {
+    SelectDatabaseDialog dialog("ZOFAR  Open a Database", {"A24", "B24"});
+    dialog.show();
+    test::ModalDriver driver;
+    driver.Answer(QMessageBox::Ok);
+    dialog.accept();
+    ASSERT_EQ(driver.boxes.size(), 1u);
+    EXPECT_EQ(driver.boxes[0].text, "Please select a database!");
+    EXPECT_EQ(driver.boxes[0].buttons, QMessageBox::Ok);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST(SelectDatabaseDialog, doubleClickActsAsOkAndGivesTheNameByteForByte) {
+    const std::string latin1Name = "caf\xE9";  // a file name that is not UTF-8
+    SelectDatabaseDialog dialog("ZOFAR  Delete a Database", {"B24", latin1Name});
+    dialog.show();
+    QListWidgetItem* item = dialog.List()->item(1);
+    dialog.List()->setCurrentItem(item);
+    emit dialog.List()->itemDoubleClicked(item);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.SelectedName(), latin1Name);
+}
+
+class CreateDatabaseDialogTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    QStringList titles;
+    QStringList filters;
+    QString nextFile = "/data/lists/b24.txt";
+
+    std::unique_ptr<CreateDatabaseDialog> Make() {
+        auto dialog = std::make_unique<CreateDatabaseDialog>(dir.folder());
+        dialog->SetFileChooser([this](const QString& title, const QString& filter) {
+            titles << title;
+            filters << filter;
+            return nextFile;
+        });
+        dialog->show();
+        return dialog;
+    }
+};
+
+TEST_F(CreateDatabaseDialogTest, showsItsCaptionControlsAndNote) {
+    auto dialog = Make();
+    EXPECT_EQ(dialog->windowTitle(), "ZOFAR  Create a Database");
+    QStringList groups;
+    for (auto* g : dialog->findChildren<QGroupBox*>()) groups << g->title();
+    EXPECT_EQ(groups, (QStringList{"Name of the new Database", "ILG Source File"}));
+    EXPECT_EQ(dialog->TextRadio()->text(), "TEXT File");
+    EXPECT_EQ(dialog->DbaseRadio()->text(), "DBASE File");
+    EXPECT_TRUE(dialog->TextRadio()->isChecked());
+    EXPECT_EQ(dialog->SelectButton()->text(), "Select ILG Source File");
+    bool note = false;
+    for (auto* l : dialog->findChildren<QLabel*>()) note |= l->text() == "Creation of a new database may take some time !";
+    EXPECT_TRUE(note);
+}
+
+TEST_F(CreateDatabaseDialogTest, fileDialogFilterFollowsTheKindAndThePathIsSplit) {
+    auto dialog = Make();
+    dialog->ChooseSourceFile();
+    dialog->DbaseRadio()->setChecked(true);
+    nextFile = "/data/lists/b24.dbf";
+    dialog->ChooseSourceFile();
+    EXPECT_EQ(titles, (QStringList{"ZOFAR Select an ILG File", "ZOFAR Select an ILG File"}));
+    EXPECT_EQ(filters, (QStringList{"ILG Files (*.txt)", "ILG Files (*.dbf)"}));
+    EXPECT_EQ(dialog->SourceLabel()->text(), "/data/lists/b24.dbf");
+
+    nextFile.clear();  // Cancel keeps the file chosen before
+    dialog->ChooseSourceFile();
+    EXPECT_EQ(dialog->SourceLabel()->text(), "/data/lists/b24.dbf");
+
+    dialog->NameEdit()->setText("B24");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    const CreateDatabaseRequest& r = dialog->Request();
+    EXPECT_EQ(r.name, "B24");
+    EXPECT_EQ(r.sourcePath, "/data/lists/b24.dbf");
+    EXPECT_EQ(r.sourceFolder, "/data/lists/");
+    EXPECT_EQ(r.sourceFileName, "b24.dbf");
+    EXPECT_EQ(r.sourceKind, 1);
+    EXPECT_FALSE(r.replace);
+}
+
+TEST_F(CreateDatabaseDialogTest, missingValuesAreAskedForWithTheFocusOnTheirControl) {
+    auto dialog = Make();
+    test::ModalDriver driver;
+    driver.Answer(QMessageBox::Ok);
+    driver.Answer(QMessageBox::Ok);
+    dialog->accept();
+    EXPECT_EQ(dialog->focusWidget(), dialog->NameEdit());
+    dialog->NameEdit()->setText("NEW");
+    dialog->accept();
+    EXPECT_EQ(dialog->focusWidget(), dialog->SelectButton());
+    ASSERT_EQ(driver.boxes.size(), 2u);
+    EXPECT_EQ(driver.boxes[0].text, "Please enter a name for the new database!");
+    EXPECT_EQ(driver.boxes[1].text, "Please select an ILG source file!");
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(CreateDatabaseDialogTest, existingNameInAnyCaseAsksToReplaceNoStaysYesReplaces) {
+    std::ofstream(dir.file("Sample.mdb")) << "x";
+    auto dialog = Make();
+    dialog->ChooseSourceFile();
+    dialog->NameEdit()->setText("SAMPLE");
+    test::ModalDriver driver;
+    driver.Answer(QMessageBox::No);
+    driver.Answer(QMessageBox::Ok);
+    driver.Answer(QMessageBox::Yes);
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->focusWidget(), dialog->NameEdit());
+    dialog->accept();
+    ASSERT_EQ(driver.boxes.size(), 3u);
+    EXPECT_EQ(driver.boxes[0].text,
+              "There is already a database with the specified name.\nDo you want to replace the existing database?");
+    EXPECT_EQ(driver.boxes[0].icon, QMessageBox::Question);
+    EXPECT_EQ(driver.boxes[1].text, "Please enter a different database name!");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog->Request().replace);
+}
+
+TEST_F(CreateDatabaseDialogTest, aNameWithASlashIsRefused) {
+    auto dialog = Make();
+    dialog->ChooseSourceFile();
+    dialog->NameEdit()->setText("../outside");
+    test::ModalDriver driver;
+    driver.Answer(QMessageBox::Ok);
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->focusWidget(), dialog->NameEdit());
+    ASSERT_EQ(driver.boxes.size(), 1u);
+    EXPECT_TRUE(driver.boxes[0].text.startsWith("A database name must not contain"));
+}
+
+}  // namespace
+}  // namespace zofar
