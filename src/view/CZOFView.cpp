@@ -1,0 +1,265 @@
+#include "view/CZOFView.h"
+
+#include <QHeaderView>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <exception>
+
+#include "app/CommandTable.h"
+#include "store/CZOFDoc.h"
+#include "view/ColumnLayoutRules.h"
+#include "view/HeaderCommands.h"
+#include "view/RecordTableModel.h"
+#include "view/ViewUpdates.h"
+
+Q_LOGGING_CATEGORY(lcView, "zofar.view")
+
+namespace zofar {
+namespace {
+
+constexpr int kMinuteMs = 60000;
+
+// Slots hand work to the document and the main window; whatever goes wrong there must not
+// unwind through the event loop.
+template <typename F>
+void Guarded(const char* what, F&& work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        qCWarning(lcView) << what << "failed:" << e.what();
+    }
+}
+
+}  // namespace
+
+CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
+    : QTableView(parent), doc_(doc), model_(new RecordTableModel(doc.Store(), this)) {
+    setModel(model_);
+    setShowGrid(true);
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setIconSize(QSize(16, 12));
+    setSortingEnabled(false);
+
+    // The selection stays visible while the focus is elsewhere (a dialog, the toolbar).
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+
+    QHeaderView* header = horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // A column may be dragged nearly shut; below 8 pixels it counts as hidden for output.
+    header->setMinimumSectionSize(0);
+    header->viewport()->installEventFilter(this);
+    connect(header, &QHeaderView::sectionClicked, this, &CZOFView::OnHeaderClicked);
+    connect(header, &QHeaderView::sectionDoubleClicked, this, &CZOFView::OnHeaderDoubleClicked);
+    connect(this, &QAbstractItemView::doubleClicked, this, &CZOFView::OnRowDoubleClicked);
+
+    minuteTimer_.setInterval(kMinuteMs);
+    connect(&minuteTimer_, &QTimer::timeout, this, &CZOFView::OnTimerTick);
+    SampleTime();
+}
+
+CZOFView::~CZOFView() = default;
+
+void CZOFView::OnUpdate(ViewHint hint) {
+    switch (hint) {
+    case kHintRepaint:
+        // A failed search may have left the browse set elsewhere; one move costs little.
+        model_->ForgetPosition();
+        RepaintRows();
+        break;
+    case kHintDatabaseChanged:
+        if (doc_.Store().HasBrowseSet()) {
+            BuildColumns();
+        } else {
+            TearDownColumns();
+        }
+        RepaintRows();
+        break;
+    case kHintRequeried:
+        ReloadRowCount();
+        RepaintRows();
+        break;
+    case kHintShowCurrent:
+        ShowCurrentPosition();
+        break;
+    }
+}
+
+void CZOFView::BuildColumns() {
+    if (model_->ColumnsShown()) {
+        ReloadRowCount();
+        return;
+    }
+    model_->SetDevicePixelRatio(devicePixelRatioF());
+    model_->SetColumnsShown(true, doc_.Store().RecordCount());
+    const ColumnGeometry g = ApplyColumnLayout(doc_.Settings().layout, AverageCharWidth());
+    QHeaderView* header = horizontalHeader();
+    for (int c = 0; c < kFieldCount; ++c) header->resizeSection(c, g.width[static_cast<size_t>(c)]);
+    for (int p = 0; p < kFieldCount; ++p) {
+        const auto c = static_cast<int>(std::find(g.position.begin(), g.position.end(), p) - g.position.begin());
+        header->moveSection(header->visualIndex(c), p);
+    }
+    SampleTime();
+    minuteTimer_.start();
+}
+
+void CZOFView::TearDownColumns() {
+    model_->ForgetPosition();
+    if (const auto layout = CaptureColumnLayout()) doc_.Settings().layout = *layout;
+    model_->SetColumnsShown(false, 0);
+    ViewUpdates::ResetForClosedDatabase(doc_.Settings());
+    minuteTimer_.stop();
+}
+
+void CZOFView::ReloadRowCount() {
+    model_->ForgetPosition();
+    if (doc_.Store().HasBrowseSet()) {
+        model_->SetRowCount(doc_.Store().RecordCount());
+    } else {
+        model_->SetRowCount(0);
+        ViewUpdates::ResetForClosedDatabase(doc_.Settings());
+    }
+}
+
+void CZOFView::ShowCurrentPosition() {
+    if (!doc_.Store().HasBrowseSet()) return;
+    const int rows = model_->rowCount();
+    const auto plan = ViewUpdates::PlanShowCurrent(doc_.CurrentPosition(), doc_.Settings().criteria.OnAirNowActive(),
+                                                   rows, RowsPerPage());
+    if (!plan) return;
+    model_->ForgetPosition();
+    if (plan->selectRow < rows) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : horizontalHeader()->logicalIndex(0);
+        selectionModel()->setCurrentIndex(model_->index(plan->selectRow, std::max(column, 0)),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // The rows may just have changed; the scroll range must know before rows are scrolled to.
+    executeDelayedItemsLayout();
+    EnsureRowVisible(plan->scrollFirst);
+    EnsureRowVisible(plan->scrollThen);
+    RepaintRows();
+}
+
+void CZOFView::EnsureRowVisible(int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    QScrollBar* bar = verticalScrollBar();
+    const int top = bar->value();
+    const int perPage = std::max(RowsPerPage(), 1);
+    if (row < top) {
+        bar->setValue(row);
+    } else if (row > top + perPage - 1) {
+        bar->setValue(row - perPage + 1);
+    }
+}
+
+ListRows CZOFView::GetListRows() {
+    const auto [first, last] = GetScreenRows();
+    ListRows rows;
+    rows.selected = GetSelectedRow();
+    rows.firstVisible = first;
+    rows.lastVisible = last;
+    return rows;
+}
+
+int CZOFView::GetSelectedRow() const {
+    if (selectionModel() == nullptr) return -1;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+std::pair<int, int> CZOFView::GetScreenRows() const {
+    const int rows = model_->rowCount();
+    const int first = rows > 0 ? std::clamp(verticalScrollBar()->value(), 0, rows - 1) : 0;
+    const ListRows screen = ViewUpdates::ScreenRows(-1, first, RowsPerPage(), rows);
+    return {screen.firstVisible, screen.lastVisible};
+}
+
+int CZOFView::RowsPerPage() const {
+    const int rowHeight = verticalHeader()->defaultSectionSize();
+    return rowHeight > 0 ? viewport()->height() / rowHeight : 0;
+}
+
+std::optional<ColumnLayout> CZOFView::CaptureColumnLayout() {
+    if (!model_->ColumnsShown()) return std::nullopt;
+    const QHeaderView* header = horizontalHeader();
+    ColumnGeometry shown;
+    for (int c = 0; c < kFieldCount; ++c) {
+        shown.position[static_cast<size_t>(c)] = header->visualIndex(c);
+        shown.width[static_cast<size_t>(c)] = header->sectionSize(c);
+    }
+    return zofar::CaptureColumnLayout(shown);
+}
+
+int CZOFView::AverageCharWidth() const {
+    return zofar::AverageCharWidth(fontMetrics().horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")));
+}
+
+void CZOFView::SampleTime() { model_->SetAirTime(OnAirTest::At(doc_.TimeSource().NowUtc())); }
+
+void CZOFView::RepaintRows() { viewport()->update(); }
+
+void CZOFView::OnTimerTick() {
+    Guarded("minute refresh", [this] {
+        const TimerAction action =
+            ViewUpdates::DecideTimerTick(liveUpdates_, doc_.Settings().criteria.OnAirNowActive());
+        if (action == TimerAction::Nothing) return;
+        SampleTime();
+        if (action == TimerAction::RequeryCycle) {
+            doc_.RequeryCycle();
+        } else {
+            RepaintRows();
+        }
+    });
+}
+
+void CZOFView::OnHeaderClicked(int column) {
+    Guarded("header command", [this, column] {
+        if (const auto command = HeaderCommands::ClickCommand(column)) emit CommandRequested(*command);
+    });
+}
+
+void CZOFView::OnHeaderDoubleClicked(int column) {
+    Guarded("header command", [this, column] {
+        if (const auto command = HeaderCommands::DoubleClickCommand(column)) emit CommandRequested(*command);
+    });
+}
+
+bool CZOFView::eventFilter(QObject* watched, QEvent* event) {
+    // The header reports double-clicks of every button; only the left one opens a go-to search.
+    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void CZOFView::mouseDoubleClickEvent(QMouseEvent* event) {
+    doubleClickButton_ = event->button();
+    QTableView::mouseDoubleClickEvent(event);
+    doubleClickButton_ = Qt::NoButton;
+}
+
+void CZOFView::OnRowDoubleClicked(const QModelIndex& index) {
+    if (doubleClickButton_ != Qt::LeftButton || !index.isValid()) return;
+    Guarded("tune", [this] { emit CommandRequested(static_cast<int>(CommandId::Tune)); });
+}
+
+}  // namespace zofar

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QTableView>
+#include <QTimer>
+
+#include <optional>
+#include <utility>
+
+#include "app/ListViewPort.h"
+
+namespace zofar {
+
+class CZOFDoc;
+class RecordTableModel;
+
+/// The record list: one row per record of the browse set, 24 columns whose order and widths
+/// the user may change, the on-air marker in the first column, header clicks that sort and
+/// go to, a row double-click that tunes, and the one-minute refresh of the markers.
+class CZOFView : public QTableView, public ListViewPort {
+    Q_OBJECT
+public:
+    /// `doc` must outlive the view. The list has no columns until a database is opened.
+    explicit CZOFView(CZOFDoc& doc, QWidget* parent = nullptr);
+    ~CZOFView() override;
+
+    // ListViewPort
+    void OnUpdate(ViewHint hint) override;
+    ListRows GetListRows() override;
+    /// The column order and widths the header shows now; nothing while no database is open.
+    std::optional<ColumnLayout> CaptureColumnLayout() override;
+
+    /// The selected row, or -1.
+    int GetSelectedRow() const;
+    /// The topmost visible row and the last row on the screen (cut at the end of the list).
+    std::pair<int, int> GetScreenRows() const;
+    /// The number of rows that fit on the screen.
+    int RowsPerPage() const;
+
+    /// While off, the minute tick neither requeries nor repaints: the clipboard export and
+    /// printing walk the browse set and must find it where they left it.
+    void SetLiveUpdates(bool on) { liveUpdates_ = on; }
+    bool LiveUpdates() const { return liveUpdates_; }
+
+    bool TimerRunning() const { return minuteTimer_.isActive(); }
+    /// The minute tick: resamples the clock, then requeries while the on-air-now filter is
+    /// active and repaints otherwise.
+    void OnTimerTick();
+
+    RecordTableModel& Model() const { return *model_; }
+    /// The average character width of the list's font, in pixels.
+    int AverageCharWidth() const;
+
+signals:
+    /// A menu command the list asks the main window to run: a sort or go-to command from a
+    /// header click, the Tune command from a row double-click.
+    void CommandRequested(int commandId);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void BuildColumns();
+    void TearDownColumns();
+    void ReloadRowCount();
+    void ShowCurrentPosition();
+    void EnsureRowVisible(int row);
+    void SampleTime();
+    void RepaintRows();
+    void OnHeaderClicked(int column);
+    void OnHeaderDoubleClicked(int column);
+    void OnRowDoubleClicked(const QModelIndex& index);
+
+    CZOFDoc& doc_;
+    RecordTableModel* model_;
+    QTimer minuteTimer_;
+    bool liveUpdates_ = true;
+    Qt::MouseButton doubleClickButton_ = Qt::NoButton;
+};
+
+}  // namespace zofar

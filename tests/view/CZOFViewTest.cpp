@@ -1,0 +1,370 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScrollBar>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Clock.h"
+#include "app/CommandTable.h"
+#include "store/CZOFDoc.h"
+#include "support/FakeDocumentUi.h"
+#include "support/StoreFixture.h"
+#include "support/TempDir.h"
+#include "view/CZOFView.h"
+#include "view/ColumnLayoutRules.h"
+#include "view/RecordTableModel.h"
+
+namespace zofar {
+namespace {
+
+using test::CreateDatabase;
+using test::RecordingReporter;
+using test::Row;
+using test::TempDir;
+
+constexpr int kLc = 9;
+constexpr int kRemarks = 19;
+constexpr int kRecords = 120;
+
+// The scripted screen, with the document's view updates and list queries going to a real list.
+class ListUi : public test::FakeDocumentUi {
+public:
+    CZOFView* view = nullptr;
+    void UpdateViews(ViewHint hint) override {
+        FakeDocumentUi::UpdateViews(hint);
+        if (view) view->OnUpdate(hint);
+    }
+    ListRows GetListRows() override { return view ? view->GetListRows() : ListRows{}; }
+    std::optional<ColumnLayout> CaptureColumnLayout() override {
+        return view ? view->CaptureColumnLayout() : std::nullopt;
+    }
+};
+
+UtcTime At(int hour, int minute, int weekday = 3) {
+    UtcTime t;
+    t.hour = hour;
+    t.minute = minute;
+    t.weekday = weekday;
+    return t;
+}
+
+class CZOFViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<Row> rows;
+        for (int i = 0; i < kRecords; ++i) {
+            // Every third transmission runs over midnight, the others at noon.
+            const bool night = i % 3 == 0;
+            rows.emplace_back(5000.0 + i * 5, "Station " + std::to_string(1000 + i), night ? "22:00" : "12:00",
+                              night ? "02:00" : "13:00", nullptr, "Country " + std::to_string(i % 7));
+        }
+        ASSERT_TRUE(CreateDatabase(dir.file("TEST.mdb"), rows, reporter));
+        ASSERT_TRUE(CreateDatabase(dir.file("SMALL.mdb"),
+                                   {{6000.0, "A", "00:00", "01:00"}, {6005.0, "B", "00:00", "01:00"},
+                                    {6010.0, "C", "00:00", "01:00"}, {6015.0, "D", "00:00", "01:00"},
+                                    {6020.0, "E", "00:00", "01:00"}},
+                                   reporter));
+        view = std::make_unique<CZOFView>(doc);
+        view->resize(900, 420);
+        view->show();
+        ui.view = view.get();
+        connect();
+    }
+    void TearDown() override { ui.view = nullptr; }
+
+    void connect() {
+        QObject::connect(view.get(), &CZOFView::CommandRequested, [this](int id) { commands.push_back(id); });
+    }
+    void Open(const std::string& name = "TEST") {
+        ui.selectAnswers.push_back(name);
+        doc.OnDatabaseOpen();
+    }
+    QHeaderView& Header() { return *view->horizontalHeader(); }
+    QString CellText(int row, int column) { return view->Model().index(row, column).data().toString(); }
+    bool MarkerIsRed(int row) {
+        const auto pixmap = view->Model().index(row, 0).data(Qt::DecorationRole).value<QPixmap>();
+        return pixmap.toImage() == view->Model().Marker(true).toImage();
+    }
+    void ShowPosition(int position) {
+        doc.Store().SetCurrentPosition(position);
+        view->OnUpdate(kHintShowCurrent);
+    }
+
+    // Presses and releases (and for a double-click presses again) like a real mouse would.
+    static void Click(QWidget* target, QPoint at, Qt::MouseButton button, bool twice) {
+        const QPointF local(at);
+        const QPointF global(target->mapToGlobal(at));
+        auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+            QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
+            QApplication::sendEvent(target, &e);
+        };
+        send(QEvent::MouseButtonPress, button);
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
+        if (twice) {
+            send(QEvent::MouseButtonDblClick, button);
+            send(QEvent::MouseButtonRelease, Qt::NoButton);
+        }
+    }
+    void ClickHeader(int column, Qt::MouseButton button = Qt::LeftButton, bool twice = false) {
+        const int x = Header().sectionViewportPosition(column) + Header().sectionSize(column) / 2;
+        Click(Header().viewport(), QPoint(x, Header().height() / 2), button, twice);
+    }
+    void DoubleClickRow(int row, Qt::MouseButton button) {
+        const QRect cell = view->visualRect(view->Model().index(row, 1));
+        Click(view->viewport(), cell.center(), button, true);
+    }
+
+    TempDir dir;
+    RecordingReporter reporter;
+    ListUi ui;
+    FixedClock clock{At(23, 30)};
+    CZOFDoc doc{ui, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()}};
+    std::unique_ptr<CZOFView> view;
+    std::vector<int> commands;
+};
+
+TEST_F(CZOFViewTest, withoutDatabaseTheListHasNoColumnsAndNoTimer) {
+    EXPECT_EQ(view->Model().columnCount(), 0);
+    EXPECT_EQ(view->Model().rowCount(), 0);
+    EXPECT_FALSE(view->TimerRunning());
+    EXPECT_FALSE(view->CaptureColumnLayout());
+    EXPECT_EQ(view->GetSelectedRow(), -1);
+}
+
+TEST_F(CZOFViewTest, openingBuildsColumnsWithHeadingsDefaultWidthsAndTheTimer) {
+    Open();
+    ASSERT_EQ(view->Model().columnCount(), kFieldCount);
+    EXPECT_EQ(view->Model().rowCount(), kRecords);
+    EXPECT_EQ(view->Model().headerData(0, Qt::Horizontal).toString(), "FREQ");
+    EXPECT_EQ(view->Model().headerData(3, Qt::Horizontal).toString(), "modu");
+    EXPECT_EQ(view->Model().headerData(15, Qt::Horizontal).toString(), "TARGETAR");
+    EXPECT_EQ(view->Model().headerData(19, Qt::Horizontal).toString(), "remarks");
+    const int avg = view->AverageCharWidth();
+    ASSERT_GT(avg, 0);
+    for (int c = 0; c < kFieldCount; ++c) EXPECT_EQ(Header().sectionSize(c), DefaultColumnWidth(c, avg)) << c;
+    for (int c = 0; c < kFieldCount; ++c) EXPECT_EQ(Header().visualIndex(c), c);
+    EXPECT_TRUE(view->TimerRunning());
+    EXPECT_EQ(view->GetSelectedRow(), 0);
+}
+
+TEST_F(CZOFViewTest, cellsAreReadFromTheBrowseSetWithTheirAlignment) {
+    Open();
+    EXPECT_EQ(CellText(0, 0), " 5000.0  ");
+    EXPECT_EQ(CellText(2, 1), "Station 1002");
+    EXPECT_EQ(CellText(3, 10), "22:00");
+    EXPECT_EQ(CellText(3, 12), "");
+    const auto right = view->Model().index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+    const auto left = view->Model().index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+    EXPECT_TRUE(right & Qt::AlignRight);
+    EXPECT_TRUE(left & Qt::AlignLeft);
+    EXPECT_FALSE(view->Model().index(0, 1).data(Qt::DecorationRole).isValid());
+}
+
+TEST_F(CZOFViewTest, markersFollowTheClockAtEachTick) {
+    Open();
+    EXPECT_TRUE(MarkerIsRed(0));   // 22:00-02:00 at 23:30
+    EXPECT_FALSE(MarkerIsRed(1));  // 12:00-13:00
+    clock.Set(At(12, 15));
+    EXPECT_TRUE(MarkerIsRed(0)) << "the markers keep the sampled minute until the next tick";
+    view->OnTimerTick();
+    EXPECT_FALSE(MarkerIsRed(0));
+    EXPECT_TRUE(MarkerIsRed(1));
+}
+
+TEST_F(CZOFViewTest, timerTickRequeriesOnlyWhileOnAirNowFilterIsActive) {
+    Open();
+    const size_t before = ui.hints.size();
+    view->OnTimerTick();
+    EXPECT_EQ(ui.hints.size(), before) << "a plain tick only repaints";
+
+    doc.Settings().criteria.BFOnair = 1;
+    doc.Settings().criteria.BFOnairNow = 1;
+    view->OnTimerTick();
+    ASSERT_EQ(ui.hints.size(), before + 2);
+    EXPECT_EQ(ui.hints[before], kHintRequeried);
+    EXPECT_EQ(ui.hints[before + 1], kHintShowCurrent);
+    EXPECT_EQ(view->Model().rowCount(), doc.RecordCount());
+    EXPECT_EQ(doc.RecordCount(), kRecords / 3);  // only the night transmissions at 23:30
+}
+
+TEST_F(CZOFViewTest, timerTickDoesNothingWhileLiveUpdatesAreOff) {
+    Open();
+    doc.Settings().criteria.BFOnair = 1;
+    doc.Settings().criteria.BFOnairNow = 1;
+    view->SetLiveUpdates(false);
+    clock.Set(At(12, 15));
+    const size_t before = ui.hints.size();
+    view->OnTimerTick();
+    EXPECT_EQ(ui.hints.size(), before);
+    EXPECT_EQ(view->Model().AirTime().MinuteOfDay(), 23 * 60 + 30) << "the clock is not even sampled";
+    view->SetLiveUpdates(true);
+    view->OnTimerTick();
+    EXPECT_EQ(view->Model().AirTime().MinuteOfDay(), 12 * 60 + 15);
+    EXPECT_EQ(ui.hints.size(), before + 2);
+}
+
+TEST_F(CZOFViewTest, showCurrentPositionSelectsTheRowAndCentresIt) {
+    Open();
+    const int perPage = view->RowsPerPage();
+    ASSERT_GT(perPage, 4);
+    ShowPosition(60);
+    EXPECT_EQ(view->GetSelectedRow(), 60);
+    const auto [first, last] = view->GetScreenRows();
+    EXPECT_EQ(first, 60 - (perPage - 1) / 2);
+    EXPECT_EQ(last, first + perPage - 1);
+    EXPECT_EQ(view->Model().CachedRow(), -10);
+}
+
+TEST_F(CZOFViewTest, showCurrentPositionNearTheEndStopsAtTheLastRow) {
+    Open();
+    ShowPosition(kRecords - 1);
+    EXPECT_EQ(view->GetSelectedRow(), kRecords - 1);
+    EXPECT_EQ(view->GetScreenRows().second, kRecords - 1);
+}
+
+TEST_F(CZOFViewTest, firstRowOfAShortListIsSelectedWithoutScrolling) {
+    Open("SMALL");
+    ShowPosition(0);
+    EXPECT_EQ(view->GetSelectedRow(), 0);
+    EXPECT_EQ(view->GetScreenRows(), std::make_pair(0, 4));
+}
+
+TEST_F(CZOFViewTest, noPositionWithOnAirNowFilterLeavesSelectionAndScrollAlone) {
+    Open();
+    ShowPosition(80);
+    const int scroll = view->verticalScrollBar()->value();
+    doc.Settings().criteria.BFOnair = 1;
+    doc.Settings().criteria.BFOnairNow = 1;
+    ShowPosition(-1);
+    EXPECT_EQ(view->GetSelectedRow(), 80);
+    EXPECT_EQ(view->verticalScrollBar()->value(), scroll);
+
+    doc.Settings().criteria.BFOnairNow = 0;
+    ShowPosition(-1);
+    EXPECT_EQ(view->GetSelectedRow(), 0);
+    EXPECT_EQ(view->GetScreenRows().first, 0);
+}
+
+TEST_F(CZOFViewTest, sortingKeepsAVisibleSelectedRecordSelected) {
+    Open();
+    ShowPosition(10);  // Station 1010
+    doc.SortBy("STATION");
+    const int row = view->GetSelectedRow();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(CellText(row, 1), "Station 1010");
+    const auto [first, last] = view->GetScreenRows();
+    EXPECT_LE(first, row);
+    EXPECT_GE(last, row);
+}
+
+TEST_F(CZOFViewTest, requeryChangesTheRowCountWithoutReadingCells) {
+    Open();
+    ShowPosition(100);
+    const int scroll = view->verticalScrollBar()->value();
+    const long fetches = doc.Store().RowFetchQueries();
+    view->OnUpdate(kHintRequeried);
+    EXPECT_EQ(doc.Store().RowFetchQueries(), fetches);
+    EXPECT_EQ(view->verticalScrollBar()->value(), scroll) << "the list keeps its place";
+    EXPECT_EQ(view->GetSelectedRow(), 100);
+}
+
+TEST_F(CZOFViewTest, paintingAScreenFetchesRowsPageWiseNotPerCell) {
+    Open();
+    ShowPosition(60);
+    const long before = doc.Store().RowFetchQueries();
+    view->grab();
+    EXPECT_LE(doc.Store().RowFetchQueries() - before, 2);
+    EXPECT_TRUE(ui.storeErrors.empty());
+}
+
+TEST_F(CZOFViewTest, storedLayoutIsAppliedAndCapturedBack) {
+    ColumnLayout stored;
+    std::swap(stored.order[0], stored.order[1]);
+    stored.widths[0] = 4;
+    stored.widths[2] = 150;
+    doc.Settings().layout = stored;
+    Open();
+    EXPECT_EQ(Header().logicalIndex(0), 1) << "STATION left of FREQ";
+    EXPECT_EQ(Header().logicalIndex(1), 0);
+    EXPECT_EQ(Header().sectionSize(0), 4);
+    EXPECT_EQ(Header().sectionSize(2), 150);
+    const auto captured = view->CaptureColumnLayout();
+    ASSERT_TRUE(captured);
+    EXPECT_EQ(captured->order, stored.order);
+    EXPECT_EQ(captured->widths[0], 4);
+    EXPECT_TRUE(IsHiddenColumnWidth(captured->widths[0]));
+    EXPECT_EQ(captured->widths[2], 150);
+    EXPECT_EQ(captured->widths[1], DefaultColumnWidth(1, view->AverageCharWidth()));
+}
+
+TEST_F(CZOFViewTest, damagedStoredOrderShowsTableOrder) {
+    doc.Settings().layout.order[3] = 0;
+    Open();
+    for (int c = 0; c < kFieldCount; ++c) EXPECT_EQ(Header().visualIndex(c), c);
+}
+
+TEST_F(CZOFViewTest, closingCapturesTheUsersLayoutAndClearsSortAndFieldFilters) {
+    Open();
+    Header().moveSection(Header().visualIndex(5), 0);  // LOCATION leftmost
+    Header().resizeSection(1, 3);
+    doc.Settings().criteria.BFStation = 1;
+    doc.Settings().criteria.BFOnairNow = 1;
+    doc.OnDatabaseClose();
+
+    const ColumnLayout& kept = doc.Settings().layout;
+    EXPECT_EQ(kept.order[5], 0);
+    EXPECT_EQ(kept.order[0], 1);
+    EXPECT_EQ(kept.widths[1], 3);
+    EXPECT_EQ(view->Model().columnCount(), 0);
+    EXPECT_EQ(view->Model().rowCount(), 0);
+    EXPECT_FALSE(view->TimerRunning());
+    EXPECT_EQ(doc.SortKey(), "");
+    EXPECT_EQ(doc.Settings().criteria.BFStation, 0u);
+    EXPECT_EQ(doc.Settings().criteria.BFOnairNow, 1u);
+
+    Open();
+    EXPECT_EQ(Header().logicalIndex(0), 5) << "the layout comes back with the next database";
+    EXPECT_EQ(Header().sectionSize(1), 3);
+}
+
+TEST_F(CZOFViewTest, headerClickSendsTheSortCommandOfItsColumnOnly) {
+    Open();
+    ClickHeader(kLc);
+    ClickHeader(kRemarks);
+    ClickHeader(kLc, Qt::RightButton);
+    EXPECT_EQ(commands, std::vector<int>{static_cast<int>(CommandId::SortLc)});
+}
+
+TEST_F(CZOFViewTest, headerDoubleClickSendsTheGoToCommandForTheLeftButtonOnly) {
+    Open();
+    ClickHeader(kLc, Qt::RightButton, true);
+    EXPECT_TRUE(commands.empty());
+    ClickHeader(kRemarks, Qt::LeftButton, true);
+    EXPECT_TRUE(commands.empty());
+    ClickHeader(kLc, Qt::LeftButton, true);
+    ASSERT_FALSE(commands.empty());
+    EXPECT_EQ(commands.back(), static_cast<int>(CommandId::GoToLc));
+}
+
+TEST_F(CZOFViewTest, rowDoubleClickTunesWithTheLeftButtonOnly) {
+    Open();
+    DoubleClickRow(2, Qt::RightButton);
+    EXPECT_TRUE(commands.empty());
+    DoubleClickRow(2, Qt::LeftButton);
+    EXPECT_EQ(commands, std::vector<int>{static_cast<int>(CommandId::Tune)});
+    EXPECT_EQ(view->GetSelectedRow(), 2);
+}
+
+TEST_F(CZOFViewTest, selectionKeepsItsColourWithoutFocus) {
+    const QPalette& p = view->palette();
+    EXPECT_EQ(p.color(QPalette::Inactive, QPalette::Highlight), p.color(QPalette::Active, QPalette::Highlight));
+}
+
+}  // namespace
+}  // namespace zofar
