@@ -1,6 +1,7 @@
 #include "app/ZofarProgram.h"
 
 #include "app/CMainFrame.h"
+#include "view/CZOFView.h"
 
 namespace zofar {
 
@@ -8,6 +9,11 @@ ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
     : doc_(ui_, clock, DocumentPaths{paths.settingsFile, paths.databaseFolder}),
       frame_(std::make_unique<CMainFrame>(doc_, clock, paths.helpFile)) {
     ui_.AttachFrame(frame_.get());
+    // The list must be in place before Start: reopening the last database sends it the
+    // updates that build its columns. The frame owns it.
+    auto* view = new CZOFView(doc_);
+    QObject::connect(view, &CZOFView::CommandRequested, frame_.get(), &CMainFrame::ExecuteCommandById);
+    frame_->SetListView(view, view);
 }
 
 ZofarProgram::~ZofarProgram() = default;

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <fstream>
+#include <vector>
+
+#include "app/CMainFrame.h"
+#include "app/Clock.h"
+#include "app/ZofarProgram.h"
+#include "support/StoreFixture.h"
+#include "support/TempDir.h"
+#include "view/CZOFView.h"
+#include "view/RecordTableModel.h"
+
+namespace zofar {
+namespace {
+
+// The list inside the real program: reopened at start-up from the settings, and a header click
+// that goes through the main window's command dispatch to the document.
+TEST(ListInMainWindow, reopenedDatabaseFillsTheListAndHeaderClickSorts) {
+    test::TempDir dir;
+    test::RecordingReporter reporter;
+    ASSERT_TRUE(test::CreateDatabase(dir.file("TEST.mdb"),
+                                     {{9400.0, "Gamma", "12:00", "13:00"},
+                                      {5900.0, "Alpha", "22:00", "02:00"},
+                                      {6005.0, "Beta", "00:00", "01:00"}},
+                                     reporter));
+    std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=TEST\nSort=FREQ\n";
+    AppPaths paths{dir.file("zofar.INI"), dir.folder(), dir.file("zofar.dat"), dir.file("zofar.html")};
+    FixedClock clock;
+    ZofarProgram program(paths, clock);
+    program.Start();
+
+    auto* view = qobject_cast<CZOFView*>(program.Frame().centralWidget());
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->Model().rowCount(), 3);
+    EXPECT_EQ(view->Model().index(0, 1).data().toString(), "Alpha");
+    EXPECT_EQ(view->GetSelectedRow(), 0);
+
+    QHeaderView* header = view->horizontalHeader();
+    constexpr int kStation = 1;
+    const QPointF at(header->sectionViewportPosition(kStation) + header->sectionSize(kStation) / 2,
+                     header->height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(header->viewport(), &press);
+    QApplication::sendEvent(header->viewport(), &release);
+
+    EXPECT_EQ(program.Doc().SortKey(), "STATION");
+    EXPECT_EQ(view->Model().index(2, 1).data().toString(), "Gamma");
+    EXPECT_EQ(view->Model().index(view->GetSelectedRow(), 1).data().toString(), "Alpha")
+        << "the selected record stays selected";
+}
+
+}  // namespace
+}  // namespace zofar
