@@ -46,6 +46,14 @@ struct FilterCriteria {
 
     /// The on-air criterion is active and follows the clock.
     bool OnAirNowActive() const { return BFOnair == 1 && BFOnairNow == 1; }
+
+    /// Switches the fourteen criteria off; the match mode, the on-air mode and every value stay.
+    void ClearCriterionFlags() {
+        for (uint32_t* flag : {&BFFrequency, &BFStation, &BFCountry, &BFItu, &BFLanguage, &BFTargetarea, &BFDay,
+                               &BFOnair, &BFTime, &BFStatus, &BFP, &BFStn, &BFLc, &BFLocation}) {
+            *flag = 0;
+        }
+    }
 };
 
 }  // namespace zofar

@@ -81,14 +81,6 @@ std::string CZOFDoc::BuildFilterCondition() const {
 
 std::string CZOFDoc::DatabasePath(const std::string& name) const { return paths_.databaseFolder + name + ".mdb"; }
 
-void CZOFDoc::ClearCriteriaFlags() {
-    auto& c = settings_.criteria;
-    for (uint32_t* flag : {&c.BFFrequency, &c.BFStation, &c.BFCountry, &c.BFItu, &c.BFLanguage, &c.BFTargetarea,
-                           &c.BFDay, &c.BFOnair, &c.BFTime, &c.BFStatus, &c.BFP, &c.BFStn, &c.BFLc, &c.BFLocation}) {
-        *flag = 0;
-    }
-}
-
 bool CZOFDoc::OpenCurrentDatabase(const std::string& name) {
     const bool ok = store_.OpenBrowseSet(DatabasePath(name), name, BuildSelectText(), BuildSortText(settings_.sort),
                                          BuildFilterCondition());
@@ -115,7 +107,7 @@ void CZOFDoc::OnDatabaseOpen() {
     ui_.ShowStatusMessage("Opening the database");
     settings_.sort = "FREQ";
     settings_.bFilter = 1;
-    ClearCriteriaFlags();
+    settings_.criteria.ClearCriterionFlags();
     OpenCurrentDatabase(*chosen);
 }
 
@@ -181,7 +173,7 @@ void CZOFDoc::OnDatabaseCreate() {
         return;
     }
     settings_.sort = "FREQ";
-    ClearCriteriaFlags();
+    settings_.criteria.ClearCriterionFlags();
     OpenCurrentDatabase(name);
 }
 

@@ -65,7 +65,6 @@ public:
 
 private:
     bool OpenCurrentDatabase(const std::string& name);
-    void ClearCriteriaFlags();
     std::string DatabasePath(const std::string& name) const;
 
     DocumentUi& ui_;

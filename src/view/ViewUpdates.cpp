@@ -33,11 +33,7 @@ ListRows ViewUpdates::ScreenRows(int selectedRow, int firstVisible, int rowsPerP
 
 void ViewUpdates::ResetForClosedDatabase(DocumentSettings& settings) {
     settings.sort.clear();
-    FilterCriteria& f = settings.criteria;
-    for (uint32_t* flag : {&f.BFFrequency, &f.BFStation, &f.BFCountry, &f.BFItu, &f.BFLanguage, &f.BFTargetarea,
-                           &f.BFDay, &f.BFOnair, &f.BFTime, &f.BFStatus, &f.BFP, &f.BFStn, &f.BFLc, &f.BFLocation}) {
-        *flag = 0;
-    }
+    settings.criteria.ClearCriterionFlags();
 }
 
 }  // namespace zofar
