@@ -8,6 +8,7 @@
 #include "app/SettingsFile.h"
 #include "import/IlgTextImporter.h"
 #include "selection/ConditionBuilder.h"
+#include "selection/SortOrder.h"
 
 namespace zofar {
 
@@ -44,6 +45,13 @@ std::vector<std::string> Titles(const std::map<std::string, std::string>& databa
     return titles;
 }
 
+bool IsSortKey(const std::string& key) {
+    for (const auto& command : SortOrder::Commands()) {
+        if (command.key == key) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 CZOFDoc::CZOFDoc(DocumentUi& ui, const Clock& clock, DocumentPaths paths)
@@ -56,6 +64,9 @@ CZOFDoc::~CZOFDoc() = default;
 bool CZOFDoc::OnNewDocument() {
     LoadSettingsFile(paths_.settingsFile, settings_);
     if (!settings_.database.empty()) {
+        // A settings file edited by hand may name a database without a usable sort key; the
+        // query needs one of the sort columns, so the list then starts in frequency order.
+        if (!IsSortKey(settings_.sort)) settings_.sort = "FREQ";
         store_.OpenBrowseSet(DatabasePath(settings_.database), settings_.database, BuildSelectText(),
                              BuildSortText(settings_.sort), BuildFilterCondition());
         ui_.UpdateViews(kHintDatabaseChanged);

@@ -199,3 +199,17 @@ TEST_F(DocumentDatabaseTest, theDatabaseOpenAtQuitIsReopenedAtTheNextStart) {
     EXPECT_EQ(ui2.hints, (std::vector<int>{kHintDatabaseChanged, kHintShowCurrent}));
     EXPECT_TRUE(ui2.statusTexts.empty());
 }
+
+TEST_F(DocumentDatabaseTest, aReopenedDatabaseWithoutAUsableSortKeyStartsInFrequencyOrder) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 4)));
+    doc.OnCloseDocument();
+    for (const char* sort : {"", "FREQ; DROP TABLE ZOFTABLE", "REMARKS"}) {
+        std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=ALPHA\nSort=" << sort << "\n";
+        FakeDocumentUi ui2;
+        CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+        next.OnNewDocument();
+        EXPECT_TRUE(ui2.storeErrors.empty()) << sort;
+        EXPECT_EQ(next.SortKey(), "FREQ");
+        EXPECT_EQ(next.RecordCount(), 4);
+    }
+}
