@@ -1,10 +1,12 @@
 #include "app/QtDocumentUi.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,7 @@
 #include "app/ModalDriver.h"
 #include "app/StatusTexts.h"
 #include "app/ZofarProgram.h"
+#include "store/CZOFDoc.h"
 #include "store/SelectDatabaseDialog.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
@@ -53,6 +56,31 @@ TEST_F(QtDocumentUiTest, startReopensTheLastDatabaseAndShowsItInTitleAndPanes) {
     EXPECT_EQ(Frame().Pane(kPaneRecordsId)->text(), "Records:  2");
     EXPECT_EQ(Frame().Pane(kPaneSortId)->text(), "Sort:  STATION");
     EXPECT_EQ(Frame().Pane(kPaneClockId)->text(), " 21:00:00  UTC");
+}
+
+// Ctrl+C and Ctrl+X are the program's Clipboard and Exit commands, also while the record list
+// (which would copy a cell on Ctrl+C by itself) has the keyboard focus.
+TEST_F(QtDocumentUiTest, acceleratorsReachTheWindowWhileTheListHasTheFocus) {
+    test::RecordingReporter reporter;
+    ASSERT_TRUE(test::CreateDatabase(dir.file("B24.mdb"), {{6005, "DEUTSCHLANDFUNK", "00:00", "23:59"}}, reporter));
+    std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=B24\n";
+    program->Start();
+    QApplication::setActiveWindow(&Frame());
+    QWidget* list = Frame().centralWidget();
+    ASSERT_NE(list, nullptr);
+    list->setFocus();
+
+    int clipboard = 0;
+    QObject::connect(Frame().Action(CommandId::Clipboard), &QAction::triggered, [&clipboard] { ++clipboard; });
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard, 1);
+
+    test::ModalDriver driver;
+    driver.Answer(QMessageBox::No);
+    QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
+    ASSERT_EQ(driver.boxes.size(), 1u);
+    EXPECT_EQ(driver.boxes[0].text, "Do you really want to quit?");
+    EXPECT_TRUE(Frame().isVisible());
 }
 
 TEST_F(QtDocumentUiTest, messagesAreCaptionedZofarWithTheirIconsAndButtons) {
@@ -110,19 +138,31 @@ public:
     }
 };
 
-TEST_F(QtDocumentUiTest, listQueriesAreEmptyUntilAViewIsAttachedThenForwarded) {
-    EXPECT_EQ(Ui().GetListRows().selected, -1);
-    EXPECT_FALSE(Ui().CaptureColumnLayout().has_value());
-    Ui().UpdateViews(kHintRequeried);
+// The screen on its own, before any list is put into the window.
+TEST(QtDocumentUi, listQueriesAreEmptyUntilAViewIsAttachedThenForwarded) {
+    test::TempDir dir;
+    FixedClock clock;
+    QtDocumentUi ui;
+    EXPECT_EQ(ui.GetListRows().selected, -1);
+    ui.UpdateViews(kHintRequeried);
+    ui.ShowStatusMessage("nowhere to show it yet");
+
+    CZOFDoc doc(ui, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    CMainFrame frame(doc, clock, dir.file("zofar.html"));
+    ui.AttachFrame(&frame);
+    EXPECT_EQ(ui.GetListRows().selected, -1);
+    EXPECT_EQ(ui.GetListRows().lastVisible, -1);
+    EXPECT_FALSE(ui.CaptureColumnLayout().has_value());
+    ui.UpdateViews(kHintRequeried);
 
     auto* list = new RecordingList;
-    Frame().SetListView(list, list);
-    Ui().UpdateViews(kHintDatabaseChanged);
-    Ui().UpdateViews(kHintShowCurrent);
+    frame.SetListView(list, list);
+    ui.UpdateViews(kHintDatabaseChanged);
+    ui.UpdateViews(kHintShowCurrent);
     EXPECT_EQ(list->hints, (std::vector<int>{1, 3}));
-    EXPECT_EQ(Ui().GetListRows().selected, 5);
-    EXPECT_EQ(Ui().GetListRows().lastVisible, 30);
-    EXPECT_EQ(Ui().CaptureColumnLayout()->widths[3], 77);
+    EXPECT_EQ(ui.GetListRows().selected, 5);
+    EXPECT_EQ(ui.GetListRows().lastVisible, 30);
+    EXPECT_EQ(ui.CaptureColumnLayout()->widths[3], 77);
 }
 
 TEST_F(QtDocumentUiTest, importProgressWindowShowsAtOnceFollowsThePositionAndGoesAway) {
