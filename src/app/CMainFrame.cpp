@@ -331,8 +331,11 @@ void CMainFrame::RefreshStatus() {
 }
 
 void CMainFrame::OnClockTick() {
-    QLabel* clockPane = panes_.at(kPaneClockId);
-    clockPane->setText(QString::fromStdString(ClockPaneText(clock_.NowUtc())));
+    try {
+        panes_.at(kPaneClockId)->setText(QString::fromStdString(ClockPaneText(clock_.NowUtc())));
+    } catch (const std::exception&) {
+        // The clock shows its last time until the next tick.
+    }
     RefreshStatus();
 }
 
