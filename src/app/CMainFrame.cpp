@@ -389,7 +389,12 @@ bool CMainFrame::RunQuitSequence() {
     if (doc_.IsOpen()) {
         if (auto layout = doc_.Ui().CaptureColumnLayout()) doc_.Settings().layout = *layout;
     }
-    doc_.SaveSettings();
+    if (!doc_.SaveSettings()) {
+        // Quitting goes on (there is no way back from the question), but the user learns that
+        // this run's changes are not kept.
+        doc_.Ui().ShowMessage("The settings could not be written to " + doc_.Paths().settingsFile +
+                              ".\nThe changes of this session are not kept; please check the folder's permissions.");
+    }
     const bool toolbarVisible = toolBar_->isVisibleTo(this);
     const bool statusbarVisible = statusBar()->isVisibleTo(this);
     SaveWindowPlacementFile(doc_.Paths().settingsFile, CurrentPlacement(), toolbarVisible, statusbarVisible);

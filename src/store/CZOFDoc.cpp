@@ -1,49 +1,19 @@
 #include "store/CZOFDoc.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <map>
 
 #include "app/SettingsFile.h"
 #include "import/IlgTextImporter.h"
 #include "selection/ConditionBuilder.h"
 #include "selection/SortOrder.h"
+#include "store/CreateDatabaseChecks.h"
 
 namespace zofar {
 
 namespace {
 
 constexpr const char* kReady = "Ready";
-
-std::string Upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
-// The databases in a folder: file title -> file name, for every file whose extension is
-// ".mdb" in any letter case. The titles come sorted as the selection list shows them.
-std::map<std::string, std::string> ListDatabases(const std::string& folder) {
-    std::map<std::string, std::string> found;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const auto& path = it->path();
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
-        if (Upper(path.extension().string()) != ".MDB") continue;
-        found.emplace(path.stem().string(), path.filename().string());
-    }
-    return found;
-}
-
-std::vector<std::string> Titles(const std::map<std::string, std::string>& databases) {
-    std::vector<std::string> titles;
-    for (const auto& entry : databases) titles.push_back(entry.first);
-    std::stable_sort(titles.begin(), titles.end(), [](const std::string& a, const std::string& b) {
-        return Upper(a) < Upper(b);
-    });
-    return titles;
-}
 
 bool IsSortKey(const std::string& key) {
     for (const auto& command : SortOrder::Commands()) {
@@ -111,7 +81,7 @@ bool CZOFDoc::OpenCurrentDatabase(const std::string& name) {
 }
 
 void CZOFDoc::OnDatabaseOpen() {
-    auto chosen = ui_.RunSelectDatabaseDialog("ZOFAR  Open a Database", Titles(ListDatabases(paths_.databaseFolder)));
+    auto chosen = ui_.RunSelectDatabaseDialog("ZOFAR  Open a Database", ListDatabaseNames(paths_.databaseFolder));
     if (!chosen) return;
     if (IsOpen()) OnDatabaseClose();
     ui_.SetWaitCursor(true);
@@ -167,9 +137,9 @@ void CZOFDoc::OnDatabaseCreate() {
     }
     if (imported) {
         if (request->replace) {
-            for (const auto& [title, file] : ListDatabases(paths_.databaseFolder)) {
-                if (Upper(title) == Upper(name) && file != name + ".mdb") {
-                    std::filesystem::remove(paths_.databaseFolder + file, ec);
+            for (const auto& file : ListDatabaseFiles(paths_.databaseFolder)) {
+                if (SameDatabaseName(file.title, name) && file.fileName != name + ".mdb") {
+                    std::filesystem::remove(paths_.databaseFolder + file.fileName, ec);
                 }
             }
         }
@@ -191,15 +161,18 @@ void CZOFDoc::OnDatabaseCreate() {
 void CZOFDoc::OnDatabaseDelete() {
     if (IsOpen()) return;
     while (true) {
-        const auto databases = ListDatabases(paths_.databaseFolder);
-        auto chosen = ui_.RunSelectDatabaseDialog("ZOFAR  Delete a Database", Titles(databases));
+        const auto databases = ListDatabaseFiles(paths_.databaseFolder);
+        std::vector<std::string> titles;
+        for (const auto& file : databases) titles.push_back(file.title);
+        auto chosen = ui_.RunSelectDatabaseDialog("ZOFAR  Delete a Database", titles);
         if (!chosen) return;
         if (!ui_.AskYesNo("Do you really want to delete the database \"" + *chosen + "\" ?")) return;
         ui_.SetWaitCursor(true);
         ui_.ShowStatusMessage("Deleting the database");
-        auto it = databases.find(*chosen);
+        auto it = std::find_if(databases.begin(), databases.end(),
+                               [&chosen](const DatabaseFile& file) { return file.title == *chosen; });
         std::error_code ec;
-        std::filesystem::remove(paths_.databaseFolder + (it != databases.end() ? it->second : *chosen + ".mdb"), ec);
+        std::filesystem::remove(paths_.databaseFolder + (it != databases.end() ? it->fileName : *chosen + ".mdb"), ec);
         ui_.SetWaitCursor(false);
         ui_.ShowStatusMessage(kReady);
     }

@@ -1,5 +1,7 @@
 #include "store/CreateDatabaseChecks.h"
 
+#include <algorithm>
+
 #include <filesystem>
 #include <system_error>
 
@@ -115,19 +117,29 @@ CreateCheckResult CheckCreateDatabase(const std::string& name, const std::string
     return result;
 }
 
-std::vector<std::string> ListDatabaseNames(const std::string& folder) {
+std::vector<DatabaseFile> ListDatabaseFiles(const std::string& folder) {
     namespace fs = std::filesystem;
-    std::vector<std::string> names;
+    std::vector<DatabaseFile> files;
     std::error_code ec;
     fs::directory_iterator it(fs::path(folder), ec);
-    if (ec) return names;
+    if (ec) return files;
     for (const fs::directory_iterator end; it != end; it.increment(ec)) {
         if (ec) break;
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) continue;
         const std::string fileName = it->path().filename().string();
-        if (HasMdbExtension(fileName)) names.push_back(fileName.substr(0, fileName.size() - 4));
+        if (HasMdbExtension(fileName)) files.push_back({fileName.substr(0, fileName.size() - 4), fileName});
     }
+    std::sort(files.begin(), files.end(), [](const DatabaseFile& a, const DatabaseFile& b) {
+        const std::string ua = UpperName(a.title), ub = UpperName(b.title);
+        return ua != ub ? ua < ub : a.title < b.title;
+    });
+    return files;
+}
+
+std::vector<std::string> ListDatabaseNames(const std::string& folder) {
+    std::vector<std::string> names;
+    for (auto& file : ListDatabaseFiles(folder)) names.push_back(std::move(file.title));
     return names;
 }
 

@@ -47,8 +47,17 @@ CreateCheckResult CheckCreateDatabase(const std::string& name, const std::string
                                       const std::vector<std::string>& existingNames,
                                       const CreateCheckPrompts& prompts);
 
-/// The titles (file names without ".mdb", any letter case) of the regular files named "*.mdb"
-/// in `folder`; empty when the folder cannot be read.
+/// One database file of the database folder.
+struct DatabaseFile {
+    std::string title;     ///< the file name without its ".mdb" (any letter case)
+    std::string fileName;  ///< the file name as it is on disk
+};
+
+/// The regular files named "*.mdb" (any letter case) in `folder`, in the order the selection
+/// list shows them; empty when the folder cannot be read.
+std::vector<DatabaseFile> ListDatabaseFiles(const std::string& folder);
+
+/// The titles of ListDatabaseFiles.
 std::vector<std::string> ListDatabaseNames(const std::string& folder);
 
 }  // namespace zofar

@@ -219,6 +219,18 @@ TEST_F(MainFrameTest, exitWithYesWritesSettingsAndPlacementStopsTheClockAndClose
     EXPECT_NE(ini.find("Statusbar=1"), std::string::npos);
 }
 
+TEST_F(MainFrameTest, settingsThatCannotBeWrittenAreReportedAndQuittingGoesOn) {
+    frame.reset();
+    doc = std::make_unique<CZOFDoc>(ui, clock, DocumentPaths{dir.file("missing/zofar.INI"), dir.folder()});
+    frame = std::make_unique<CMainFrame>(*doc, clock, dir.file("zofar.html"));
+    frame->Activate();
+    ui.answers = {true};
+    EXPECT_TRUE(frame->ExecuteCommand(CommandId::Exit));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("could not be written to " + dir.file("missing/zofar.INI")), std::string::npos);
+    EXPECT_FALSE(frame->isVisible());
+}
+
 TEST_F(MainFrameTest, placementMaximizedStateAndHiddenToolbarComeBackAtTheNextStart) {
     frame->Activate();
     frame->setGeometry(QRect(40, 50, 700, 450));
