@@ -4,10 +4,10 @@
 
 namespace zofar {
 
-UtcTime SystemClock::NowUtc() const {
-    const std::time_t now = std::time(nullptr);
+UtcTime UtcTimeFromEpoch(long long seconds) {
+    const auto when = static_cast<std::time_t>(seconds);
     std::tm tm{};
-    gmtime_r(&now, &tm);
+    gmtime_r(&when, &tm);
     UtcTime t;
     t.year = tm.tm_year + 1900;
     t.month = tm.tm_mon + 1;
@@ -18,5 +18,7 @@ UtcTime SystemClock::NowUtc() const {
     t.weekday = tm.tm_wday == 0 ? 7 : tm.tm_wday;
     return t;
 }
+
+UtcTime SystemClock::NowUtc() const { return UtcTimeFromEpoch(std::time(nullptr)); }
 
 }  // namespace zofar

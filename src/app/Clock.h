@@ -9,6 +9,9 @@ struct UtcTime {
     int weekday = 4;
 };
 
+/// The broken-down UTC time of seconds since 1970.
+UtcTime UtcTimeFromEpoch(long long seconds);
+
 /// The time source of everything that follows the clock; tests set it.
 class Clock {
 public:

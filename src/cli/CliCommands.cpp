@@ -71,17 +71,9 @@ std::optional<UtcTime> ParseNow(const std::string& text) {
         return std::nullopt;
     tm.tm_year -= 1900;
     tm.tm_mon -= 1;
-    const std::time_t t = timegm(&tm);
-    std::tm norm{};
-    gmtime_r(&t, &norm);
-    if (norm.tm_mday != tm.tm_mday) return std::nullopt;  // 31 February and the like
-    UtcTime u;
-    u.year = norm.tm_year + 1900;
-    u.month = norm.tm_mon + 1;
-    u.day = norm.tm_mday;
-    u.hour = norm.tm_hour;
-    u.minute = norm.tm_min;
-    u.weekday = norm.tm_wday == 0 ? 7 : norm.tm_wday;
+    const int day = tm.tm_mday;
+    const UtcTime u = UtcTimeFromEpoch(timegm(&tm));
+    if (u.day != day) return std::nullopt;  // 31 February and the like
     return u;
 }
 

@@ -5,8 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/IlgLines.h"
 #include "support/TempDir.h"
 
+using zofar::test::IlgLine;
 using zofar::test::TempDir;
 
 namespace {
@@ -31,14 +33,6 @@ Result Cli(const std::string& args) {
 }
 
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-std::string IlgLine(const std::string& freq, const std::string& station, const std::string& time) {
-    std::string line(297, ' ');
-    line.replace(0, freq.size(), freq);
-    line.replace(7, station.size(), station);
-    line.replace(29, time.size(), time);
-    return line + "\n";
-}
 
 }  // namespace
 
@@ -95,4 +89,7 @@ TEST(CliConditionAndList, printTheConditionAndTheFilteredRowsInListOrder) {
     EXPECT_EQ(rows.out.find("Day Radio"), std::string::npos);
     EXPECT_EQ(rows.out.back(), '\n');
     EXPECT_EQ(Cli("list --now tomorrow L").code, 2);
+    EXPECT_EQ(Cli("condition --settings " + Quote(settings) + " --now 2026-02-31T10:00Z").code, 2);
+    EXPECT_NE(Cli("condition --settings " + Quote(settings) + " --now 2028-02-29T10:00Z").out.find("'*2*'"),
+              std::string::npos);  // a leap day, a Tuesday
 }

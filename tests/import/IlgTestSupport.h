@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,30 +45,5 @@ inline std::string DataLine(std::string_view station = "Radio Test", std::string
     Put(line, 29, time);
     return line;
 }
-
-/// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("zofar-import-" + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    /// The folder with a trailing '/', as the importer takes it.
-    std::string Folder() const { return path_.string() + "/"; }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 }  // namespace zofar::test

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <random>
 #include <sstream>
 
 #include "app/TextEncoding.h"
 #include "import/IlgTestSupport.h"
 #include "support/FakeDocumentUi.h"
+#include "support/TempDir.h"
 
 namespace zofar {
 namespace {
@@ -286,21 +289,21 @@ TEST_F(IlgTextImport, binaryGarbageGivesOnlyValuesTheStoreCanTake) {
 }
 
 TEST(IlgTextImportFile, readsTheFileNamedByFolderAndName) {
-    test::TempFolder folder;
-    folder.Write("list.txt", DataLine("One") + "\n" + DataLine("Two") + "\n");
+    test::TempDir folder;
+    std::ofstream(folder.file("list.txt"), std::ios::binary) << DataLine("One") + "\n" + DataLine("Two") + "\n";
     test::MemorySink sink;
     test::FakeDocumentUi ui;
-    ASSERT_TRUE(ImportIlgText(folder.Folder(), "list.txt", sink, ui));
+    ASSERT_TRUE(ImportIlgText(folder.folder(), "list.txt", sink, ui));
     ASSERT_EQ(sink.records.size(), 2u);
     EXPECT_EQ(Value(sink.records[1], "STATION"), "Two                   ");
 }
 
 TEST(IlgTextImportFile, aMissingFileOrAFolderIsReportedAsUnopenable) {
-    test::TempFolder folder;
+    test::TempDir folder;
     for (const std::string name : {"missing.txt", ""}) {
         test::MemorySink sink;
         test::FakeDocumentUi ui;
-        EXPECT_FALSE(ImportIlgText(folder.Folder(), name, sink, ui)) << name;
+        EXPECT_FALSE(ImportIlgText(folder.folder(), name, sink, ui)) << name;
         EXPECT_EQ(ui.messages, std::vector<std::string>{"Error opening the ILG source file!"}) << name;
         EXPECT_EQ(ui.progressCaptions.size(), 1u);
         EXPECT_EQ(sink.calls, 0);

@@ -4,20 +4,13 @@
 
 #include "store/CZOFDoc.h"
 #include "support/FakeDocumentUi.h"
+#include "support/IlgLines.h"
 #include "support/TempDir.h"
 
 using namespace zofar;
 using namespace zofar::test;
 
 namespace {
-
-std::string IlgLine(const std::string& freq, const std::string& station, const std::string& time) {
-    std::string line(297, ' ');
-    line.replace(0, freq.size(), freq);
-    line.replace(7, station.size(), station);
-    line.replace(29, time.size(), time);
-    return line + "\n";
-}
 
 class DocumentDatabaseTest : public ::testing::Test {
 protected:
