@@ -2,12 +2,14 @@
 # Installs the Debian packages ZOFAR needs to build, test and run; only what is missing.
 set -euo pipefail
 
+# locales-all lets the tests run under a locale with a decimal comma, as a desktop may set one.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   libgl-dev libsqlite3-dev sqlite3 bc libshp-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  locales-all
 )
 
 missing=()
