@@ -21,21 +21,12 @@
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 #include "view/CZOFView.h"
+#include "view/HeaderClick.h"
 #include "view/OnAirTest.h"
 #include "view/RecordTableModel.h"
 
 namespace zofar {
 namespace {
-
-void ClickHeader(QHeaderView* header, int section) {
-    const QPointF at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, header->height() / 2);
-    QMouseEvent press(QEvent::MouseButtonPress, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(header->viewport(), &press);
-    QApplication::sendEvent(header->viewport(), &release);
-}
 
 // The listener's typical evening: the sample list as a database, the list sorted by a header
 // click, "on the air now" set through the filter dialog, and the program quit through the
@@ -64,7 +55,7 @@ TEST(EndToEnd, sampleListSortedAndFilteredOnTheAirNowThenQuit) {
     EXPECT_GT(all, 300);
     EXPECT_EQ(program.Frame().windowTitle(), " ZOFAR Program Database  \"SAMPLE\"");
 
-    ClickHeader(view->horizontalHeader(), 1);
+    test::ClickHeader(view->horizontalHeader(), 1);
     EXPECT_EQ(program.Doc().SortKey(), "STATION");
 
     test::ModalDriver driver;

@@ -13,6 +13,7 @@
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 #include "view/CZOFView.h"
+#include "view/HeaderClick.h"
 #include "view/RecordTableModel.h"
 
 namespace zofar {
@@ -42,14 +43,7 @@ TEST(ListInMainWindow, reopenedDatabaseFillsTheListAndHeaderClickSorts) {
 
     QHeaderView* header = view->horizontalHeader();
     constexpr int kStation = 1;
-    const QPointF at(header->sectionViewportPosition(kStation) + header->sectionSize(kStation) / 2,
-                     header->height() / 2);
-    QMouseEvent press(QEvent::MouseButtonPress, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(header->viewport(), &press);
-    QApplication::sendEvent(header->viewport(), &release);
+    test::ClickHeader(header, kStation);
 
     EXPECT_EQ(program.Doc().SortKey(), "STATION");
     EXPECT_EQ(view->Model().index(2, 1).data().toString(), "Gamma");
