@@ -83,10 +83,22 @@ std::string Build(int records) {
     return path;
 }
 
+// Removes the databases built for this run when the benchmark program ends.
+struct BuiltDatabases {
+    std::map<int, std::string> paths;
+    ~BuiltDatabases() {
+        for (const auto& entry : paths) {
+            std::error_code ec;
+            std::filesystem::remove(entry.second, ec);
+        }
+    }
+};
+
 }  // namespace
 
 const std::string& SharedDatabase(int records) {
-    static std::map<int, std::string> built;
+    static BuiltDatabases databases;
+    auto& built = databases.paths;
     auto it = built.find(records);
     if (it == built.end()) it = built.emplace(records, Build(records)).first;
     return it->second;
