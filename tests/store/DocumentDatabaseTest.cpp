@@ -206,3 +206,16 @@ TEST_F(DocumentDatabaseTest, aReopenedDatabaseWithoutAUsableSortKeyStartsInFrequ
         EXPECT_EQ(next.RecordCount(), 4);
     }
 }
+
+TEST_F(DocumentDatabaseTest, aDatabaseFolderThatCannotBeWrittenGivesTheEngineErrorAndNoDatabase) {
+    WriteList("a.txt", 2);
+    FakeDocumentUi ui2;
+    CZOFDoc other(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.file("a.txt") + "/"});  // a file, not a folder
+    ui2.createAnswers.push_back(Request("ALPHA", "a.txt"));
+    other.OnDatabaseCreate();
+    EXPECT_FALSE(other.IsOpen());
+    EXPECT_EQ(ui2.storeErrors.size(), 1u);
+    EXPECT_EQ(ui2.statusTexts.back(), "Ready");
+    EXPECT_EQ(ui2.waitDepth, 0);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a.txt"}));
+}
