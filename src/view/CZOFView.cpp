@@ -47,6 +47,8 @@ CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setIconSize(QSize(16, 12));
     setSortingEnabled(false);
+    // Tab leaves the list instead of walking its cells.
+    setTabKeyNavigation(false);
 
     // The selection stays visible while the focus is elsewhere (a dialog, the toolbar).
     QPalette p = palette();
@@ -250,6 +252,43 @@ bool CZOFView::eventFilter(QObject* watched, QEvent* event) {
     }
     return QTableView::eventFilter(watched, event);
 }
+
+QModelIndex CZOFView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // The keys work on rows, as in any record list: Home and End go to the first and last
+    // record, Left and Right scroll the columns without moving the selection.
+    const QModelIndex current = currentIndex();
+    const int rows = model_->rowCount();
+    const int column = current.isValid() ? current.column() : std::max(horizontalHeader()->logicalIndex(0), 0);
+    switch (cursorAction) {
+    case MoveHome:
+        return rows > 0 ? model_->index(0, column) : QModelIndex();
+    case MoveEnd:
+        return rows > 0 ? model_->index(rows - 1, column) : QModelIndex();
+    case MoveLeft:
+        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return current;
+    case MoveRight:
+        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return current;
+    case MoveUp:
+    case MoveDown:
+    case MovePageUp:
+    case MovePageDown:
+    case MoveNext:
+    case MovePrevious:
+        break;
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void CZOFView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QScrollBar* sideways = horizontalScrollBar();
+    const int keep = sideways->value();
+    QTableView::scrollTo(index, hint);
+    sideways->setValue(keep);
+}
+
+void CZOFView::keyboardSearch(const QString&) {}
 
 void CZOFView::mouseDoubleClickEvent(QMouseEvent* event) {
     doubleClickButton_ = event->button();

@@ -50,6 +50,12 @@ public:
     /// The average character width of the list's font, in pixels.
     int AverageCharWidth() const;
 
+    /// Rows only: the list never scrolls sideways to reach a cell, so the columns the user
+    /// scrolled to stay in view while the selection moves.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    /// Typing letters selects nothing: a search would read every row of the browse set.
+    void keyboardSearch(const QString& search) override;
+
 signals:
     /// A menu command the list asks the main window to run: a sort or go-to command from a
     /// header click, the Tune command from a row double-click.
@@ -58,6 +64,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void BuildColumns();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollBar>
@@ -114,6 +115,14 @@ protected:
     void ClickHeader(int column, Qt::MouseButton button = Qt::LeftButton, bool twice = false) {
         const int x = Header().sectionViewportPosition(column) + Header().sectionSize(column) / 2;
         Click(Header().viewport(), QPoint(x, Header().height() / 2), button, twice);
+    }
+    // Presses a key in the list and answers the selected row afterwards.
+    int Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(view.get(), &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(view.get(), &release);
+        return view->GetSelectedRow();
     }
     void DoubleClickRow(int row, Qt::MouseButton button) {
         const QRect cell = view->visualRect(view->Model().index(row, 1));
@@ -359,6 +368,49 @@ TEST_F(CZOFViewTest, rowDoubleClickTunesWithTheLeftButtonOnly) {
     DoubleClickRow(2, Qt::LeftButton);
     EXPECT_EQ(commands, std::vector<int>{static_cast<int>(CommandId::Tune)});
     EXPECT_EQ(view->GetSelectedRow(), 2);
+}
+
+TEST_F(CZOFViewTest, keysMoveTheSelectionByRecordsAndKeepItInView) {
+    Open();
+    ShowPosition(50);
+    const int perPage = view->RowsPerPage();
+    EXPECT_EQ(Key(Qt::Key_Down), 51);
+    EXPECT_EQ(Key(Qt::Key_Up), 50);
+    EXPECT_GT(Key(Qt::Key_PageDown), 50 + perPage / 2);
+    EXPECT_EQ(Key(Qt::Key_End), kRecords - 1);
+    EXPECT_EQ(view->GetScreenRows().second, kRecords - 1);
+    EXPECT_EQ(Key(Qt::Key_Home), 0);
+    EXPECT_EQ(view->GetScreenRows().first, 0);
+    EXPECT_EQ(Key(Qt::Key_End, Qt::ControlModifier), kRecords - 1);
+    EXPECT_LT(Key(Qt::Key_PageUp), kRecords - 1 - perPage / 2);
+}
+
+TEST_F(CZOFViewTest, columnsScrolledIntoViewStayWhileTheSelectionMoves) {
+    Open();
+    ShowPosition(10);
+    QScrollBar& sideways = *view->horizontalScrollBar();
+    ASSERT_GT(sideways.maximum(), 0) << "the test needs more columns than the list shows";
+    Key(Qt::Key_Right);
+    EXPECT_GT(sideways.value(), 0) << "Right scrolls the columns";
+    EXPECT_EQ(view->GetSelectedRow(), 10) << "and leaves the selection alone";
+    Key(Qt::Key_Left);
+    EXPECT_EQ(sideways.value(), 0);
+
+    sideways.setValue(sideways.maximum());
+    Key(Qt::Key_Down);
+    ShowPosition(90);
+    Key(Qt::Key_Home);
+    EXPECT_EQ(sideways.value(), sideways.maximum());
+}
+
+TEST_F(CZOFViewTest, typingInTheListNeitherSearchesNorMovesTheSelection) {
+    Open();
+    ShowPosition(30);
+    view->grab();
+    const long fetches = doc.Store().RowFetchQueries();
+    EXPECT_EQ(Key(Qt::Key_S, Qt::NoModifier, QStringLiteral("s")), 30);
+    EXPECT_EQ(Key(Qt::Key_Z, Qt::NoModifier, QStringLiteral("z")), 30);
+    EXPECT_EQ(doc.Store().RowFetchQueries(), fetches) << "no row beyond the screen is read";
 }
 
 TEST_F(CZOFViewTest, selectionKeepsItsColourWithoutFocus) {
