@@ -40,14 +40,17 @@ FilterDialogOutcome FilterDialogChecks::Check(const FilterDialogEntries& entries
     FilterCriteria partial = held;
     partial.BFFrequency = shown.BFFrequency;
 
+    // A number outside the range has been read before its range is checked, so the dialog
+    // holds it; only an edit that holds no number leaves the held value as it was.
     const auto frequency1 = ReadFrequencyText(entries.frequency1Text);
     if (!frequency1) return Refuse(partial, kNotANumber, FilterDialogField::Frequency1);
+    partial.FFrequency1 = *frequency1;
     if (!(*frequency1 >= kLowestFrequency && *frequency1 <= kHighestFrequency))
         return Refuse(partial, kOutOfRange, FilterDialogField::Frequency1);
-    partial.FFrequency1 = *frequency1;
 
     const auto frequency2 = ReadFrequencyText(entries.frequency2Text);
     if (!frequency2) return Refuse(partial, kNotANumber, FilterDialogField::Frequency2);
+    partial.FFrequency2 = *frequency2;
     if (!(*frequency2 >= kLowestFrequency && *frequency2 <= kHighestFrequency))
         return Refuse(partial, kOutOfRange, FilterDialogField::Frequency2);
 

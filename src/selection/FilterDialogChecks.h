@@ -23,7 +23,8 @@ struct FilterDialogEntries {
 struct FilterDialogOutcome {
     bool accepted = false;
     /// Accepted: the new criteria. Refused: the values the dialog holds from now on, i.e. those
-    /// it held before with every control read before the failing one taken over.
+    /// it held before with every control read before the failing one taken over; a frequency
+    /// that reads but lies outside the range is taken over too, an edit without a number is not.
     FilterCriteria values;
     std::string message;  ///< the failure's message; empty when accepted
     FilterDialogField focus = FilterDialogField::None;

@@ -158,6 +158,26 @@ TEST(FilterDialogChecks, refusedFrequencyKeepsOnlyTheValuesReadBeforeIt) {
     EXPECT_EQ(later.values.FStation, "new");
 }
 
+TEST(FilterDialogChecks, aFrequencyOutsideTheRangeIsHeldAsReadButNotTheNextEdit) {
+    FilterCriteria held;
+    held.FFrequency1 = 100.0;
+    held.FFrequency2 = 200.0;
+    FilterDialogEntries e = ValidEntries();
+    e.frequency1Text = "2000000";
+    e.frequency2Text = "300";
+    auto o = FilterDialogChecks::Check(e, held);
+    EXPECT_EQ(o.focus, FilterDialogField::Frequency1);
+    EXPECT_EQ(o.values.FFrequency1, 2000000.0);
+    EXPECT_EQ(o.values.FFrequency2, 200.0);
+
+    e.frequency1Text = "5900";
+    e.frequency2Text = "-1";
+    o = FilterDialogChecks::Check(e, held);
+    EXPECT_EQ(o.focus, FilterDialogField::Frequency2);
+    EXPECT_EQ(o.values.FFrequency1, 5900.0);
+    EXPECT_EQ(o.values.FFrequency2, -1.0);
+}
+
 TEST(FilterDialogChecks, frequencyTextReading) {
     EXPECT_EQ(FilterDialogChecks::ReadFrequencyText("6200"), 6200.0);
     EXPECT_EQ(FilterDialogChecks::ReadFrequencyText("  +6200.25 \t"), 6200.25);
