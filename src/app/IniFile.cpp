@@ -253,7 +253,10 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int defaultV
 }
 
 void IniFile::SetString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string stored(value.substr(0, value.find('\0')));
+    // A value whose bytes are not UTF-8 (a file name taken from the disk as it is) would make
+    // the whole file read back as code page 1252 and change every other non-ASCII value; it is
+    // written as the code page 1252 text it would read as anyway.
+    std::string stored = ToUtf8Guessing(value.substr(0, value.find('\0')));
     for (char& c : stored) {
         if (c == '\r' || c == '\n') c = ' ';
     }

@@ -48,6 +48,7 @@ public:
     /// the end of its section, or adds the section at the end of the file. A value that would
     /// not read back as written (surrounding blanks, enclosing quotes) is stored in double
     /// quotes; line breaks become blanks and the value ends at a NUL, since a value is one line.
+    /// A value that is not UTF-8 is stored as code page 1252 text, so the file stays UTF-8.
     void SetString(std::string_view section, std::string_view key, std::string_view value);
 
     /// Writes the integer in decimal.

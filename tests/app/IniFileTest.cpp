@@ -83,6 +83,15 @@ TEST(IniFile, aValueCannotInjectLinesIntoTheFile) {
     EXPECT_EQ(reread.GetString("Settings", "FStation", ""), "x [Window]  Windowpos=1");
 }
 
+TEST(IniFile, aValueThatIsNotUtf8LeavesTheOtherValuesAsWritten) {
+    IniFile ini;
+    ini.SetString("Settings", "Database", "M\xFCnchen");
+    ini.SetString("Settings", "FStation", "R\u00E1dio");
+    const IniFile reread = IniFile::FromText(ini.Text());
+    EXPECT_EQ(reread.GetString("Settings", "FStation", ""), "R\u00E1dio");
+    EXPECT_EQ(reread.GetString("Settings", "Database", ""), "M\u00FCnchen");
+}
+
 TEST(IniFile, rewritingKeepsUnknownLinesAndPlacesNewKeysInTheirSection) {
     IniFile ini =
         IniFile::FromText("; notes\n[Settings]\nDatabase=Old\nOther=kept\n\n[Plugin]\nx=1\n");
