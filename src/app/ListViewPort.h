@@ -20,6 +20,9 @@ public:
     virtual ListRows GetListRows() = 0;
     /// The list's current column order and widths; nothing when the list has no columns.
     virtual std::optional<ColumnLayout> CaptureColumnLayout() = 0;
+    /// Told before a database error is shown, so that a list which met it while reading its
+    /// cells stops reading instead of reporting it again for every cell.
+    virtual void NoteStoreError() {}
 };
 
 }  // namespace zofar

@@ -23,6 +23,7 @@ void QtDocumentUi::AttachFrame(CMainFrame* frame) { frame_ = frame; }
 void QtDocumentUi::ShowMessage(const std::string& text) { ZofarMessageBox::Show(frame_, text); }
 
 void QtDocumentUi::ShowStoreError(const std::string& text) {
+    if (ListViewPort* view = frame_ ? frame_->ListView() : nullptr) view->NoteStoreError();
     ZofarMessageBox::Show(frame_, text, QMessageBox::Warning);
 }
 

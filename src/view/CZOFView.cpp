@@ -81,6 +81,8 @@ CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
 CZOFView::~CZOFView() = default;
 
 void CZOFView::OnUpdate(ViewHint hint) {
+    // Every update is a fresh start for cells that could not be read before.
+    model_->ReadAgain();
     switch (hint) {
     case kHintRepaint:
         // A failed search may have left the browse set elsewhere; one move costs little.
@@ -210,6 +212,8 @@ std::optional<ColumnLayout> CZOFView::CaptureColumnLayout() {
     return zofar::CaptureColumnLayout(shown);
 }
 
+void CZOFView::NoteStoreError() { model_->NoteStoreError(); }
+
 int CZOFView::AverageCharWidth() const {
     return zofar::AverageCharWidth(fontMetrics().horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")));
 }
@@ -219,10 +223,15 @@ void CZOFView::SampleTime() { model_->SetAirTime(OnAirTest::At(doc_.TimeSource()
 void CZOFView::RepaintRows() { viewport()->update(); }
 
 void CZOFView::OnTimerTick() {
+    // A requery that reports an error waits in a message box, whose event loop delivers the
+    // next tick; that tick must not stack a second requery and a second box on the first.
+    if (ticking_) return;
+    ticking_ = true;
     Guarded("minute refresh", [this] {
         const TimerAction action =
             ViewUpdates::DecideTimerTick(liveUpdates_, doc_.Settings().criteria.OnAirNowActive());
         if (action == TimerAction::Nothing) return;
+        model_->ReadAgain();
         SampleTime();
         if (action == TimerAction::RequeryCycle) {
             doc_.RequeryCycle();
@@ -230,6 +239,7 @@ void CZOFView::OnTimerTick() {
             RepaintRows();
         }
     });
+    ticking_ = false;
 }
 
 void CZOFView::OnHeaderClicked(int column) {

@@ -28,6 +28,7 @@ public:
     ListRows GetListRows() override;
     /// The column order and widths the header shows now; nothing while no database is open.
     std::optional<ColumnLayout> CaptureColumnLayout() override;
+    void NoteStoreError() override;
 
     /// The selected row, or -1.
     int GetSelectedRow() const;
@@ -82,6 +83,7 @@ private:
     RecordTableModel* model_;
     QTimer minuteTimer_;
     bool liveUpdates_ = true;
+    bool ticking_ = false;
     Qt::MouseButton doubleClickButton_ = Qt::NoButton;
 };
 

@@ -22,14 +22,24 @@ bool ListCellSource::Position(int row) {
 }
 
 std::optional<std::string> ListCellSource::Text(int row, int column) {
-    if (column < 0 || column >= kFieldCount || !Position(row)) return std::nullopt;
-    return CellText(store_.GetFieldValue(row, column));
+    if (column < 0 || column >= kFieldCount || stopped_ || reading_ > 0) return std::nullopt;
+    const ReadScope scope(reading_);
+    if (!Position(row)) return std::nullopt;
+    const FieldValue value = store_.GetFieldValue(row, column);
+    if (stopped_) return std::nullopt;
+    return CellText(value);
 }
 
 std::optional<bool> ListCellSource::OnAir(int row, const OnAirTest& test) {
+    if (stopped_ || reading_ > 0) return std::nullopt;
+    const ReadScope scope(reading_);
     if (!Position(row)) return std::nullopt;
-    return test.IsOnAir(store_.GetFieldValue(row, kStartField), store_.GetFieldValue(row, kEndField),
-                        store_.GetFieldValue(row, kDaysField));
+    const FieldValue start = store_.GetFieldValue(row, kStartField);
+    if (stopped_) return std::nullopt;
+    const FieldValue end = store_.GetFieldValue(row, kEndField);
+    const FieldValue days = store_.GetFieldValue(row, kDaysField);
+    if (stopped_) return std::nullopt;
+    return test.IsOnAir(start, end, days);
 }
 
 }  // namespace zofar

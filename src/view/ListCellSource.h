@@ -28,13 +28,41 @@ public:
 
     int CachedRow() const { return cachedRow_; }
 
+    /// To be called whenever the store reports an error. One met while a cell is read stops
+    /// all reading until ReadAgain, so an unreadable file (a removed disk, a lock held by
+    /// another program) costs one message instead of one per cell and a wait for each.
+    void NoteStoreError() {
+        if (reading_ > 0) stopped_ = true;
+    }
+    /// Lets the cells be read again; the list calls it at every view update and minute tick.
+    /// While the read that failed is still being reported, reading stays stopped.
+    void ReadAgain() {
+        if (reading_ == 0) stopped_ = false;
+    }
+    bool Stopped() const { return stopped_; }
+
 private:
     static constexpr int kNoRow = -10;
+
+    // Counts the reads in progress: a cell asked for while another read is being reported
+    // (the message box runs an event loop that repaints the list) gets nothing.
+    class ReadScope {
+    public:
+        explicit ReadScope(int& depth) : depth_(depth) { ++depth_; }
+        ~ReadScope() { --depth_; }
+        ReadScope(const ReadScope&) = delete;
+        ReadScope& operator=(const ReadScope&) = delete;
+
+    private:
+        int& depth_;
+    };
 
     bool Position(int row);
 
     RecordStore& store_;
     int cachedRow_ = kNoRow;
+    int reading_ = 0;
+    bool stopped_ = false;
 };
 
 }  // namespace zofar

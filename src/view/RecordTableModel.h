@@ -37,6 +37,11 @@ public:
     void ForgetPosition() { source_.Forget(); }
     int CachedRow() const { return source_.CachedRow(); }
 
+    /// A store error was reported; one met while a cell was read leaves the cells empty until
+    /// ReadAgain.
+    void NoteStoreError() { source_.NoteStoreError(); }
+    void ReadAgain() { source_.ReadAgain(); }
+
     /// The UTC minute and weekday the markers are computed for.
     void SetAirTime(const OnAirTest& time) { airTime_ = time; }
     const OnAirTest& AirTime() const { return airTime_; }

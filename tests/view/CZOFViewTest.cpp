@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,12 @@ constexpr int kRecords = 120;
 class ListUi : public test::FakeDocumentUi {
 public:
     CZOFView* view = nullptr;
+    /// Runs while the document shows a status text, as events delivered during a long operation.
+    std::function<void()> duringStatus;
+    void ShowStatusMessage(const std::string& text) override {
+        FakeDocumentUi::ShowStatusMessage(text);
+        if (duringStatus) duringStatus();
+    }
     void UpdateViews(ViewHint hint) override {
         FakeDocumentUi::UpdateViews(hint);
         if (view) view->OnUpdate(hint);
@@ -216,6 +223,25 @@ TEST_F(CZOFViewTest, timerTickDoesNothingWhileLiveUpdatesAreOff) {
     view->OnTimerTick();
     EXPECT_EQ(view->Model().AirTime().MinuteOfDay(), 12 * 60 + 15);
     EXPECT_EQ(ui.hints.size(), before + 2);
+}
+
+TEST_F(CZOFViewTest, tickArrivingWhileTheLastOneStillRunsIsSkipped) {
+    Open();
+    doc.Settings().criteria.BFOnair = 1;
+    doc.Settings().criteria.BFOnairNow = 1;
+    bool delivered = false;
+    ui.duringStatus = [&] {
+        if (delivered) return;
+        delivered = true;
+        view->OnTimerTick();
+    };
+    const size_t before = ui.hints.size();
+    view->OnTimerTick();
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(ui.hints.size(), before + 2) << "one requery cycle";
+    ui.duringStatus = nullptr;
+    view->OnTimerTick();
+    EXPECT_EQ(ui.hints.size(), before + 4) << "the next tick runs again";
 }
 
 TEST_F(CZOFViewTest, showCurrentPositionSelectsTheRowAndCentresIt) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "store/RecordStore.h"
+#include "store/SqliteDatabase.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 #include "view/ListCellSource.h"
@@ -85,6 +89,62 @@ TEST_F(ListCellSourceTest, cachedRowIsStaleAfterSomeoneElseMovesTheSetUntilForgo
     store.FindById(3);  // Gamma, leaves the set on row 2
     source.Forget();
     EXPECT_EQ(source.Text(0, 1), "BBC");
+}
+
+// The store reports to the document, which tells the list before it shows the message.
+class ForwardingReporter : public StoreErrorReporter {
+public:
+    ListCellSource* source = nullptr;
+    std::vector<std::string> errors;
+    void ReportStoreError(const std::string& description) override {
+        errors.push_back(description);
+        if (source) source->NoteStoreError();
+    }
+};
+
+TEST(ListCellSource, aCellThatCannotBeReadStopsTheReadingUntilReadAgain) {
+    TempDir dir;
+    RecordingReporter creator;
+    const std::string path = dir.file("LIST.mdb");
+    ASSERT_TRUE(CreateDatabase(path, {{6005.0, "Alpha", "00:00", "01:00"}, {5900.0, "BBC", "22:00", "02:00"}}, creator));
+    ForwardingReporter reporter;
+    RecordStore store{reporter};
+    ListCellSource source{store};
+    reporter.source = &source;
+    ASSERT_TRUE(store.OpenBrowseSet(path, "LIST", BuildSelectText(), BuildSortText("FREQ"), ""));
+
+    // Another program takes the table away after the list was opened.
+    Database other(path, Database::Mode::OpenExisting);
+    other.Execute("ALTER TABLE ZOFTABLE RENAME TO ZOFTABLE_AWAY");
+    EXPECT_FALSE(source.Text(0, 1));
+    EXPECT_FALSE(source.Text(0, 2));
+    EXPECT_FALSE(source.OnAir(1, OnAirTest(30, 1)));
+    EXPECT_FALSE(source.Text(1, 1));
+    EXPECT_EQ(reporter.errors.size(), 1u) << "one message for the screen, not one per cell";
+    EXPECT_TRUE(source.Stopped());
+
+    other.Execute("ALTER TABLE ZOFTABLE_AWAY RENAME TO ZOFTABLE");
+    EXPECT_FALSE(source.Text(0, 1)) << "reading waits for the next update or tick";
+    source.ReadAgain();
+    EXPECT_EQ(source.Text(0, 1), "BBC");
+    EXPECT_EQ(source.OnAir(1, OnAirTest(30, 1)), true);
+    EXPECT_EQ(reporter.errors.size(), 1u);
+}
+
+TEST(ListCellSource, anErrorReportedOutsideACellReadDoesNotStopTheList) {
+    TempDir dir;
+    RecordingReporter creator;
+    const std::string path = dir.file("LIST.mdb");
+    ASSERT_TRUE(CreateDatabase(path, {{6005.0, "Alpha", "00:00", "01:00"}}, creator));
+    ForwardingReporter reporter;
+    RecordStore store{reporter};
+    ListCellSource source{store};
+    reporter.source = &source;
+    ASSERT_TRUE(store.OpenBrowseSet(path, "LIST", BuildSelectText(), BuildSortText("FREQ"), ""));
+    EXPECT_FALSE(store.FindFirstMatch("NOSUCHFIELD = 1"));
+    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_FALSE(source.Stopped());
+    EXPECT_EQ(source.Text(0, 1), "Alpha");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "app/CMainFrame.h"
 #include "app/Clock.h"
 #include "app/ZofarProgram.h"
+#include "app/ModalDriver.h"
+#include "store/SqliteDatabase.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 #include "view/CZOFView.h"
@@ -49,6 +51,38 @@ TEST(ListInMainWindow, reopenedDatabaseFillsTheListAndHeaderClickSorts) {
     EXPECT_EQ(view->Model().index(2, 1).data().toString(), "Gamma");
     EXPECT_EQ(view->Model().index(view->GetSelectedRow(), 1).data().toString(), "Alpha")
         << "the selected record stays selected";
+}
+
+// A database that cannot be read any more while it is shown (here another program renamed the
+// table; a removed disk or a held lock do the same) gives one message, not one per cell, and
+// the list reads again at its next update.
+TEST(ListInMainWindow, unreadableDatabaseGivesOneMessageAndTheListComesBack) {
+    test::TempDir dir;
+    test::RecordingReporter reporter;
+    ASSERT_TRUE(test::CreateDatabase(dir.file("TEST.mdb"),
+                                     {{9400.0, "Gamma", "12:00", "13:00"}, {5900.0, "Alpha", "22:00", "02:00"}},
+                                     reporter));
+    std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=TEST\n";
+    AppPaths paths{dir.file("zofar.INI"), dir.folder(), dir.file("zofar.dat"), dir.file("zofar.html")};
+    FixedClock clock;
+    ZofarProgram program(paths, clock);
+    program.Start();
+    auto* view = qobject_cast<CZOFView*>(program.Frame().centralWidget());
+    ASSERT_NE(view, nullptr);
+
+    Database other(dir.file("TEST.mdb"), Database::Mode::OpenExisting);
+    other.Execute("ALTER TABLE ZOFTABLE RENAME TO ZOFTABLE_AWAY");
+    test::ModalDriver driver;
+    driver.Answer(QMessageBox::Ok);
+    driver.Answer(QMessageBox::Ok);
+    view->grab();
+    EXPECT_EQ(driver.boxes.size(), 1u);
+    EXPECT_FALSE(view->Model().index(0, 1).data().isValid());
+
+    other.Execute("ALTER TABLE ZOFTABLE_AWAY RENAME TO ZOFTABLE");
+    view->OnUpdate(kHintRepaint);
+    EXPECT_EQ(view->Model().index(0, 1).data().toString(), "Alpha");
+    EXPECT_EQ(driver.boxes.size(), 1u);
 }
 
 }  // namespace
