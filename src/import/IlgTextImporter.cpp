@@ -5,9 +5,11 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 #include "app/TextEncoding.h"
@@ -234,8 +236,12 @@ bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName,
     const auto progress = OpenProgress(ui);
     const std::string path = sourceFolder + fileName;
     std::ifstream in;
-    // A NUL would silently cut the name the system sees and open another file.
-    if (path.find('\0') == std::string::npos) in.open(path, std::ios::in | std::ios::binary);
+    // A NUL would silently cut the name the system sees and open another file. Only a regular
+    // file has an end: opening a FIFO would block, and a device could be read forever.
+    std::error_code ec;
+    if (path.find('\0') == std::string::npos && std::filesystem::is_regular_file(path, ec)) {
+        in.open(path, std::ios::in | std::ios::binary);
+    }
     if (!in.is_open()) {
         ui.ShowMessage(std::string(kIlgOpenErrorMessage));
         return false;

@@ -1,7 +1,9 @@
 #include "import/IlgTextImporter.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include <random>
@@ -298,9 +300,12 @@ TEST(IlgTextImportFile, readsTheFileNamedByFolderAndName) {
     EXPECT_EQ(Value(sink.records[1], "STATION"), "Two                   ");
 }
 
-TEST(IlgTextImportFile, aMissingFileOrAFolderIsReportedAsUnopenable) {
+TEST(IlgTextImportFile, aMissingFileAFolderAFifoOrADeviceIsReportedAsUnopenable) {
     test::TempDir folder;
-    for (const std::string name : {"missing.txt", ""}) {
+    // Neither a FIFO nor an endless device may hold the import up.
+    ASSERT_EQ(::mkfifo(folder.file("fifo.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.file("zero.txt"));
+    for (const std::string name : {"missing.txt", "", "fifo.txt", "zero.txt"}) {
         test::MemorySink sink;
         test::FakeDocumentUi ui;
         EXPECT_FALSE(ImportIlgText(folder.folder(), name, sink, ui)) << name;
