@@ -68,6 +68,9 @@ CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
     header->setSectionResizeMode(QHeaderView::Interactive);
     // A column may be dragged nearly shut; below 8 pixels it counts as hidden for output.
     header->setMinimumSectionSize(0);
+    // A double-click on a divider fits the column to the rows on the screen only; measuring
+    // further rows would read them from the database.
+    header->setResizeContentsPrecision(0);
     header->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::sectionClicked, this, &CZOFView::OnHeaderClicked);
     connect(header, &QHeaderView::sectionDoubleClicked, this, &CZOFView::OnHeaderDoubleClicked);

@@ -318,6 +318,19 @@ TEST_F(CZOFViewTest, paintingAScreenFetchesRowsPageWiseNotPerCell) {
     EXPECT_TRUE(ui.storeErrors.empty());
 }
 
+TEST_F(CZOFViewTest, doubleClickOnADividerFitsTheColumnToTheScreenWithoutReadingFurtherRows) {
+    Open();
+    ShowPosition(0);
+    view->grab();
+    const long before = doc.Store().RowFetchQueries();
+    const int width = Header().sectionSize(1);
+    const int x = Header().sectionViewportPosition(1) + Header().sectionSize(1) - 1;
+    Click(Header().viewport(), QPoint(x, Header().height() / 2), Qt::LeftButton, true);
+    EXPECT_NE(Header().sectionSize(1), width) << "the column was fitted";
+    EXPECT_EQ(doc.Store().RowFetchQueries(), before);
+    EXPECT_TRUE(commands.empty()) << "a divider is no heading: no sort, no go-to";
+}
+
 TEST_F(CZOFViewTest, storedLayoutIsAppliedAndCapturedBack) {
     ColumnLayout stored;
     std::swap(stored.order[0], stored.order[1]);
