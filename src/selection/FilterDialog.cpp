@@ -239,13 +239,7 @@ void FilterDialog::OnOk() {
 
 void FilterDialog::OnClear() {
     try {
-        for (auto flag : {&FilterCriteria::BFFrequency, &FilterCriteria::BFStation, &FilterCriteria::BFCountry,
-                          &FilterCriteria::BFItu, &FilterCriteria::BFLanguage, &FilterCriteria::BFTargetarea,
-                          &FilterCriteria::BFDay, &FilterCriteria::BFOnair, &FilterCriteria::BFTime,
-                          &FilterCriteria::BFStatus, &FilterCriteria::BFP, &FilterCriteria::BFStn,
-                          &FilterCriteria::BFLc, &FilterCriteria::BFLocation}) {
-            held_.*flag = 0;
-        }
+        held_.ClearCriterionFlags();
         Display(held_);
     } catch (const std::exception& e) {
         ShowWarning(this, QString::fromUtf8(e.what()));

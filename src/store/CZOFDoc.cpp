@@ -33,11 +33,13 @@ CZOFDoc::~CZOFDoc() = default;
 
 bool CZOFDoc::OnNewDocument() {
     LoadSettingsFile(paths_.settingsFile, settings_);
+    // A hand-edited name that is not a plain file name would reach outside the database folder.
+    if (!IsPlainDatabaseName(settings_.database)) settings_.database.clear();
     if (!settings_.database.empty()) {
         // A settings file edited by hand may name a database without a usable sort key; the
         // query needs one of the sort columns, so the list then starts in frequency order.
         if (!IsSortKey(settings_.sort)) settings_.sort = "FREQ";
-        store_.OpenBrowseSet(DatabasePath(settings_.database), settings_.database, BuildSelectText(),
+        store_.OpenBrowseSet(ExistingDatabasePath(settings_.database), settings_.database, BuildSelectText(),
                              BuildSortText(settings_.sort), BuildFilterCondition());
         ui_.UpdateViews(kHintDatabaseChanged);
         store_.SetCurrentPosition(0);
@@ -62,8 +64,19 @@ std::string CZOFDoc::BuildFilterCondition() const {
 
 std::string CZOFDoc::DatabasePath(const std::string& name) const { return paths_.databaseFolder + name + ".mdb"; }
 
+std::string CZOFDoc::ExistingDatabasePath(const std::string& name) const {
+    // The lists show the title of every "*.mdb" in any letter case; open the file that was listed.
+    std::error_code ec;
+    const std::string path = DatabasePath(name);
+    if (std::filesystem::exists(path, ec)) return path;
+    for (const auto& file : ListDatabaseFiles(paths_.databaseFolder)) {
+        if (file.title == name) return paths_.databaseFolder + file.fileName;
+    }
+    return path;
+}
+
 bool CZOFDoc::OpenCurrentDatabase(const std::string& name) {
-    const bool ok = store_.OpenBrowseSet(DatabasePath(name), name, BuildSelectText(), BuildSortText(settings_.sort),
+    const bool ok = store_.OpenBrowseSet(ExistingDatabasePath(name), name, BuildSelectText(), BuildSortText(settings_.sort),
                                          BuildFilterCondition());
     // A database whose table holds no rows is still open: it shows its name and its (empty) list.
     if (ok || store_.IsOpen()) {
@@ -136,15 +149,17 @@ void CZOFDoc::OnDatabaseCreate() {
         imported = false;
     }
     if (imported) {
-        if (request->replace) {
+        std::filesystem::rename(buildPath, finalPath, ec);
+        imported = !ec;
+        // The old database of the same name in another letter case goes only once the new one
+        // is in place.
+        if (imported && request->replace) {
             for (const auto& file : ListDatabaseFiles(paths_.databaseFolder)) {
                 if (SameDatabaseName(file.title, name) && file.fileName != name + ".mdb") {
                     std::filesystem::remove(paths_.databaseFolder + file.fileName, ec);
                 }
             }
         }
-        std::filesystem::rename(buildPath, finalPath, ec);
-        imported = !ec;
     }
     if (!imported) {
         ui_.SetWaitCursor(false);

@@ -66,6 +66,8 @@ public:
 private:
     bool OpenCurrentDatabase(const std::string& name);
     std::string DatabasePath(const std::string& name) const;
+    /// DatabasePath, or the listed file of that title when its extension has another case.
+    std::string ExistingDatabasePath(const std::string& name) const;
 
     DocumentUi& ui_;
     const Clock& clock_;

@@ -219,3 +219,37 @@ TEST_F(DocumentDatabaseTest, aDatabaseFolderThatCannotBeWrittenGivesTheEngineErr
     EXPECT_EQ(ui2.waitDepth, 0);
     EXPECT_EQ(Files(), (std::vector<std::string>{"a.txt"}));
 }
+
+TEST_F(DocumentDatabaseTest, aListedDatabaseWithAnUpperCaseExtensionOpensAndReopens) {
+    ASSERT_TRUE(Create("Foo", WriteList("a.txt", 1)));
+    doc.OnDatabaseClose();
+    std::filesystem::rename(dir.file("Foo.mdb"), dir.file("Foo.MDB"));
+    ui.selectAnswers.push_back(std::string("Foo"));
+    doc.OnDatabaseOpen();
+    EXPECT_TRUE(doc.IsOpen());
+    EXPECT_TRUE(ui.storeErrors.empty());
+    ASSERT_TRUE(doc.SaveSettings());
+
+    FakeDocumentUi ui2;
+    CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    next.OnNewDocument();
+    EXPECT_EQ(next.RecordCount(), 1);
+    EXPECT_TRUE(ui2.storeErrors.empty());
+}
+
+TEST_F(DocumentDatabaseTest, aStoredDatabaseNameOutsideTheFolderIsNotOpened) {
+    std::filesystem::create_directories(dir.file("sub"));
+    {
+        FakeDocumentUi ui2;
+        CZOFDoc inner(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.file("sub") + "/"});
+        ui2.createAnswers.push_back(Request("X", WriteList("a.txt", 1)));
+        inner.OnDatabaseCreate();
+        ASSERT_TRUE(inner.IsOpen());
+    }
+    std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=sub/X\n";
+    FakeDocumentUi ui2;
+    CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    next.OnNewDocument();
+    EXPECT_FALSE(next.IsOpen());
+    EXPECT_TRUE(ui2.hints.empty());
+}
