@@ -1,77 +1,17 @@
 #include "store/CreateDatabaseChecks.h"
 
 #include <algorithm>
-
 #include <filesystem>
 #include <system_error>
+
+#include "store/JetText.h"
 
 namespace zofar {
 
 namespace {
 
-// Upper case of one code point for the letters a database name is likely to hold: ASCII and
-// the letters of code page 1252, where the names of the original files came from.
-char32_t UpperCodePoint(char32_t c) {
-    if (c >= U'a' && c <= U'z') return c - 0x20;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    switch (c) {
-        case 0xFF: return 0x178;
-        case 0x161: return 0x160;
-        case 0x153: return 0x152;
-        case 0x17E: return 0x17D;
-        default: return c;
-    }
-}
-
-void AppendUtf8(char32_t c, std::string& out) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Converts the two-byte sequences of the Western letters and ASCII; every other byte is kept,
-// so a name that is not valid UTF-8 still compares byte for byte.
-std::string UpperName(std::string_view name) {
-    std::string out;
-    out.reserve(name.size());
-    for (size_t i = 0; i < name.size(); ++i) {
-        const auto b0 = static_cast<unsigned char>(name[i]);
-        if (b0 < 0x80) {
-            AppendUtf8(UpperCodePoint(b0), out);
-            continue;
-        }
-        if ((b0 & 0xE0) == 0xC0 && i + 1 < name.size()) {
-            const auto b1 = static_cast<unsigned char>(name[i + 1]);
-            if ((b1 & 0xC0) == 0x80) {
-                const char32_t c = (static_cast<char32_t>(b0 & 0x1F) << 6) | (b1 & 0x3F);
-                if (c >= 0x80) {
-                    AppendUtf8(UpperCodePoint(c), out);
-                    ++i;
-                    continue;
-                }
-            }
-        }
-        out += static_cast<char>(b0);
-    }
-    return out;
-}
-
 bool HasMdbExtension(const std::string& fileName) {
-    if (fileName.size() <= 4) return false;
-    const std::string ext = UpperName(std::string_view(fileName).substr(fileName.size() - 4));
-    return ext == ".MDB";
+    return fileName.size() > 4 && EqualIgnoringCase(std::string_view(fileName).substr(fileName.size() - 4), ".mdb");
 }
 
 }  // namespace
@@ -81,7 +21,7 @@ bool IsPlainDatabaseName(std::string_view name) {
     return name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
 }
 
-bool SameDatabaseName(std::string_view a, std::string_view b) { return UpperName(a) == UpperName(b); }
+bool SameDatabaseName(std::string_view a, std::string_view b) { return EqualIgnoringCase(a, b); }
 
 CreateCheckResult CheckCreateDatabase(const std::string& name, const std::string& sourcePath,
                                       const std::vector<std::string>& existingNames,
@@ -131,8 +71,8 @@ std::vector<DatabaseFile> ListDatabaseFiles(const std::string& folder) {
         if (HasMdbExtension(fileName)) files.push_back({fileName.substr(0, fileName.size() - 4), fileName});
     }
     std::sort(files.begin(), files.end(), [](const DatabaseFile& a, const DatabaseFile& b) {
-        const std::string ua = UpperName(a.title), ub = UpperName(b.title);
-        return ua != ub ? ua < ub : a.title < b.title;
+        const int order = CompareGeneral(a.title, b.title);
+        return order != 0 ? order < 0 : a.title < b.title;
     });
     return files;
 }

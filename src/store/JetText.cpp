@@ -192,6 +192,14 @@ LikeResult MatchLike(std::string_view pattern, std::string_view text, std::optio
     return MatchFrom(pattern, text, escape) ? LikeResult::Match : LikeResult::NoMatch;
 }
 
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (!CharEquals(NextCodePoint(a, i), NextCodePoint(b, j))) return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
 int CompareGeneral(std::string_view a, std::string_view b) {
     if (IsAscii(a) && IsAscii(b)) {
         const auto& w = AsciiWeights();

@@ -18,4 +18,8 @@ LikeResult MatchLike(std::string_view pattern, std::string_view text, std::optio
 /// letters, accented letters beside their base letter, letter case ignored. Returns <0, 0, >0.
 int CompareGeneral(std::string_view a, std::string_view b);
 
+/// True when the texts differ at most in letter case (ASCII and the Latin letters of the
+/// Western code page); bytes that are not UTF-8 compare as they are.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace zofar
