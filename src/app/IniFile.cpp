@@ -65,17 +65,6 @@ bool EnclosedInQuotes(std::string_view s) {
     return s.size() >= 2 && IsQuote(s.front()) && s.back() == s.front();
 }
 
-// Cuts a UTF-8 text after `maxChars` characters, never inside a character.
-void CutToChars(std::string& s, size_t maxChars) {
-    size_t chars = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if ((static_cast<uint8_t>(s[i]) & 0xC0) != 0x80 && chars++ == maxChars) {
-            s.resize(i);
-            return;
-        }
-    }
-}
-
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -230,7 +219,7 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
     }
     // Callers of the profile functions see a C string.
     if (const auto nul = result.find('\0'); nul != std::string::npos) result.resize(nul);
-    CutToChars(result, kMaxValueChars);
+    result.resize(Utf8Prefix(result, kMaxValueChars).size());
     return result;
 }
 

@@ -2,26 +2,9 @@
 
 #include <cstdio>
 
+#include "app/TextEncoding.h"
+
 namespace zofar {
-
-namespace {
-
-// Cuts a UTF-8 text after `maxChars` characters without splitting a character.
-std::string CutToCharacters(std::string text, size_t maxChars) {
-    size_t chars = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) == 0x80) continue;
-        if (chars == maxChars) {
-            text.resize(i);
-            break;
-        }
-        ++chars;
-    }
-    return text;
-}
-
-}  // namespace
 
 std::string RecordsPaneText(int count) { return "Records:  " + std::to_string(count); }
 
@@ -44,7 +27,7 @@ std::string MainTitleText(std::string_view databaseName) {
         title += databaseName;
         title += '"';
     }
-    return CutToCharacters(std::move(title), kMaxTitleLength);
+    return std::string(Utf8Prefix(title, kMaxTitleLength));
 }
 
 }  // namespace zofar

@@ -130,4 +130,14 @@ size_t Utf8Length(std::string_view utf8) {
     return n;
 }
 
+std::string_view Utf8Prefix(std::string_view utf8, size_t maxChars) {
+    size_t chars = 0;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        if ((static_cast<uint8_t>(utf8[i]) & 0xC0) == 0x80) continue;
+        if (chars == maxChars) return utf8.substr(0, i);
+        ++chars;
+    }
+    return utf8;
+}
+
 }  // namespace zofar

@@ -21,4 +21,7 @@ std::string ToUtf8Guessing(std::string_view bytes);
 /// Number of characters (code points) of a UTF-8 text.
 size_t Utf8Length(std::string_view utf8);
 
+/// The first `maxChars` characters of a UTF-8 text; a character is never split.
+std::string_view Utf8Prefix(std::string_view utf8, size_t maxChars);
+
 }  // namespace zofar

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/TextEncoding.h"
 #include "app/TextRules.h"
 
 namespace zofar {
@@ -15,20 +16,8 @@ constexpr std::string_view kJoin = "   AND   ";
 // Values longer than the condition was ever meant to carry are cut rather than refused: the
 // builder must always produce a condition, and a cut alternative still matches what the user
 // typed at its start. Counting characters keeps a multi-byte character whole.
-std::string_view LeadingCharacters(std::string_view utf8, size_t maxChars) {
-    size_t chars = 0;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if ((byte & 0xC0) != 0x80) {
-            if (chars == maxChars) return utf8.substr(0, i);
-            ++chars;
-        }
-    }
-    return utf8;
-}
-
 std::string_view UsedText(std::string_view value) {
-    return LeadingCharacters(value, ConditionBuilder::kMaxTextLength);
+    return Utf8Prefix(value, ConditionBuilder::kMaxTextLength);
 }
 
 std::string TwoDigits(int value) {
@@ -120,7 +109,7 @@ std::string ConditionBuilder::BuildFilterCondition(const FilterCriteria& c, uint
     if (c.BFOnair == 1) {
         const bool nowMode = c.BFOnairNow == 1;
         const std::string t = nowMode ? TwoDigits(now.hour) + ":" + TwoDigits(now.minute)
-                                      : EscapeLiteral(LeadingCharacters(c.FOnairTime, kMaxOnairTimeLength));
+                                      : EscapeLiteral(Utf8Prefix(c.FOnairTime, kMaxOnairTimeLength));
         pieces.push_back(OnAirPiece(t, nowMode, now.weekday));
     }
 
