@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace zofar {
 

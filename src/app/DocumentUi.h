@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "app/DocumentSettings.h"
+#include "import/ImportUi.h"
 #include "selection/FilterCriteria.h"
+#include "store/ListRows.h"
 
 namespace zofar {
 
@@ -16,13 +18,6 @@ enum ViewHint : int {
     kHintDatabaseChanged = 1, ///< database opened or closed: rebuild the columns
     kHintRequeried = 2,       ///< browse set requeried: reload the row count
     kHintShowCurrent = 3,     ///< show and select the current position
-};
-
-/// Rows of the list as the requery cycle needs them; -1 where there is none.
-struct ListRows {
-    int selected = -1;
-    int firstVisible = 0;
-    int lastVisible = -1;
 };
 
 /// What the Create dialog hands back on OK.
@@ -35,25 +30,17 @@ struct CreateDatabaseRequest {
     bool replace = false;        ///< the user agreed to replace an existing database
 };
 
-/// Progress of a long import, shown in a window while it runs.
-class ImportProgress {
-public:
-    virtual ~ImportProgress() = default;
-    virtual void SetRange(int lower, int upper) = 0;
-    virtual void SetPosition(int position) = 0;
-};
-
 /// Everything the document asks of the screen. The Qt shell implements it; tests script it.
-class DocumentUi {
+class DocumentUi : public ImportUi {
 public:
-    virtual ~DocumentUi() = default;
+    ~DocumentUi() override = default;
 
     /// Modal message with the exclamation icon and an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
+    void ShowMessage(const std::string& text) override = 0;
     /// Modal message with the warning icon and an OK button, for database-engine errors.
     virtual void ShowStoreError(const std::string& text) = 0;
     /// Yes/No question with the question icon; true for Yes.
-    virtual bool AskYesNo(const std::string& text) = 0;
+    bool AskYesNo(const std::string& text) override = 0;
 
     virtual void ShowStatusMessage(const std::string& text) = 0;
     /// true shows the busy cursor; calls nest.
@@ -72,9 +59,6 @@ public:
     virtual std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& databaseFolder) = 0;
     /// The filter dialog filled with `criteria`; the accepted values, nothing on Cancel.
     virtual std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) = 0;
-
-    /// A progress window that stays up until the returned object is destroyed.
-    virtual std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) = 0;
 };
 
 }  // namespace zofar

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/DocumentUi.h"
+#include "import/ImportUi.h"
 
 class QProgressBar;
 

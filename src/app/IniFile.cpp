@@ -1,18 +1,14 @@
 #include "app/IniFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <iterator>
-#include <memory>
 #include <utility>
 
-#include "app/TextEncoding.h"
+#include "base/AtomicFile.h"
+#include "base/RegularFile.h"
+#include "base/TextEncoding.h"
 
 namespace zofar {
 
@@ -65,67 +61,6 @@ bool EnclosedInQuotes(std::string_view s) {
     return s.size() >= 2 && IsQuote(s.front()) && s.back() == s.front();
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd_; }
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-// Removes the temporary file unless it has been renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!path_.empty()) ::unlink(path_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    void Release() { path_.clear(); }
-
-private:
-    std::string path_;
-};
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The rename is durable only once the folder entry is on disk; failure here changes nothing
-// the caller could act on, so it is not reported.
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    FileDescriptor dir(fd);
-    ::fsync(dir.Get());
-}
-
 }  // namespace
 
 IniFile IniFile::FromText(std::string_view bytes) {
@@ -157,28 +92,8 @@ IniFile IniFile::FromText(std::string_view bytes) {
 }
 
 IniFile IniFile::Load(const std::string& path) {
-    // Non-blocking open and the regular-file check keep a FIFO or device at this path from
-    // stalling or flooding the start-up.
-    const int raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (raw < 0) return IniFile{};
-    FileDescriptor fd(raw);
-    struct stat st {};
-    if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
-        return IniFile{};
-    }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return IniFile{};
-        if (n == 0) break;
-        bytes.append(buffer, static_cast<size_t>(n));
-        // The file may grow while it is read.
-        if (bytes.size() > kMaxFileBytes) return IniFile{};
-    }
-    return FromText(bytes);
+    const auto bytes = ReadRegularFile(path, kMaxFileBytes);
+    return bytes ? FromText(*bytes) : IniFile{};
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {
@@ -295,38 +210,11 @@ std::string IniFile::Text() const {
 }
 
 bool IniFile::Save(const std::string& path) const {
-    std::string target = path;
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr),
-                                                               &std::free);
-        if (real) target = real.get();
-    }
-    const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) return false;
-
-    std::string temporaryPath = target + ".XXXXXX";
-    const int raw = ::mkstemp(temporaryPath.data());
-    if (raw < 0) return false;
-    TemporaryFile temporary(temporaryPath);
-    FileDescriptor fd(raw);
-    const mode_t mode = exists ? (st.st_mode & 07777) : 0644;
-    if (!WriteAll(fd.Get(), Text()) || ::fchmod(fd.Get(), mode) != 0 || ::fsync(fd.Get()) != 0 ||
-        !fd.Close()) {
-        return false;
-    }
-
     // A file too large to have been read holds nothing this program wrote; it is kept aside
     // rather than overwritten.
-    if (exists && static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
-        const std::string backup = target + ".bak";
-        ::unlink(backup.c_str());
-        if (::link(target.c_str(), backup.c_str()) != 0) return false;
-    }
-    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) return false;
-    temporary.Release();
-    SyncFolder(FolderOf(target));
-    return true;
+    struct stat st {};
+    const bool oversized = ::stat(path.c_str(), &st) == 0 && static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes;
+    return WriteFileAtomically(path, Text(), oversized ? ".bak" : "");
 }
 
 }  // namespace zofar

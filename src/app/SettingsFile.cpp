@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/TextRules.h"
+#include "base/TextRules.h"
 
 namespace zofar {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace zofar {
 

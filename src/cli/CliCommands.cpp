@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "app/AppPaths.h"
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "app/SettingsFile.h"
 #include "cli/ConsoleUi.h"
 #include "selection/ConditionBuilder.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace zofar {
 

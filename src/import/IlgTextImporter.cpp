@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace zofar {
 
@@ -120,7 +120,7 @@ public:
 
 int ClampToInt(long long n) { return static_cast<int>(std::min<long long>(n, INT_MAX)); }
 
-bool ImportReads(std::istream& in, RecordSink& sink, DocumentUi& ui, ImportProgress& progress) {
+bool ImportReads(std::istream& in, RecordSink& sink, ImportUi& ui, ImportProgress& progress) {
     ReadSplitter reader(in);
     std::string read;
     if (!reader.Next(read)) {
@@ -153,7 +153,7 @@ bool ImportReads(std::istream& in, RecordSink& sink, DocumentUi& ui, ImportProgr
     return true;
 }
 
-std::unique_ptr<ImportProgress> OpenProgress(DocumentUi& ui) {
+std::unique_ptr<ImportProgress> OpenProgress(ImportUi& ui) {
     auto progress = ui.OpenImportProgress(std::string(kImportProgressCaption));
     if (!progress) progress = std::make_unique<NoProgress>();
     return progress;
@@ -227,12 +227,12 @@ std::optional<BroadcastRecord> ParseIlgLine(std::string_view read) {
     return record;
 }
 
-bool ImportIlgTextStream(std::istream& in, RecordSink& sink, DocumentUi& ui) {
+bool ImportIlgTextStream(std::istream& in, RecordSink& sink, ImportUi& ui) {
     const auto progress = OpenProgress(ui);
     return ImportReads(in, sink, ui, *progress);
 }
 
-bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName, RecordSink& sink, DocumentUi& ui) {
+bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName, RecordSink& sink, ImportUi& ui) {
     const auto progress = OpenProgress(ui);
     const std::string path = sourceFolder + fileName;
     std::ifstream in;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/DocumentUi.h"
+#include "import/ImportUi.h"
 #include "store/BroadcastRecord.h"
 
 namespace zofar {
@@ -25,12 +25,12 @@ inline constexpr std::size_t kIlgMinFirstRead = 296;
 /// with a valid time field to `sink`, under the progress window. False on any failure, after
 /// the message that belongs to it (none for an empty file or a No to the first-line question;
 /// the sink reports its own errors). Neither begins nor ends a transaction nor closes the store.
-bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName, RecordSink& sink, DocumentUi& ui);
+bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName, RecordSink& sink, ImportUi& ui);
 
 /// The same import over an open stream, read from its current position. The stream is read
 /// twice (once to count the lines), so it must be seekable; one that is not fails like an
 /// unreadable file.
-bool ImportIlgTextStream(std::istream& in, RecordSink& sink, DocumentUi& ui);
+bool ImportIlgTextStream(std::istream& in, RecordSink& sink, ImportUi& ui);
 
 /// The record of one read of the list (CP1252 bytes, with its line end when it has one);
 /// nothing when the read has no valid time field. The line end is never part of a value.

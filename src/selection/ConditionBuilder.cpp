@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/TextEncoding.h"
-#include "app/TextRules.h"
+#include "base/TextEncoding.h"
+#include "base/TextRules.h"
 
 namespace zofar {
 

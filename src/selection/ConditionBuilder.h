@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "selection/FilterCriteria.h"
 
 namespace zofar {

@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-#include "app/TextRules.h"
+#include "base/TextRules.h"
 
 namespace zofar {
 

@@ -88,16 +88,16 @@ bool BrowseSet::MoveTo(int row) {
     return true;
 }
 
-const RowValues& BrowseSet::Current() {
+const RowValues& BrowseSet::Row(int row) const {
     static const RowValues kNullRow(kFieldCount + 1);
-    if (position_ < 0 || position_ >= RecordCount()) return kNullRow;
-    if (const RowValues* row = cache_.Find(position_)) return *row;
-    LoadPage(cache_.PageOf(position_));
-    const RowValues* row = cache_.Find(position_);
-    return row ? *row : kNullRow;
+    if (row < 0 || row >= RecordCount()) return kNullRow;
+    if (const RowValues* values = cache_.Find(row)) return *values;
+    LoadPage(cache_.PageOf(row));
+    const RowValues* values = cache_.Find(row);
+    return values ? *values : kNullRow;
 }
 
-void BrowseSet::LoadPage(int page) {
+void BrowseSet::LoadPage(int page) const {
     if (!pageStatement_) {
         std::string sql = "SELECT " + std::string(SelectList()) + " FROM ZOFTABLE WHERE UNIQUEID IN (";
         for (int k = 1; k <= kPageSize; ++k) sql += (k == 1 ? "?" : ",?") + std::to_string(k);

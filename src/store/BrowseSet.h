@@ -33,7 +33,10 @@ public:
     /// Moves to a row; false when it lies outside the set.
     bool MoveTo(int row);
     /// Values of the row the cursor stands on.
-    const RowValues& Current();
+    const RowValues& Current() const { return Row(position_); }
+    /// Values of `row`, read without moving the cursor; a row of Nulls outside the set.
+    /// Throws StoreException when the engine cannot read the row's page.
+    const RowValues& Row(int row) const;
     int64_t KeyAt(int row) const { return keys_[static_cast<size_t>(row)]; }
 
     /// Positions of the rows meeting `condition` (within the browse condition), first in browse
@@ -47,7 +50,7 @@ public:
 
 private:
     std::vector<int64_t> RunKeyQuery(const std::string& sortText, const std::string& condition);
-    void LoadPage(int page);
+    void LoadPage(int page) const;
 
     Database& db_;
     std::string selectText_;
@@ -55,9 +58,10 @@ private:
     std::string queryText_;
     std::vector<int64_t> keys_;
     int position_ = -1;
-    RowCache cache_;
-    std::unique_ptr<Statement> pageStatement_;
-    long fetchQueries_ = 0;
+    // Reading a row fills the cache; the rows themselves do not change, so reads stay const.
+    mutable RowCache cache_;
+    mutable std::unique_ptr<Statement> pageStatement_;
+    mutable long fetchQueries_ = 0;
 };
 
 }  // namespace zofar

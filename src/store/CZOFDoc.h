@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "app/DocumentSettings.h"
 #include "app/DocumentUi.h"
 #include "store/RecordStore.h"

@@ -3,31 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "base/Utf8.h"
+
 namespace zofar {
 
 namespace {
-
-char32_t NextCodePoint(std::string_view s, size_t& i) {
-    const auto b0 = static_cast<uint8_t>(s[i]);
-    if (b0 < 0x80) {
-        ++i;
-        return b0;
-    }
-    int len = (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : (b0 & 0xF8) == 0xF0 ? 4 : 1;
-    char32_t cp = len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : len == 4 ? (b0 & 0x07) : b0;
-    if (i + static_cast<size_t>(len) > s.size()) len = 1, cp = b0;
-    for (int k = 1; k < len; ++k) {
-        const auto b = static_cast<uint8_t>(s[i + static_cast<size_t>(k)]);
-        if ((b & 0xC0) != 0x80) {
-            len = 1;
-            cp = b0;
-            break;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    i += static_cast<size_t>(len);
-    return cp;
-}
 
 // Base letters of U+00C0..U+00FF and U+0100..U+017F; '~' marks a character that is not a letter.
 constexpr std::string_view kLatin1Base = "AAAAAAACEEEEIIIIDNOOOOO~OUUUUYTSaaaaaaaceeeeiiiidnooooo~ouuuuyty";

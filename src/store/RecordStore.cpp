@@ -55,7 +55,7 @@ RecordStore::RecordStore(StoreErrorReporter& reporter) : reporter_(reporter) {}
 
 RecordStore::~RecordStore() { CloseStore(); }
 
-bool RecordStore::Fail(const std::string& description) {
+bool RecordStore::Fail(const std::string& description) const {
     reporter_.ReportStoreError(description.empty() ? kNoEngineText : description);
     return false;
 }
@@ -191,12 +191,11 @@ int RecordStore::CurrentRecordId(const ListRows& rows, bool onAirNow) {
     return static_cast<int>(browse_->KeyAt(row));
 }
 
-bool RecordStore::ReadRecordSummary(int row, RecordSummary& out) {
+bool RecordStore::ReadRecordSummary(int row, RecordSummary& out) const {
     if (!browse_) return false;
-    const int saved = browse_->Position();
-    if (!browse_->MoveTo(row)) return Fail("The record is not in the list.");
+    if (row < 0 || row >= browse_->RecordCount()) return Fail("The record is not in the list.");
     try {
-        const RowValues& values = browse_->Current();
+        const RowValues& values = browse_->Row(row);
         const auto* freq = std::get_if<double>(&values[0]);
         out.freq = freq ? *freq : 0.0;
         out.station = TextOf(values[1]);
@@ -204,20 +203,28 @@ bool RecordStore::ReadRecordSummary(int row, RecordSummary& out) {
         out.country = TextOf(values[7]);
         out.itu = TextOf(values[8]);
     } catch (const StoreException& e) {
-        browse_->MoveTo(saved);
         return Fail(e.what());
     }
-    browse_->MoveTo(saved);
     return true;
 }
 
-FieldValue RecordStore::GetFieldValue(int row, int field) {
-    if (!browse_ || field < 0 || field > kUniqueIdField || !MoveTo(row)) return std::monostate{};
+FieldValue RecordStore::GetFieldValue(int row, int field) const {
+    if (!browse_ || field < 0 || field > kUniqueIdField || row < 0 || row >= browse_->RecordCount()) return {};
     try {
-        return browse_->Current()[static_cast<size_t>(field)];
+        return browse_->Row(row)[static_cast<size_t>(field)];
     } catch (const StoreException& e) {
         Fail(e.what());
         return std::monostate{};
+    }
+}
+
+std::optional<RowValues> RecordStore::ReadRow(int row) const {
+    if (!browse_ || row < 0 || row >= browse_->RecordCount()) return std::nullopt;
+    try {
+        return browse_->Row(row);
+    } catch (const StoreException& e) {
+        Fail(e.what());
+        return std::nullopt;
     }
 }
 

@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/DocumentUi.h"
 #include "store/BroadcastRecord.h"
 #include "store/FieldValue.h"
+#include "store/ListRows.h"
+#include "store/RowCache.h"
 
 namespace zofar {
 
@@ -67,10 +68,17 @@ public:
     /// The UNIQUEID of the row the list points at (selection when visible, else the middle
     /// visible row when `onAirNow`), or -1.
     int CurrentRecordId(const ListRows& rows, bool onAirNow);
-    bool ReadRecordSummary(int row, RecordSummary& out);
+    /// Reads FREQ, STATION, LOCATION, COUNTRY and ITU of `row` without moving the cursor; false
+    /// after an engine error or for a row outside the set (reported).
+    bool ReadRecordSummary(int row, RecordSummary& out) const;
 
-    /// Value of browse-set field 0..24 of row `row`; Null for a row outside the set.
-    FieldValue GetFieldValue(int row, int field);
+    /// Value of browse-set field 0..24 of row `row`, read without moving the browse set's
+    /// cursor; Null for a row outside the set and after an engine error (reported).
+    FieldValue GetFieldValue(int row, int field) const;
+    /// All values of `row` (browse-set field order), read without moving the cursor, so a walk
+    /// over the rows never disturbs the list; nothing outside the set or after an engine error
+    /// (reported).
+    std::optional<RowValues> ReadRow(int row) const;
     /// Moves the browse set to `row`: the next row when it follows the last one read, else by
     /// absolute position. The values of the row are then available without a further query.
     bool MoveTo(int row);
@@ -87,7 +95,7 @@ public:
     long RowFetchQueries() const;
 
 private:
-    bool Fail(const std::string& description);
+    bool Fail(const std::string& description) const;
 
     struct ImportState;
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/SettingsFile.h"
-#include "app/TextRules.h"
+#include "base/TextRules.h"
 #include "support/TempDir.h"
 
 using namespace zofar;

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 #include "import/IlgTestSupport.h"
 #include "import/IlgTextImporter.h"
 #include "support/FakeDocumentUi.h"

@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 #include "import/IlgTestSupport.h"
 #include "support/FakeDocumentUi.h"
 #include "support/TempDir.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "app/CommandTable.h"
 #include "store/CZOFDoc.h"
 #include "support/FakeDocumentUi.h"

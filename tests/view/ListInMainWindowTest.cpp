@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/CMainFrame.h"
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "app/ZofarProgram.h"
 #include "app/ModalDriver.h"
 #include "store/SqliteDatabase.h"

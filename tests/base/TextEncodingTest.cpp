@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 using namespace zofar;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TextRules.h"
+#include "base/TextRules.h"
 
 using namespace zofar;
 
