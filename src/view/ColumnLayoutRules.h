@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/DocumentSettings.h"
+#include "view/ColumnLayout.h"
 #include "store/ColumnTable.h"
 
 namespace zofar {
