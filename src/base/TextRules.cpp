@@ -49,11 +49,12 @@ bool ParseNumberText(std::string& text, double& value) {
     return true;
 }
 
-std::string FormatOneDecimal(double value) {
+std::string FormatOneDecimal(double value, std::size_t width) {
     char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    return std::string(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    std::string text(buffer, result.ptr);
+    if (text.size() < width) text.insert(0, width - text.size(), ' ');
+    return text;
 }
 
 }  // namespace zofar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace zofar {
@@ -16,7 +17,8 @@ bool IsValidTime(const std::string& text);
 /// so it can never reach a condition text.
 bool ParseNumberText(std::string& text, double& value);
 
-/// "%.1f" of a number, always with a point whatever the process locale.
-std::string FormatOneDecimal(double value);
+/// "%.1f" of a number, always with a point whatever the process locale; with a `width`, blanks
+/// in front fill it to that many characters ("%7.1f", "%9.1f").
+std::string FormatOneDecimal(double value, std::size_t width = 0);
 
 }  // namespace zofar
