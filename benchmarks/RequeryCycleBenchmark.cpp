@@ -6,7 +6,7 @@
 
 #include "BenchmarkData.h"
 #include "store/CZOFDoc.h"
-#include "support/FakeDocumentUi.h"
+#include "support/FakeScreen.h"
 
 namespace {
 
@@ -14,14 +14,16 @@ using namespace zofar;
 
 void BM_RequeryCycleOnAirNow(benchmark::State& state) {
     const std::filesystem::path db = bench::SharedDatabase(100000);
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
     FixedClock clock(UtcTime{2026, 12, 9, 14, 5, 0, 3});
-    CZOFDoc doc(ui, clock, DocumentPaths{"", db.parent_path().string() + "/"});
+    CZOFDoc doc(DocumentScreen::Of(ui), clock, DocumentPaths{"", db.parent_path().string() + "/"});
     ui.selectAnswers.push_back(db.stem().string());
     doc.OnDatabaseOpen();
-    auto& c = doc.Settings().criteria;
+    FilterCriteria c = doc.Settings().criteria;
     c.BFOnair = 1;
     c.BFOnairNow = 1;
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
     ui.listRows = {-1, 0, 49};  // nothing selected: the middle visible row is the anchor
     for (auto _ : state) {
         doc.RequeryCycle();

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-  libgl-dev libsqlite3-dev sqlite3 bc libshp-dev
+  libgl-dev libsqlite3-dev sqlite3 bc libshp-dev libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   locales-all

@@ -104,7 +104,7 @@ std::string SettingsFilePath(const std::string& executablePath, const Environmen
     return folder + ExecutableName(executablePath) + ".INI";
 }
 
-std::string DatabaseFolder(const std::string& executablePath, const EnvironmentLookup& env) {
+std::string DatabaseFolderPath(const std::string& executablePath, const EnvironmentLookup& env) {
     const std::string programFolder = FolderOf(executablePath);
     if (::access(programFolder.c_str(), W_OK | X_OK) == 0) return programFolder;
     const std::string data = DataFolder(env);
@@ -116,7 +116,7 @@ AppPaths ResolveAppPaths(const std::string& executablePath, const EnvironmentLoo
     AppPaths paths;
     const std::string name = ExecutableName(executablePath);
     paths.settingsFile = SettingsFilePath(executablePath, env);
-    paths.databaseFolder = DatabaseFolder(executablePath, env);
+    paths.databaseFolder = DatabaseFolderPath(executablePath, env);
     paths.filterFile = paths.databaseFolder + name + ".dat";
     const std::string besideProgram = FolderOf(executablePath) + name + ".html";
     paths.helpFile = FileExists(besideProgram) ? besideProgram : DataFolder(env) + name + ".html";

@@ -35,7 +35,7 @@ std::string SettingsFilePath(const std::string& executablePath, const Environmen
 /// The executable's folder when the user may write there (a portable install, the build
 /// folder), otherwise $XDG_DATA_HOME/zofar/ (or ~/.local/share/zofar/), created when missing.
 /// Always ends with '/'.
-std::string DatabaseFolder(const std::string& executablePath, const EnvironmentLookup& env);
+std::string DatabaseFolderPath(const std::string& executablePath, const EnvironmentLookup& env);
 
 /// All paths at once, for the start-up.
 AppPaths ResolveAppPaths(const std::string& executablePath, const EnvironmentLookup& env);

@@ -15,12 +15,11 @@
 
 #include "app/AboutDialog.h"
 #include "app/IconLibrary.h"
-#include "app/ListViewPort.h"
 #include "app/SettingsFile.h"
 #include "app/StatusTexts.h"
 #include "app/ZofarMessageBox.h"
-#include "selection/SortOrder.h"
 #include "store/CZOFDoc.h"
+#include "view/ListPort.h"
 
 namespace zofar {
 
@@ -214,7 +213,7 @@ bool CMainFrame::ExecuteCommand(CommandId id) {
     try {
         RefreshStatus();
         if (!actions_.at(id)->isEnabled()) return false;
-        Dispatch(id);
+        if (!RunFrameCommand(id)) doc_.Execute(id);
     } catch (const std::exception& e) {
         ZofarMessageBox::Show(this, e.what());
     }
@@ -226,65 +225,22 @@ void CMainFrame::ExecuteCommandById(int id) {
     if (const CommandInfo* info = FindCommandById(id)) ExecuteCommand(info->id);
 }
 
-void CMainFrame::Dispatch(CommandId id) {
-    switch (id) {
-        case CommandId::Open: doc_.OnDatabaseOpen(); break;
-        case CommandId::Close: doc_.OnDatabaseClose(); break;
-        case CommandId::Create: doc_.OnDatabaseCreate(); break;
-        case CommandId::Delete: doc_.OnDatabaseDelete(); break;
-        case CommandId::Exit: close(); break;
-        case CommandId::SetFilter: doc_.SetFilter(); break;
-        case CommandId::DisableFilter: doc_.ToggleFilter(); break;
-        case CommandId::SortFrequency:
-        case CommandId::SortStation:
-        case CommandId::SortStn:
-        case CommandId::SortStatus:
-        case CommandId::SortLocation:
-        case CommandId::SortRegion:
-        case CommandId::SortCountry:
-        case CommandId::SortItu:
-        case CommandId::SortLc:
-        case CommandId::SortStart:
-        case CommandId::SortEnd:
-        case CommandId::SortLanguage:
-        case CommandId::SortTargetArea:
-        case CommandId::SortProgramStructure:
-            if (auto key = SortOrder::KeyForCommand(static_cast<int>(id))) doc_.SortBy(std::string(*key));
-            break;
-        case CommandId::ViewToolbar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;
-        case CommandId::ViewStatusBar: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); break;
-        case CommandId::HelpTopics: OpenManual(); break;
-        case CommandId::About: {
-            AboutDialog about(this);
-            about.exec();
-            break;
-        }
-        // Their handlers belong to the output, go-to, predefined-filter and receiver parts of
-        // the document; until those exist the commands are shown and enabled but do nothing.
-        case CommandId::Print:
-        case CommandId::Clipboard:
-        case CommandId::SelectPredefinedFilter:
-        case CommandId::ManagePredefinedFilters:
-        case CommandId::GoToFrequency:
-        case CommandId::GoToStation:
-        case CommandId::GoToStn:
-        case CommandId::GoToStatus:
-        case CommandId::GoToLocation:
-        case CommandId::GoToRegion:
-        case CommandId::GoToCountry:
-        case CommandId::GoToItu:
-        case CommandId::GoToLc:
-        case CommandId::GoToStart:
-        case CommandId::GoToEnd:
-        case CommandId::GoToLanguage:
-        case CommandId::GoToTargetArea:
-        case CommandId::GoToProgramStructure:
-        case CommandId::Tune:
-        case CommandId::FindCreateStation:
-        case CommandId::ReceiverProgram:
-        case CommandId::PrintSetup:
-        case CommandId::None: break;
+bool CMainFrame::RunFrameCommand(CommandId id) {
+    if (id == CommandId::Exit) {
+        close();
+    } else if (id == CommandId::ViewToolbar) {
+        toolBar_->setVisible(!toolBar_->isVisibleTo(this));
+    } else if (id == CommandId::ViewStatusBar) {
+        statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+    } else if (id == CommandId::HelpTopics) {
+        OpenManual();
+    } else if (id == CommandId::About) {
+        AboutDialog about(this);
+        about.exec();
+    } else {
+        return false;
     }
+    return true;
 }
 
 void CMainFrame::OpenManual() {
@@ -339,13 +295,13 @@ void CMainFrame::OnClockTick() {
     RefreshStatus();
 }
 
-void CMainFrame::SetListView(QWidget* view, ListViewPort* port) {
+void CMainFrame::SetListView(QWidget* view, ListPort* port) {
     setCentralWidget(view);
     listWidget_ = view;
     listPort_ = port;
 }
 
-ListViewPort* CMainFrame::ListView() const { return listWidget_ ? listPort_ : nullptr; }
+ListPort* CMainFrame::ListView() const { return listWidget_ ? listPort_ : nullptr; }
 
 void CMainFrame::ShowStatusMessage(const std::string& text) {
     statusBar()->showMessage(QString::fromStdString(text));
@@ -385,16 +341,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 bool CMainFrame::RunQuitSequence() {
-    if (!doc_.Ui().AskYesNo("Do you really want to quit?")) return false;
-    if (doc_.IsOpen()) {
-        if (auto layout = doc_.Ui().CaptureColumnLayout()) doc_.Settings().layout = *layout;
-    }
-    if (!doc_.SaveSettings()) {
-        // Quitting goes on (there is no way back from the question), but the user learns that
-        // this run's changes are not kept.
-        doc_.Ui().ShowMessage("The settings could not be written to " + doc_.Paths().settingsFile +
-                              ".\nThe changes of this session are not kept; please check the folder's permissions.");
-    }
+    if (!doc_.Quit()) return false;
     const bool toolbarVisible = toolBar_->isVisibleTo(this);
     const bool statusbarVisible = statusBar()->isVisibleTo(this);
     SaveWindowPlacementFile(doc_.Paths().settingsFile, CurrentPlacement(), toolbarVisible, statusbarVisible);

@@ -20,11 +20,12 @@ namespace zofar {
 
 class CZOFDoc;
 class Clock;
-class ListViewPort;
+class ListPort;
 
 /// The main window: menu bar, accelerators, the dockable toolbar, the five-pane status bar
 /// with its UTC clock, and the quit sequence. Commands go through ExecuteCommand, which checks
-/// the command's enable rule and hands it to the document.
+/// the command's enable rule, runs the frame's own commands (Exit, the View toggles, Help,
+/// About) and hands every other one to the document.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,9 +45,9 @@ public:
 
     /// Makes `view` the central widget (the frame takes ownership) and `port` the list the
     /// document's view updates and list queries go to. `port` must live as long as `view`.
-    void SetListView(QWidget* view, ListViewPort* port);
+    void SetListView(QWidget* view, ListPort* port);
     /// The attached list, or null.
-    ListViewPort* ListView() const;
+    ListPort* ListView() const;
 
     /// Message pane text, painted at once so it shows during a long operation.
     void ShowStatusMessage(const std::string& text);
@@ -79,7 +80,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void OnClockTick();
-    void Dispatch(CommandId id);
+    /// Runs one of the frame's own commands; false for every other command.
+    bool RunFrameCommand(CommandId id);
     void OpenManual();
     bool RunQuitSequence();
 
@@ -92,7 +94,7 @@ private:
     std::map<int, QLabel*> panes_;
     QTimer clockTimer_;
     QPointer<QWidget> listWidget_;
-    ListViewPort* listPort_ = nullptr;
+    ListPort* listPort_ = nullptr;
     bool closed_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "app/CommandTable.h"
 
+#include "store/KeyColumns.h"
+
 namespace zofar {
 
 namespace {
@@ -8,7 +10,9 @@ using C = CommandId;
 using E = EnableRule;
 using K = CheckRule;
 
-constexpr std::array kCommands{
+// The commands before and after the Sort and Go to menus; those two menus come from the
+// key-column table.
+constexpr std::array kLeadingCommands{
     CommandInfo{C::Open, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing database\nOpen database", E::Always, K::None},
     CommandInfo{C::Close, "C&lose\tCtrl+L", "Ctrl+L", "Close the actual database\nClose database", E::DatabaseOpen, K::None},
     CommandInfo{C::Create, "Cr&eate...\tCtrl+E", "Ctrl+E", "Create a new database\nCreate database", E::NoDatabaseOpen, K::None},
@@ -24,49 +28,9 @@ constexpr std::array kCommands{
                 "Select a predefined record filter\nSelect predefined filter", E::DatabaseOpen, K::None},
     CommandInfo{C::ManagePredefinedFilters, "&Manage predefined filters...\tCtrl+M", "Ctrl+M",
                 "Manage the predefined record filters\nManage predefined filters", E::DatabaseOpen, K::None},
+};
 
-    CommandInfo{C::SortFrequency, "&Frequency", "", "Sort records by frequency", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortStation, "&Station", "", "Sort records by station", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortStn, "St&n", "", "Sort records by stn", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortStatus, "Stat&us", "", "Sort records by status", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortLocation, "&Location", "", "Sort records by location", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortRegion, "&Region", "", "Sort records by region", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortCountry, "Countr&y", "", "Sort records by country", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortItu, "Country code (&ITU)", "", "Sort records by country code", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortLc, "Location code (L&C)", "", "Sort records by location code", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortStart, "St&art", "", "Sort records by start time", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortEnd, "&End", "", "Sort records by end time", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortLanguage, "Lan&guage", "", "Sort records by language", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortTargetArea, "&Target area", "", "Sort records by target area", E::DatabaseOpen, K::None},
-    CommandInfo{C::SortProgramStructure, "&Program structure (P)", "", "Sort records by program structure",
-                E::DatabaseOpen, K::None},
-
-    CommandInfo{C::GoToFrequency, "&Frequency...\tCtrl+F", "Ctrl+F", "Go to the record with the specified frequency",
-                E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToStation, "&Station...\tCtrl+S", "Ctrl+S", "Go to the record with the specified station",
-                E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToStn, "St&n...", "", "Go to the record with the specified stn", E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToStatus, "Stat&us...", "", "Go to the record with the specified status", E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToLocation, "&Location...", "", "Go to the record with the specified location", E::DatabaseOpen,
-                K::None},
-    CommandInfo{C::GoToRegion, "&Region...", "", "Go to the record with the specified region", E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToCountry, "Countr&y...", "", "Go to the record with the specified country", E::DatabaseOpen,
-                K::None},
-    CommandInfo{C::GoToItu, "Country code (&ITU)...", "", "Go to the record with the specified country code",
-                E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToLc, "Location code (L&C)...", "", "Go to the record with the specified location code",
-                E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToStart, "St&art...", "", "Go to the record with the specified start time", E::DatabaseOpen,
-                K::None},
-    CommandInfo{C::GoToEnd, "&End...", "", "Go to the record with the specified end time", E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToLanguage, "Lan&guage...", "", "Go to the record with the specified language", E::DatabaseOpen,
-                K::None},
-    // "specifies" is the program's long-standing prompt text and is kept as users know it.
-    CommandInfo{C::GoToTargetArea, "&Target area...", "", "Go to the record with the specifies target area",
-                E::DatabaseOpen, K::None},
-    CommandInfo{C::GoToProgramStructure, "&Program structure (P)...", "",
-                "Go to the record with the specified program structure", E::DatabaseOpen, K::None},
-
+constexpr std::array kTrailingCommands{
     CommandInfo{C::Tune, "&Tune\tCtrl+T", "Ctrl+T", "Tune receiver to selected frequency\nTune", E::DatabaseOpen, K::None},
     CommandInfo{C::FindCreateStation, "&Find/Create station\tCtrl+R", "Ctrl+R",
                 "Find existing or create new station entry\nFind/Create station", E::DatabaseOpen, K::None},
@@ -81,6 +45,18 @@ constexpr std::array kCommands{
                 E::Always, K::None},
 };
 
+constexpr auto kCommands = [] {
+    std::array<CommandInfo, kLeadingCommands.size() + 2 * kKeyColumns.size() + kTrailingCommands.size()> all{};
+    size_t n = 0;
+    for (const auto& c : kLeadingCommands) all[n++] = c;
+    for (const auto& k : kKeyColumns) all[n++] = {k.sortCommand, k.sortText, "", k.sortPrompt, E::DatabaseOpen, K::None};
+    for (const auto& k : kKeyColumns) {
+        all[n++] = {k.goToCommand, k.goToText, k.goToKey, k.goToPrompt, E::DatabaseOpen, K::None};
+    }
+    for (const auto& c : kTrailingCommands) all[n++] = c;
+    return all;
+}();
+
 constexpr MenuEntry kSeparator{C::None};
 
 constexpr std::array kDatabaseMenu{
@@ -93,20 +69,14 @@ constexpr std::array kFilterMenu{
     MenuEntry{C::SelectPredefinedFilter},
     MenuEntry{C::ManagePredefinedFilters},
 };
-constexpr std::array kSortMenu{
-    MenuEntry{C::SortFrequency}, MenuEntry{C::SortStation},   MenuEntry{C::SortStn},
-    MenuEntry{C::SortStatus},    MenuEntry{C::SortLocation},  MenuEntry{C::SortRegion},
-    MenuEntry{C::SortCountry},   MenuEntry{C::SortItu},       MenuEntry{C::SortLc},
-    MenuEntry{C::SortStart},     MenuEntry{C::SortEnd},       MenuEntry{C::SortLanguage},
-    MenuEntry{C::SortTargetArea}, MenuEntry{C::SortProgramStructure},
-};
-constexpr std::array kGoToMenu{
-    MenuEntry{C::GoToFrequency}, MenuEntry{C::GoToStation},   MenuEntry{C::GoToStn},
-    MenuEntry{C::GoToStatus},    MenuEntry{C::GoToLocation},  MenuEntry{C::GoToRegion},
-    MenuEntry{C::GoToCountry},   MenuEntry{C::GoToItu},       MenuEntry{C::GoToLc},
-    MenuEntry{C::GoToStart},     MenuEntry{C::GoToEnd},       MenuEntry{C::GoToLanguage},
-    MenuEntry{C::GoToTargetArea}, MenuEntry{C::GoToProgramStructure},
-};
+template <CommandId KeyColumn::*Command>
+constexpr auto KeyColumnMenu() {
+    std::array<MenuEntry, kKeyColumns.size()> entries{};
+    for (size_t i = 0; i < kKeyColumns.size(); ++i) entries[i] = MenuEntry{kKeyColumns[i].*Command};
+    return entries;
+}
+constexpr auto kSortMenu = KeyColumnMenu<&KeyColumn::sortCommand>();
+constexpr auto kGoToMenu = KeyColumnMenu<&KeyColumn::goToCommand>();
 constexpr std::array kReceiverMenu{
     MenuEntry{C::Tune},
     MenuEntry{C::FindCreateStation},

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QTimer>
 
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
-#include "app/ListViewPort.h"
 #include "app/ZofarMessageBox.h"
 #include "selection/FilterDialog.h"
 #include "store/CreateDatabaseDialog.h"
@@ -20,10 +20,17 @@ QtDocumentUi::~QtDocumentUi() {
 
 void QtDocumentUi::AttachFrame(CMainFrame* frame) { frame_ = frame; }
 
+ListPort* QtDocumentUi::List() const { return frame_ ? frame_->ListView() : nullptr; }
+
 void QtDocumentUi::ShowMessage(const std::string& text) { ZofarMessageBox::Show(frame_, text); }
 
 void QtDocumentUi::ShowStoreError(const std::string& text) {
-    if (ListViewPort* view = frame_ ? frame_->ListView() : nullptr) view->NoteStoreError();
+    ListPort* list = List();
+    if (list && list->NoteStoreError()) {
+        QPointer<CMainFrame> frame = frame_;
+        QTimer::singleShot(0, frame_, [frame, text] { ZofarMessageBox::Show(frame, text, QMessageBox::Warning); });
+        return;
+    }
     ZofarMessageBox::Show(frame_, text, QMessageBox::Warning);
 }
 
@@ -48,20 +55,28 @@ void QtDocumentUi::SetMainTitle(const std::string& databaseName) {
     if (frame_) frame_->SetMainTitle(databaseName);
 }
 
+std::unique_ptr<ImportProgress> QtDocumentUi::OpenImportProgress(const std::string& caption) {
+    return std::make_unique<ImportProgressWindow>(caption, frame_);
+}
+
 void QtDocumentUi::UpdateViews(ViewHint hint) {
     if (!frame_) return;
-    if (ListViewPort* view = frame_->ListView()) view->OnUpdate(hint);
+    if (ListPort* list = List()) list->UpdateViews(hint);
     frame_->RefreshStatus();
 }
 
 ListRows QtDocumentUi::GetListRows() {
-    ListViewPort* view = frame_ ? frame_->ListView() : nullptr;
-    return view ? view->GetListRows() : ListRows{};
+    ListPort* list = List();
+    return list ? list->GetListRows() : ListRows{};
 }
 
 std::optional<ColumnLayout> QtDocumentUi::CaptureColumnLayout() {
-    ListViewPort* view = frame_ ? frame_->ListView() : nullptr;
-    return view ? view->CaptureColumnLayout() : std::nullopt;
+    ListPort* list = List();
+    return list ? list->CaptureColumnLayout() : std::nullopt;
+}
+
+void QtDocumentUi::SetLiveUpdates(bool on) {
+    if (ListPort* list = List()) list->SetLiveUpdates(on);
 }
 
 std::optional<std::string> QtDocumentUi::RunSelectDatabaseDialog(const std::string& caption,
@@ -79,10 +94,6 @@ std::optional<CreateDatabaseRequest> QtDocumentUi::RunCreateDatabaseDialog(const
 
 std::optional<FilterCriteria> QtDocumentUi::RunFilterDialog(const FilterCriteria& criteria) {
     return FilterDialog::Run(frame_, criteria);
-}
-
-std::unique_ptr<ImportProgress> QtDocumentUi::OpenImportProgress(const std::string& caption) {
-    return std::make_unique<ImportProgressWindow>(caption, frame_);
 }
 
 }  // namespace zofar

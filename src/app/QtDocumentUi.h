@@ -2,17 +2,25 @@
 
 #include <QPointer>
 
-#include "app/DocumentUi.h"
+#include "base/UserPrompts.h"
+#include "import/ImportUi.h"
+#include "selection/SelectionDialogs.h"
+#include "store/DatabaseDialogs.h"
+#include "view/ListPort.h"
 
 namespace zofar {
 
 class CMainFrame;
 
-/// The document's screen on Qt: message boxes captioned "ZOFAR", the status bar's message
-/// pane, the busy cursor, the window title, the list view and the dialogs. It may exist before
-/// the main window; until AttachFrame the boxes have no parent, status and title go nowhere,
-/// and the list answers with no rows and no layout.
-class QtDocumentUi : public DocumentUi {
+/// The document's screen on Qt, in every role: message boxes captioned "ZOFAR", the status
+/// bar's message pane, the busy cursor, the window title, the record list and the dialogs. It
+/// may exist before the main window; until AttachFrame the boxes have no parent, status and
+/// title go nowhere, and the list answers with no rows and no layout.
+class QtDocumentUi : public UserPrompts,
+                     public ImportUi,
+                     public ListPort,
+                     public DatabaseDialogs,
+                     public SelectionDialogs {
 public:
     QtDocumentUi() = default;
     ~QtDocumentUi() override;
@@ -22,29 +30,35 @@ public:
     /// The window everything is shown in; the frame may be destroyed before this object.
     void AttachFrame(CMainFrame* frame);
 
+    // UserPrompts and ImportUi
     void ShowMessage(const std::string& text) override;
+    /// A database error met while the list paints its cells is shown once the painting is
+    /// over, so no modal loop runs inside a paint.
     void ShowStoreError(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
-
     void ShowStatusMessage(const std::string& text) override;
     void SetWaitCursor(bool on) override;
     void SetMainTitle(const std::string& databaseName) override;
-    void UpdateViews(ViewHint hint) override;
+    std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override;
 
+    // ListPort: the main window's list, and the status panes after every update.
+    void UpdateViews(ViewHint hint) override;
     ListRows GetListRows() override;
     std::optional<ColumnLayout> CaptureColumnLayout() override;
+    void SetLiveUpdates(bool on) override;
 
+    // Dialogs
     std::optional<std::string> RunSelectDatabaseDialog(const std::string& caption,
                                                        const std::vector<std::string>& names) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& databaseFolder) override;
     std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) override;
 
-    std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override;
-
     /// How many busy-cursor requests are still open.
     int WaitCursorDepth() const { return waitDepth_; }
 
 private:
+    ListPort* List() const;
+
     QPointer<CMainFrame> frame_;
     int waitDepth_ = 0;
 };

@@ -1,16 +1,31 @@
 #pragma once
 
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace zofar::cli {
 
-/// Each command takes its own arguments (after the command name) and returns the exit code.
-int RunImport(const std::vector<std::string>& args);
-int RunCondition(const std::vector<std::string>& args);
-int RunList(const std::vector<std::string>& args);
+/// Exit status of a command line the tool could not understand.
+inline constexpr int kUsageError = 2;
 
-/// The usage text of `zofar-cli --help`.
-const char* UsageText();
+/// Options several commands share. Empty: the zofar program's own file or folder.
+struct CommonOptions {
+    std::string settings;  ///< --settings FILE
+    std::string folder;    ///< --folder DIR
+    std::string now;       ///< --now YYYY-MM-DDTHH:MMZ, empty for the system clock
+};
+
+struct ImportOptions {
+    std::string folder;
+    std::string list;
+    std::string name;
+    bool yes = false;
+    bool replace = false;
+};
+
+/// Each command returns the exit status.
+int RunImport(const ImportOptions& options);
+int RunCondition(const CommonOptions& options);
+int RunList(const CommonOptions& options, const std::string& name);
 
 }  // namespace zofar::cli

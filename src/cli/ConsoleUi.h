@@ -3,13 +3,22 @@
 #include <optional>
 #include <string>
 
-#include "app/DocumentUi.h"
+#include "base/UserPrompts.h"
+#include "import/ImportUi.h"
+#include "selection/SelectionDialogs.h"
+#include "store/DatabaseDialogs.h"
+#include "view/ListPort.h"
 
 namespace zofar {
 
 /// The document's screen for the command line: messages go to standard error, questions are
-/// answered by the options given, and the Create dialog's answer is prepared beforehand.
-class ConsoleUi : public DocumentUi {
+/// answered by the options given, and the Create dialog's answer is prepared beforehand. There
+/// is no list, and the other dialogs answer Cancel.
+class ConsoleUi : public UserPrompts,
+                  public ImportUi,
+                  public ListPort,
+                  public DatabaseDialogs,
+                  public SelectionDialogs {
 public:
     /// Answer to every Yes/No question (the first-line question of an import).
     bool answerYes = false;
@@ -24,15 +33,8 @@ public:
     void ShowStatusMessage(const std::string&) override {}
     void SetWaitCursor(bool) override {}
     void SetMainTitle(const std::string&) override {}
-    void UpdateViews(ViewHint) override {}
-    ListRows GetListRows() override { return {}; }
-    std::optional<ColumnLayout> CaptureColumnLayout() override { return std::nullopt; }
-    std::optional<std::string> RunSelectDatabaseDialog(const std::string&, const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string&) override { return createRequest; }
-    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria&) override { return std::nullopt; }
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override;
+    std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string&) override { return createRequest; }
 };
 
 }  // namespace zofar

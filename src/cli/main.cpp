@@ -1,24 +1,67 @@
-#include <cstdio>
+#include <CLI/CLI.hpp>
+
 #include <string>
-#include <vector>
 
 #include "cli/CliCommands.h"
 
+namespace {
+
+using namespace zofar::cli;
+
+void AddSettingsOption(CLI::App& command, CommonOptions& o) {
+    command.add_option("--settings", o.settings, "The settings file (default: the zofar program's own)");
+}
+
+void AddFolderOption(CLI::App& command, std::string& folder) {
+    command.add_option("--folder", folder, "The database folder (default: the zofar program's own)");
+}
+
+void AddNowOption(CLI::App& command, CommonOptions& o) {
+    command.add_option("--now", o.now, "Fixes the clock, a UTC time as YYYY-MM-DDTHH:MMZ (default: now)");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        std::fputs(zofar::cli::UsageText(), stderr);
-        return 2;
+    CLI::App app{"zofar-cli: the ZOFAR schedule databases from the command line.", "zofar-cli"};
+    app.require_subcommand(1);
+    int status = 0;
+
+    ImportOptions import;
+    CLI::App* importCommand =
+        app.add_subcommand("import", "Builds the database NAME.mdb from the ILG text list LIST, as Database > Create does.");
+    AddFolderOption(*importCommand, import.folder);
+    importCommand->add_flag("--yes", import.yes, "Go on when the first line is too short for an ILG list");
+    importCommand->add_flag("--replace", import.replace, "Replace an existing database of that name");
+    importCommand->add_option("LIST", import.list, "The list to import")->required();
+    importCommand->add_option("NAME", import.name, "The name of the new database")->required();
+    importCommand->callback([&] { status = RunImport(import); });
+
+    CommonOptions condition;
+    CLI::App* conditionCommand = app.add_subcommand(
+        "condition", "Prints the filter condition for the criteria and the switch in the settings file.");
+    AddSettingsOption(*conditionCommand, condition);
+    AddNowOption(*conditionCommand, condition);
+    conditionCommand->callback([&] { status = RunCondition(condition); });
+
+    CommonOptions list;
+    std::string listName;
+    CLI::App* listCommand = app.add_subcommand(
+        "list", "Prints the records the list shows for the settings' filter and sort key, one line per record: "
+                "the 24 list fields, then UNIQUEID, separated by TAB.");
+    AddSettingsOption(*listCommand, list);
+    AddFolderOption(*listCommand, list.folder);
+    AddNowOption(*listCommand, list);
+    listCommand->add_option("NAME", listName, "The database")->required();
+    listCommand->callback([&] { status = RunList(list, listName); });
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return kUsageError;
     }
-    const std::string command = args.front();
-    args.erase(args.begin());
-    if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(zofar::cli::UsageText(), stdout);
-        return 0;
-    }
-    if (command == "import") return zofar::cli::RunImport(args);
-    if (command == "condition") return zofar::cli::RunCondition(args);
-    if (command == "list") return zofar::cli::RunList(args);
-    std::fprintf(stderr, "zofar-cli: unknown command \"%s\"; see zofar-cli --help\n", command.c_str());
-    return 2;
+    return status;
 }

@@ -1,12 +1,17 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
-#include "base/Clock.h"
 #include "app/DocumentSettings.h"
-#include "app/DocumentUi.h"
+#include "base/Clock.h"
+#include "base/CommandId.h"
+#include "base/UserPrompts.h"
+#include "import/ImportUi.h"
+#include "selection/SelectionDialogs.h"
+#include "store/DatabaseDialogs.h"
+#include "store/DatabaseFolder.h"
 #include "store/RecordStore.h"
+#include "view/ListPort.h"
 
 namespace zofar {
 
@@ -16,12 +21,28 @@ struct DocumentPaths {
     std::string databaseFolder;  ///< ends with '/'
 };
 
+/// The screen the document works with, one interface per role. Each must outlive the document.
+struct DocumentScreen {
+    UserPrompts& prompts;
+    ImportUi& import;
+    ListPort& list;
+    DatabaseDialogs& databaseDialogs;
+    SelectionDialogs& selectionDialogs;
+
+    /// The screen of one object that plays every role.
+    template <typename Screen>
+    static DocumentScreen Of(Screen& screen) {
+        return {screen, screen, screen, screen, screen};
+    }
+};
+
 /// The document: the hub that holds the open database, the browse set, the sort key, the filter
 /// and every persistent setting, and handles the commands. It reaches the screen only through
-/// DocumentUi, so every handler runs in tests without a display.
+/// the role interfaces of DocumentScreen, so every handler runs in tests without a display.
+/// Its handlers are written in the folders of their subsystems.
 class CZOFDoc : public StoreErrorReporter {
 public:
-    CZOFDoc(DocumentUi& ui, const Clock& clock, DocumentPaths paths);
+    CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths);
     ~CZOFDoc() override;
     CZOFDoc(const CZOFDoc&) = delete;
     CZOFDoc& operator=(const CZOFDoc&) = delete;
@@ -29,10 +50,24 @@ public:
     // Life cycle.
     /// Loads the settings and reopens the last database; always succeeds.
     bool OnNewDocument();
+    /// Reads the settings file into the document (sections "Settings" and "Output").
+    void LoadSettings();
+    /// Opens `name` as at start-up: with the sort key and filter as they are (a sort key that
+    /// is no key column becomes FREQ), no status texts. False when it could not be opened.
+    bool ReopenDatabase(const std::string& name);
+    /// The document's part of quitting: asks "Do you really want to quit?"; on Yes keeps the
+    /// list's column layout, writes the settings (telling the user when they could not be
+    /// written) and returns true. On No nothing changes.
+    bool Quit();
     /// Closes the database at program end.
     void OnCloseDocument();
     /// Writes the settings file (sections "Settings" and "Output"); false when it could not.
     bool SaveSettings();
+
+    /// Runs the document command `id` (menu, toolbar, list, receiver link, command line); false
+    /// when `id` is not a document command. The handlers themselves check whether a database
+    /// is open.
+    bool Execute(CommandId id);
 
     // State the window shows.
     bool IsOpen() const { return store_.IsOpen(); }
@@ -43,19 +78,21 @@ public:
     /// The condition text for the current criteria, switch and clock.
     std::string BuildFilterCondition() const;
     int CurrentPosition() const { return store_.CurrentPosition(); }
+    /// The row that view update 3 selects and shows; -1 for none.
+    void SetCurrentPosition(int position) { store_.SetCurrentPosition(position); }
 
-    DocumentSettings& Settings() { return settings_; }
     const DocumentSettings& Settings() const { return settings_; }
-    RecordStore& Store() { return store_; }
+    const RecordStore& Store() const { return store_; }
     const Clock& TimeSource() const { return clock_; }
     const DocumentPaths& Paths() const { return paths_; }
-    DocumentUi& Ui() { return ui_; }
 
-    // Commands.
+    // Database commands (store/CZOFDocDatabase.cpp).
     void OnDatabaseOpen();
     void OnDatabaseClose();
     void OnDatabaseCreate();
     void OnDatabaseDelete();
+
+    // Sort and filter commands (selection/CZOFDocSelection.cpp).
     void SortBy(const std::string& key);
     void RequeryCycle();
     void SetFilter();
@@ -64,14 +101,21 @@ public:
     void ReportStoreError(const std::string& description) override;
 
 private:
-    bool OpenCurrentDatabase(const std::string& name);
-    std::string DatabasePath(const std::string& name) const;
-    /// DatabasePath, or the listed file of that title when its extension has another case.
-    std::string ExistingDatabasePath(const std::string& name) const;
+    bool OpenDatabase(const std::string& name);
+    /// View update 1. When the browse set is gone the list loses its columns: the layout the
+    /// user left is kept, and the sort key and the field filters, which belong to the database
+    /// that was open, are cleared.
+    void SendDatabaseChanged();
+    void EndBusy();
 
-    DocumentUi& ui_;
+    UserPrompts& prompts_;
+    ImportUi& importUi_;
+    ListPort& list_;
+    DatabaseDialogs& databaseDialogs_;
+    SelectionDialogs& selectionDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
+    DatabaseFolder folder_;
     DocumentSettings settings_;
     RecordStore store_;
 };

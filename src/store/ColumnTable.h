@@ -16,7 +16,6 @@ struct ColumnInfo {
     bool autoIncrement;
     int width;            ///< Default display width in average characters.
     bool rightAligned;
-    bool capitals;        ///< Heading in capitals, and the column is a sort key.
 };
 
 inline constexpr int kColumnCount = 25;      ///< UNIQUEID and the 24 list fields.

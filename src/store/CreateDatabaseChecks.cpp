@@ -1,27 +1,8 @@
 #include "store/CreateDatabaseChecks.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
-
-#include "store/JetText.h"
+#include "store/DatabaseFolder.h"
 
 namespace zofar {
-
-namespace {
-
-bool HasMdbExtension(const std::string& fileName) {
-    return fileName.size() > 4 && EqualIgnoringCase(std::string_view(fileName).substr(fileName.size() - 4), ".mdb");
-}
-
-}  // namespace
-
-bool IsPlainDatabaseName(std::string_view name) {
-    if (name == "." || name == "..") return false;
-    return name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
-}
-
-bool SameDatabaseName(std::string_view a, std::string_view b) { return EqualIgnoringCase(a, b); }
 
 CreateCheckResult CheckCreateDatabase(const std::string& name, const std::string& sourcePath,
                                       const std::vector<std::string>& existingNames,
@@ -55,32 +36,6 @@ CreateCheckResult CheckCreateDatabase(const std::string& name, const std::string
     }
     result.accepted = true;
     return result;
-}
-
-std::vector<DatabaseFile> ListDatabaseFiles(const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::vector<DatabaseFile> files;
-    std::error_code ec;
-    fs::directory_iterator it(fs::path(folder), ec);
-    if (ec) return files;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) break;
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
-        const std::string fileName = it->path().filename().string();
-        if (HasMdbExtension(fileName)) files.push_back({fileName.substr(0, fileName.size() - 4), fileName});
-    }
-    std::sort(files.begin(), files.end(), [](const DatabaseFile& a, const DatabaseFile& b) {
-        const int order = CompareGeneral(a.title, b.title);
-        return order != 0 ? order < 0 : a.title < b.title;
-    });
-    return files;
-}
-
-std::vector<std::string> ListDatabaseNames(const std::string& folder) {
-    std::vector<std::string> names;
-    for (auto& file : ListDatabaseFiles(folder)) names.push_back(std::move(file.title));
-    return names;
 }
 
 }  // namespace zofar

@@ -33,31 +33,11 @@ inline constexpr std::string_view kReplaceQuestion =
     "There is already a database with the specified name.\nDo you want to replace the existing database?";
 inline constexpr std::string_view kDifferentNameMessage = "Please enter a different database name!";
 
-/// True when the name can be a file name in the database folder: no '/', no NUL, not "." or "..".
-bool IsPlainDatabaseName(std::string_view name);
-
-/// Database names compared as the program always has: equal after conversion to upper case
-/// (ASCII and the Western European letters).
-bool SameDatabaseName(std::string_view a, std::string_view b);
-
 /// The OK checks of the Create dialog, in order: a name, a plain name, a source file, and for
 /// every existing database of the same name the replace question. `existingNames` are the
 /// database names (file titles) in the database folder.
 CreateCheckResult CheckCreateDatabase(const std::string& name, const std::string& sourcePath,
                                       const std::vector<std::string>& existingNames,
                                       const CreateCheckPrompts& prompts);
-
-/// One database file of the database folder.
-struct DatabaseFile {
-    std::string title;     ///< the file name without its ".mdb" (any letter case)
-    std::string fileName;  ///< the file name as it is on disk
-};
-
-/// The regular files named "*.mdb" (any letter case) in `folder`, in the order the selection
-/// list shows them; empty when the folder cannot be read.
-std::vector<DatabaseFile> ListDatabaseFiles(const std::string& folder);
-
-/// The titles of ListDatabaseFiles.
-std::vector<std::string> ListDatabaseNames(const std::string& folder);
 
 }  // namespace zofar

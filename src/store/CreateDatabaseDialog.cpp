@@ -14,6 +14,7 @@
 
 #include "app/ZofarMessageBox.h"
 #include "store/CreateDatabaseChecks.h"
+#include "store/DatabaseFolder.h"
 
 namespace zofar {
 
@@ -85,7 +86,7 @@ void CreateDatabaseDialog::accept() {
         [this](const std::string& text) { return ZofarMessageBox::Ask(this, text); },
     };
     const CreateCheckResult result =
-        CheckCreateDatabase(name, request_.sourcePath, ListDatabaseNames(databaseFolder_), prompts);
+        CheckCreateDatabase(name, request_.sourcePath, DatabaseFolder(databaseFolder_).Names(), prompts);
     if (!result.accepted) {
         switch (result.focus) {
             case CreateDialogField::Name: nameEdit_->setFocus(); break;

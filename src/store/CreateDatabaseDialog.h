@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/DocumentUi.h"
+#include "store/DatabaseDialogs.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,9 +4,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 #include "app/ZofarMessageBox.h"
+#include "store/DatabaseFolder.h"
 
 namespace zofar {
 
@@ -15,19 +14,15 @@ SelectDatabaseDialog::SelectDatabaseDialog(const std::string& caption, const std
     : QDialog(parent) {
     setWindowTitle(caption.empty() ? QStringLiteral("ZOFAR") : QString::fromStdString(caption));
 
-    // Each line keeps the name as given, so a name whose bytes are not UTF-8 comes back intact.
+    // The list is sorted in the store's own text order, as the database folder lists it. Each
+    // line keeps the name as given, so a name whose bytes are not UTF-8 comes back intact.
     names_ = names;
-    std::vector<size_t> order(names.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&names](size_t a, size_t b) {
-        return QString::compare(QString::fromStdString(names[a]), QString::fromStdString(names[b]),
-                                Qt::CaseInsensitive) < 0;
-    });
+    SortDatabaseNames(names_);
 
     list_ = new QListWidget(this);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (size_t index : order) {
-        auto* item = new QListWidgetItem(QString::fromStdString(names[index]), list_);
+    for (size_t index = 0; index < names_.size(); ++index) {
+        auto* item = new QListWidgetItem(QString::fromStdString(names_[index]), list_);
         item->setData(Qt::UserRole, static_cast<qulonglong>(index));
     }
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });

@@ -83,13 +83,11 @@ CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
 
 CZOFView::~CZOFView() = default;
 
-void CZOFView::OnUpdate(ViewHint hint) {
+void CZOFView::UpdateViews(ViewHint hint) {
     // Every update is a fresh start for cells that could not be read before.
     model_->ReadAgain();
     switch (hint) {
     case kHintRepaint:
-        // A failed search may have left the browse set elsewhere; one move costs little.
-        model_->ForgetPosition();
         RepaintRows();
         break;
     case kHintDatabaseChanged:
@@ -128,23 +126,13 @@ void CZOFView::BuildColumns() {
     minuteTimer_.start();
 }
 
+// The document has kept the layout the user left before it sent this update.
 void CZOFView::TearDownColumns() {
-    model_->ForgetPosition();
-    if (const auto layout = CaptureColumnLayout()) doc_.Settings().layout = *layout;
     model_->SetColumnsShown(false, 0);
-    ViewUpdates::ResetForClosedDatabase(doc_.Settings());
     minuteTimer_.stop();
 }
 
-void CZOFView::ReloadRowCount() {
-    model_->ForgetPosition();
-    if (doc_.Store().HasBrowseSet()) {
-        model_->SetRowCount(doc_.Store().RecordCount());
-    } else {
-        model_->SetRowCount(0);
-        ViewUpdates::ResetForClosedDatabase(doc_.Settings());
-    }
-}
+void CZOFView::ReloadRowCount() { model_->SetRowCount(doc_.Store().HasBrowseSet() ? doc_.Store().RecordCount() : 0); }
 
 void CZOFView::ShowCurrentPosition() {
     if (!doc_.Store().HasBrowseSet()) return;
@@ -152,7 +140,6 @@ void CZOFView::ShowCurrentPosition() {
     const auto plan = ViewUpdates::PlanShowCurrent(doc_.CurrentPosition(), doc_.Settings().criteria.OnAirNowActive(),
                                                    rows, RowsPerPage());
     if (!plan) return;
-    model_->ForgetPosition();
     if (plan->selectRow < rows) {
         const int column = currentIndex().isValid() ? currentIndex().column() : horizontalHeader()->logicalIndex(0);
         selectionModel()->setCurrentIndex(model_->index(plan->selectRow, std::max(column, 0)),
@@ -215,7 +202,7 @@ std::optional<ColumnLayout> CZOFView::CaptureColumnLayout() {
     return zofar::CaptureColumnLayout(shown);
 }
 
-void CZOFView::NoteStoreError() { model_->NoteStoreError(); }
+bool CZOFView::NoteStoreError() { return model_->NoteStoreError(); }
 
 int CZOFView::AverageCharWidth() const {
     return zofar::AverageCharWidth(fontMetrics().horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")));

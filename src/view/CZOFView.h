@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/ListViewPort.h"
+#include "view/ListPort.h"
 
 namespace zofar {
 
@@ -16,19 +16,22 @@ class RecordTableModel;
 /// The record list: one row per record of the browse set, 24 columns whose order and widths
 /// the user may change, the on-air marker in the first column, header clicks that sort and
 /// go to, a row double-click that tunes, and the one-minute refresh of the markers.
-class CZOFView : public QTableView, public ListViewPort {
+class CZOFView : public QTableView, public ListPort {
     Q_OBJECT
 public:
     /// `doc` must outlive the view. The list has no columns until a database is opened.
     explicit CZOFView(CZOFDoc& doc, QWidget* parent = nullptr);
     ~CZOFView() override;
 
-    // ListViewPort
-    void OnUpdate(ViewHint hint) override;
+    // ListPort
+    void UpdateViews(ViewHint hint) override;
     ListRows GetListRows() override;
     /// The column order and widths the header shows now; nothing while no database is open.
     std::optional<ColumnLayout> CaptureColumnLayout() override;
-    void NoteStoreError() override;
+    bool NoteStoreError() override;
+    /// While off, the minute tick neither requeries nor repaints: the clipboard export and
+    /// printing walk the browse set and must find it where they left it.
+    void SetLiveUpdates(bool on) override { liveUpdates_ = on; }
 
     /// The selected row, or -1.
     int GetSelectedRow() const;
@@ -37,9 +40,6 @@ public:
     /// The number of rows that fit on the screen.
     int RowsPerPage() const;
 
-    /// While off, the minute tick neither requeries nor repaints: the clipboard export and
-    /// printing walk the browse set and must find it where they left it.
-    void SetLiveUpdates(bool on) { liveUpdates_ = on; }
     bool LiveUpdates() const { return liveUpdates_; }
 
     bool TimerRunning() const { return minuteTimer_.isActive(); }

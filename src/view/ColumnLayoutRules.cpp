@@ -1,5 +1,7 @@
 #include "view/ColumnLayoutRules.h"
 
+#include "store/KeyColumns.h"
+
 namespace zofar {
 namespace {
 
@@ -22,7 +24,7 @@ bool IsHiddenColumnWidth(int width) { return width != -1 && width < kHiddenColum
 std::string ColumnHeading(int column) {
     const ColumnInfo& info = FieldColumn(column);
     std::string heading(info.name);
-    if (!info.capitals) {
+    if (!IsKeyColumn(info.name)) {
         for (char& ch : heading) {
             if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
         }

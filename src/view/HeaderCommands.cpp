@@ -1,51 +1,29 @@
 #include "view/HeaderCommands.h"
 
-#include <array>
-#include <string_view>
-#include <utility>
-
-#include "app/CommandTable.h"
-#include "selection/SortOrder.h"
 #include "store/ColumnTable.h"
+#include "store/KeyColumns.h"
 
 namespace zofar {
 namespace {
 
-// Looked up by field name, like the sort commands, so that the list's columns and the Go to
-// menu cannot drift apart by position.
-constexpr std::array<std::pair<std::string_view, CommandId>, 14> kGoToCommands{{
-    {"FREQ", CommandId::GoToFrequency},
-    {"STATION", CommandId::GoToStation},
-    {"STN", CommandId::GoToStn},
-    {"STATUS", CommandId::GoToStatus},
-    {"LOCATION", CommandId::GoToLocation},
-    {"REGION", CommandId::GoToRegion},
-    {"COUNTRY", CommandId::GoToCountry},
-    {"ITU", CommandId::GoToItu},
-    {"LC", CommandId::GoToLc},
-    {"START", CommandId::GoToStart},
-    {"END", CommandId::GoToEnd},
-    {"LANGUAGE", CommandId::GoToLanguage},
-    {"TARGETAR", CommandId::GoToTargetArea},
-    {"P", CommandId::GoToProgramStructure},
-}};
-
-bool IsListColumn(int column) { return column >= 0 && column < kFieldCount; }
+// Looked up by field name, so the list's columns and the menus cannot drift apart by position.
+const KeyColumn* KeyColumnOfListColumn(int column) {
+    if (column < 0 || column >= kFieldCount) return nullptr;
+    return FindKeyColumn(FieldColumn(column).name);
+}
 
 }  // namespace
 
 std::optional<int> HeaderCommands::ClickCommand(int column) {
-    if (!IsListColumn(column)) return std::nullopt;
-    return SortOrder::CommandForColumn(FieldColumn(column).name);
+    const KeyColumn* key = KeyColumnOfListColumn(column);
+    if (!key) return std::nullopt;
+    return static_cast<int>(key->sortCommand);
 }
 
 std::optional<int> HeaderCommands::DoubleClickCommand(int column) {
-    if (!IsListColumn(column)) return std::nullopt;
-    const std::string_view name = FieldColumn(column).name;
-    for (const auto& [field, command] : kGoToCommands) {
-        if (field == name) return static_cast<int>(command);
-    }
-    return std::nullopt;
+    const KeyColumn* key = KeyColumnOfListColumn(column);
+    if (!key) return std::nullopt;
+    return static_cast<int>(key->goToCommand);
 }
 
 }  // namespace zofar

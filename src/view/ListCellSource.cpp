@@ -13,27 +13,19 @@ constexpr int kDaysField = 12;
 
 }  // namespace
 
-bool ListCellSource::Position(int row) {
-    if (!store_.HasBrowseSet() || row < 0) return false;
-    if (row == cachedRow_) return true;
-    if (!store_.MoveTo(row)) return false;
-    cachedRow_ = row;
-    return true;
-}
+bool ListCellSource::InSet(int row) const { return store_.HasBrowseSet() && row >= 0 && row < store_.RecordCount(); }
 
 std::optional<std::string> ListCellSource::Text(int row, int column) {
-    if (column < 0 || column >= kFieldCount || stopped_ || reading_ > 0) return std::nullopt;
+    if (column < 0 || column >= kFieldCount || stopped_ || reading_ > 0 || !InSet(row)) return std::nullopt;
     const ReadScope scope(reading_);
-    if (!Position(row)) return std::nullopt;
     const FieldValue value = store_.GetFieldValue(row, column);
     if (stopped_) return std::nullopt;
     return CellText(value);
 }
 
 std::optional<bool> ListCellSource::OnAir(int row, const OnAirTest& test) {
-    if (stopped_ || reading_ > 0) return std::nullopt;
+    if (stopped_ || reading_ > 0 || !InSet(row)) return std::nullopt;
     const ReadScope scope(reading_);
-    if (!Position(row)) return std::nullopt;
     const FieldValue start = store_.GetFieldValue(row, kStartField);
     if (stopped_) return std::nullopt;
     const FieldValue end = store_.GetFieldValue(row, kEndField);

@@ -19,7 +19,7 @@ Qt::Alignment ColumnAlignment(int column) {
 
 }  // namespace
 
-RecordTableModel::RecordTableModel(RecordStore& store, QObject* parent)
+RecordTableModel::RecordTableModel(const RecordStore& store, QObject* parent)
     : QAbstractTableModel(parent), source_(store) {
     SetDevicePixelRatio(1.0);
 }
@@ -68,7 +68,6 @@ Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const {
 
 void RecordTableModel::SetColumnsShown(bool shown, int rows) {
     beginResetModel();
-    source_.Forget();
     columnsShown_ = shown;
     rows_ = shown ? std::max(rows, 0) : 0;
     endResetModel();

@@ -17,7 +17,7 @@ class RecordTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     /// `store` must outlive the model.
-    explicit RecordTableModel(RecordStore& store, QObject* parent = nullptr);
+    explicit RecordTableModel(const RecordStore& store, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,13 +33,9 @@ public:
     /// so the view keeps its scroll position; the caller repaints what changed.
     void SetRowCount(int rows);
 
-    /// Forgets the row the browse set stands on; after a requery or search somebody else moved it.
-    void ForgetPosition() { source_.Forget(); }
-    int CachedRow() const { return source_.CachedRow(); }
-
-    /// A store error was reported; one met while a cell was read leaves the cells empty until
-    /// ReadAgain.
-    void NoteStoreError() { source_.NoteStoreError(); }
+    /// A store error was reported; one met while a cell was read (true) leaves the cells empty
+    /// until ReadAgain.
+    bool NoteStoreError() { return source_.NoteStoreError(); }
     void ReadAgain() { source_.ReadAgain(); }
 
     /// The UTC minute and weekday the markers are computed for.
@@ -55,7 +51,7 @@ public:
 private:
     static QPixmap DrawMarker(const QColor& fill, qreal ratio);
 
-    // Cell reads move the browse set; that is position bookkeeping, not model state.
+    // Counts the reads in progress and stops them after an error: bookkeeping, not model state.
     mutable ListCellSource source_;
     OnAirTest airTime_{0, 1};
     bool columnsShown_ = false;

@@ -31,9 +31,4 @@ ListRows ViewUpdates::ScreenRows(int selectedRow, int firstVisible, int rowsPerP
     return rows;
 }
 
-void ViewUpdates::ResetForClosedDatabase(DocumentSettings& settings) {
-    settings.sort.clear();
-    settings.criteria.ClearCriterionFlags();
-}
-
 }  // namespace zofar

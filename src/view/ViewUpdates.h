@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "app/DocumentSettings.h"
-#include "app/DocumentUi.h"
+#include "store/ListRows.h"
 
 namespace zofar {
 
@@ -35,10 +34,6 @@ public:
 
     /// The first and last row on the screen, and the selected row (-1 for none).
     static ListRows ScreenRows(int selectedRow, int firstVisible, int rowsPerPage, int rowCount);
-
-    /// What the document loses when its database closes: the sort key and the fourteen
-    /// per-field filter enables. The filter switch, exact match and the on-air mode stay.
-    static void ResetForClosedDatabase(DocumentSettings& settings);
 };
 
 }  // namespace zofar

@@ -44,18 +44,18 @@ TEST(AppPaths, settingsFileIsInTheConfigFolderWhichIsCreated) {
 TEST(AppPaths, databasesLiveBesideAWritableProgram) {
     TempDir dir;
     const auto env = FakeEnvironment({{"HOME", dir.file("home")}});
-    EXPECT_EQ(DatabaseFolder(dir.file("zofar"), env), dir.folder());
+    EXPECT_EQ(DatabaseFolderPath(dir.file("zofar"), env), dir.folder());
     EXPECT_FALSE(std::filesystem::exists(dir.file("home")));
 }
 
 TEST(AppPaths, databasesMoveToTheDataFolderWhenTheProgramFolderIsUnusable) {
     TempDir dir;
     const std::string program = dir.file("gone/bin/zofar");
-    EXPECT_EQ(DatabaseFolder(program, FakeEnvironment({{"XDG_DATA_HOME", dir.file("data")}})),
+    EXPECT_EQ(DatabaseFolderPath(program, FakeEnvironment({{"XDG_DATA_HOME", dir.file("data")}})),
               dir.file("data") + "/zofar/");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("data/zofar")));
 
-    EXPECT_EQ(DatabaseFolder(program, FakeEnvironment({{"HOME", dir.file("home")}})),
+    EXPECT_EQ(DatabaseFolderPath(program, FakeEnvironment({{"HOME", dir.file("home")}})),
               dir.file("home") + "/.local/share/zofar/");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("home/.local/share/zofar")));
 }

@@ -15,11 +15,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ListViewPort.h"
+#include "view/ListPort.h"
 #include "app/ModalDriver.h"
 #include "app/StatusTexts.h"
 #include "store/CZOFDoc.h"
-#include "support/FakeDocumentUi.h"
+#include "support/FakeScreen.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 
@@ -43,7 +43,7 @@ void Wait(int ms) {
 class MainFrameTest : public ::testing::Test {
 protected:
     test::TempDir dir;
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
     FixedClock clock{UtcTime{2024, 5, 6, 9, 5, 3, 1}};
     std::unique_ptr<CZOFDoc> doc;
     std::unique_ptr<CMainFrame> frame;
@@ -55,7 +55,7 @@ protected:
 
     void MakeFrame() {
         frame.reset();
-        doc = std::make_unique<CZOFDoc>(ui, clock, DocumentPaths{SettingsPath(), dir.folder()});
+        doc = std::make_unique<CZOFDoc>(DocumentScreen::Of(ui), clock, DocumentPaths{SettingsPath(), dir.folder()});
         doc->OnNewDocument();
         frame = std::make_unique<CMainFrame>(*doc, clock, dir.file("zofar.html"));
     }
@@ -162,9 +162,11 @@ TEST_F(MainFrameTest, disableFilterIsCheckedWhileOffAndOnlyTheFilterPaneHasATip)
 
 TEST_F(MainFrameTest, longFilterConditionIsCutInThePaneButWholeInTheTip) {
     OpenSampleDatabase();
-    doc->Settings().criteria.BFStation = 1;
-    doc->Settings().criteria.FStation = "A VERY LONG STATION NAME THAT DOES NOT FIT INTO THE PANE";
-    frame->RefreshStatus();
+    FilterCriteria criteria = doc->Settings().criteria;
+    criteria.BFStation = 1;
+    criteria.FStation = "A VERY LONG STATION NAME THAT DOES NOT FIT INTO THE PANE";
+    ui.filterAnswers.push_back(criteria);
+    ASSERT_TRUE(frame->ExecuteCommand(CommandId::SetFilter));
     QLabel* pane = frame->Pane(kPaneFilterId);
     EXPECT_EQ(pane->toolTip().toStdString(), "Filter:  " + doc->BuildFilterCondition());
     EXPECT_LT(pane->width(), pane->fontMetrics().horizontalAdvance(pane->text()));
@@ -221,7 +223,7 @@ TEST_F(MainFrameTest, exitWithYesWritesSettingsAndPlacementStopsTheClockAndClose
 
 TEST_F(MainFrameTest, settingsThatCannotBeWrittenAreReportedAndQuittingGoesOn) {
     frame.reset();
-    doc = std::make_unique<CZOFDoc>(ui, clock, DocumentPaths{dir.file("missing/zofar.INI"), dir.folder()});
+    doc = std::make_unique<CZOFDoc>(DocumentScreen::Of(ui), clock, DocumentPaths{dir.file("missing/zofar.INI"), dir.folder()});
     frame = std::make_unique<CMainFrame>(*doc, clock, dir.file("zofar.html"));
     frame->Activate();
     ui.answers = {true};
@@ -286,10 +288,10 @@ TEST_F(MainFrameTest, helpTopicsOpensTheManualOrSaysItIsMissing) {
 }
 
 // A list that records what reaches it, standing in for the record list.
-class RecordingList : public QWidget, public ListViewPort {
+class RecordingList : public QWidget, public ListPort {
 public:
     std::vector<int> hints;
-    void OnUpdate(ViewHint hint) override { hints.push_back(hint); }
+    void UpdateViews(ViewHint hint) override { hints.push_back(hint); }
     ListRows GetListRows() override { return {2, 0, 10}; }
     std::optional<ColumnLayout> CaptureColumnLayout() override { return std::nullopt; }
 };
@@ -298,7 +300,7 @@ TEST_F(MainFrameTest, listViewBecomesTheCentralWidgetAndItsCommandsRun) {
     auto* list = new RecordingList;
     frame->SetListView(list, list);
     EXPECT_EQ(frame->centralWidget(), list);
-    EXPECT_EQ(frame->ListView(), list);
+    EXPECT_EQ(frame->ListView(), static_cast<ListPort*>(list));
     OpenSampleDatabase();
     frame->ExecuteCommandById(static_cast<int>(CommandId::SortCountry));
     EXPECT_EQ(doc->SortKey(), "COUNTRY");

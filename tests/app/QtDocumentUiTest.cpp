@@ -15,7 +15,7 @@
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
-#include "app/ListViewPort.h"
+#include "view/ListPort.h"
 #include "app/ModalDriver.h"
 #include "app/StatusTexts.h"
 #include "app/ZofarProgram.h"
@@ -126,10 +126,10 @@ TEST_F(QtDocumentUiTest, statusTextTitleAndBusyCursorReachTheWindow) {
     QApplication::restoreOverrideCursor();
 }
 
-class RecordingList : public QWidget, public ListViewPort {
+class RecordingList : public QWidget, public ListPort {
 public:
     std::vector<int> hints;
-    void OnUpdate(ViewHint hint) override { hints.push_back(hint); }
+    void UpdateViews(ViewHint hint) override { hints.push_back(hint); }
     ListRows GetListRows() override { return {5, 2, 30}; }
     std::optional<ColumnLayout> CaptureColumnLayout() override {
         ColumnLayout layout;
@@ -147,7 +147,7 @@ TEST(QtDocumentUi, listQueriesAreEmptyUntilAViewIsAttachedThenForwarded) {
     ui.UpdateViews(kHintRequeried);
     ui.ShowStatusMessage("nowhere to show it yet");
 
-    CZOFDoc doc(ui, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    CZOFDoc doc(DocumentScreen::Of(ui), clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
     CMainFrame frame(doc, clock, dir.file("zofar.html"));
     ui.AttachFrame(&frame);
     EXPECT_EQ(ui.GetListRows().selected, -1);

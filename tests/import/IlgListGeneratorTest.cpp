@@ -9,7 +9,7 @@
 #include "base/TextEncoding.h"
 #include "import/IlgTestSupport.h"
 #include "import/IlgTextImporter.h"
-#include "support/FakeDocumentUi.h"
+#include "support/FakeScreen.h"
 
 namespace zofar {
 namespace {
@@ -48,7 +48,7 @@ TEST(IlgListGenerator, aCleanListHasOnlyFullLinesAndEveryOneImports) {
 
     std::istringstream in(list);
     test::MemorySink sink;
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
     ASSERT_TRUE(ImportIlgTextStream(in, sink, ui));
     EXPECT_TRUE(ui.questions.empty());
     ASSERT_EQ(sink.records.size(), 1000u);
@@ -65,7 +65,7 @@ TEST(IlgListGenerator, aBrokenListImportsWithoutAQuestionAndLosesSomeLines) {
     const std::string list = Generate(3, 2000, 0.5);
     std::istringstream in(list);
     test::MemorySink sink;
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
     ASSERT_TRUE(ImportIlgTextStream(in, sink, ui));
     EXPECT_TRUE(ui.questions.empty());
     EXPECT_GT(sink.records.size(), 800u);
@@ -90,7 +90,7 @@ TEST(IlgSampleList, isTheGeneratorOutputForItsDocumentedArgumentsAndImportsWhole
     const std::string path = ZOFAR_SAMPLE_LIST;
     const auto slash = path.rfind('/');
     test::MemorySink sink;
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
     ASSERT_TRUE(ImportIlgText(path.substr(0, slash + 1), path.substr(slash + 1), sink, ui));
     EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(sink.records.size(), 400u);

@@ -11,7 +11,7 @@
 
 #include "base/TextEncoding.h"
 #include "import/IlgTestSupport.h"
-#include "support/FakeDocumentUi.h"
+#include "support/FakeScreen.h"
 #include "support/TempDir.h"
 
 namespace zofar {
@@ -29,7 +29,7 @@ protected:
     }
 
     test::MemorySink sink;
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
 };
 
 std::string Lines(const std::vector<std::string>& lines) {
@@ -294,7 +294,7 @@ TEST(IlgTextImportFile, readsTheFileNamedByFolderAndName) {
     test::TempDir folder;
     std::ofstream(folder.file("list.txt"), std::ios::binary) << DataLine("One") + "\n" + DataLine("Two") + "\n";
     test::MemorySink sink;
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
     ASSERT_TRUE(ImportIlgText(folder.folder(), "list.txt", sink, ui));
     ASSERT_EQ(sink.records.size(), 2u);
     EXPECT_EQ(Value(sink.records[1], "STATION"), "Two                   ");
@@ -307,7 +307,7 @@ TEST(IlgTextImportFile, aMissingFileAFolderAFifoOrADeviceIsReportedAsUnopenable)
     std::filesystem::create_symlink("/dev/zero", folder.file("zero.txt"));
     for (const std::string name : {"missing.txt", "", "fifo.txt", "zero.txt"}) {
         test::MemorySink sink;
-        test::FakeDocumentUi ui;
+        test::FakeScreen ui;
         EXPECT_FALSE(ImportIlgText(folder.folder(), name, sink, ui)) << name;
         EXPECT_EQ(ui.messages, std::vector<std::string>{"Error opening the ILG source file!"}) << name;
         EXPECT_EQ(ui.progressCaptions.size(), 1u);

@@ -3,18 +3,16 @@
 #include <fstream>
 
 #include "store/CZOFDoc.h"
-#include "support/FakeDocumentUi.h"
+#include "support/DocumentFixture.h"
 #include "support/IlgLines.h"
-#include "support/TempDir.h"
 
 using namespace zofar;
 using namespace zofar::test;
 
 namespace {
 
-class DocumentDatabaseTest : public ::testing::Test {
+class DocumentDatabaseTest : public DocumentFixture {
 protected:
-    DocumentDatabaseTest() : doc(ui, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()}) {}
 
     std::string WriteList(const std::string& fileName, int records) {
         std::ofstream out(dir.file(fileName));
@@ -41,11 +39,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    TempDir dir;
-    FakeDocumentUi ui;
-    FixedClock clock;
-    CZOFDoc doc;
 };
 
 }  // namespace
@@ -74,7 +67,8 @@ TEST_F(DocumentDatabaseTest, createAndDeleteDoNothingWhileADatabaseIsOpen) {
     doc.OnDatabaseClose();
     doc.OnDatabaseClose();  // nothing open: nothing happens
     EXPECT_EQ(std::count(ui.statusTexts.begin(), ui.statusTexts.end(), "Closing the database"), 1);
-    EXPECT_EQ(doc.SortKey(), "FREQ");
+    EXPECT_EQ(ui.hints.back(), kHintDatabaseChanged);
+    EXPECT_EQ(doc.SortKey(), "") << "the sort key went with the database";
 }
 
 TEST_F(DocumentDatabaseTest, failedImportKeepsTheOldDatabaseAndLeavesNoNewFile) {
@@ -138,10 +132,12 @@ TEST_F(DocumentDatabaseTest, openWhileOpenClosesFirstEvenWhenTheNewOpenFails) {
 TEST_F(DocumentDatabaseTest, openSwitchesTheFilterOnAndClearsTheCriteriaFlags) {
     ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
     doc.OnDatabaseClose();
-    doc.Settings().bFilter = 0;
-    doc.Settings().criteria.BFStation = 1;
-    doc.Settings().criteria.FStation = "kept";
-    doc.Settings().sort = "COUNTRY";
+    ChangeSettings([](DocumentSettings& s) {
+        s.bFilter = 0;
+        s.criteria.BFStation = 1;
+        s.criteria.FStation = "kept";
+        s.sort = "COUNTRY";
+    });
     ui.selectAnswers.push_back(std::string("ALPHA"));
     doc.OnDatabaseOpen();
     EXPECT_TRUE(doc.IsOpen());
@@ -149,6 +145,30 @@ TEST_F(DocumentDatabaseTest, openSwitchesTheFilterOnAndClearsTheCriteriaFlags) {
     EXPECT_EQ(doc.Settings().criteria.BFStation, 0u);
     EXPECT_EQ(doc.Settings().criteria.FStation, "kept");
     EXPECT_EQ(doc.SortKey(), "FREQ");
+}
+
+TEST_F(DocumentDatabaseTest, closingForgetsTheSortKeyAndFieldFiltersButKeepsModesValuesAndTheSwitch) {
+    ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
+    ChangeSettings([](DocumentSettings& s) {
+        FilterCriteria& f = s.criteria;
+        f.BFFrequency = f.BFStation = f.BFCountry = f.BFItu = f.BFLanguage = f.BFTargetarea = f.BFDay = 1;
+        f.BFOnair = f.BFTime = f.BFStatus = f.BFP = f.BFStn = f.BFLc = f.BFLocation = 1;
+        f.BFExactMatch = 1;
+        f.BFOnairNow = 1;
+        f.FStation = "BBC";
+        s.sort = "STATION";
+    });
+    doc.OnDatabaseClose();
+    const FilterCriteria& f = doc.Settings().criteria;
+    for (uint32_t flag : {f.BFFrequency, f.BFStation, f.BFCountry, f.BFItu, f.BFLanguage, f.BFTargetarea, f.BFDay,
+                          f.BFOnair, f.BFTime, f.BFStatus, f.BFP, f.BFStn, f.BFLc, f.BFLocation}) {
+        EXPECT_EQ(flag, 0u);
+    }
+    EXPECT_EQ(f.BFExactMatch, 1u);
+    EXPECT_EQ(f.BFOnairNow, 1u);
+    EXPECT_EQ(f.FStation, "BBC");
+    EXPECT_EQ(doc.SortKey(), "");
+    EXPECT_TRUE(doc.FilterIsOn());
 }
 
 TEST_F(DocumentDatabaseTest, deleteOffersTheListAgainUntilCancel) {
@@ -178,12 +198,13 @@ TEST_F(DocumentDatabaseTest, deleteStopsAtNo) {
 
 TEST_F(DocumentDatabaseTest, theDatabaseOpenAtQuitIsReopenedAtTheNextStart) {
     ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 4)));
-    doc.Settings().sort = "STATION";
+    ui.listRows = {0, 0, 3};
+    doc.SortBy("STATION");
     ASSERT_TRUE(doc.SaveSettings());
     doc.OnCloseDocument();
 
-    FakeDocumentUi ui2;
-    CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    FakeScreen ui2;
+    CZOFDoc next(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
     EXPECT_TRUE(next.OnNewDocument());
     EXPECT_TRUE(next.IsOpen());
     EXPECT_EQ(next.DatabaseName(), "ALPHA");
@@ -198,8 +219,8 @@ TEST_F(DocumentDatabaseTest, aReopenedDatabaseWithoutAUsableSortKeyStartsInFrequ
     doc.OnCloseDocument();
     for (const char* sort : {"", "FREQ; DROP TABLE ZOFTABLE", "REMARKS"}) {
         std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=ALPHA\nSort=" << sort << "\n";
-        FakeDocumentUi ui2;
-        CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+        FakeScreen ui2;
+        CZOFDoc next(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
         next.OnNewDocument();
         EXPECT_TRUE(ui2.storeErrors.empty()) << sort;
         EXPECT_EQ(next.SortKey(), "FREQ");
@@ -209,8 +230,8 @@ TEST_F(DocumentDatabaseTest, aReopenedDatabaseWithoutAUsableSortKeyStartsInFrequ
 
 TEST_F(DocumentDatabaseTest, aDatabaseFolderThatCannotBeWrittenGivesTheEngineErrorAndNoDatabase) {
     WriteList("a.txt", 2);
-    FakeDocumentUi ui2;
-    CZOFDoc other(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.file("a.txt") + "/"});  // a file, not a folder
+    FakeScreen ui2;
+    CZOFDoc other(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.file("a.txt") + "/"});  // a file, not a folder
     ui2.createAnswers.push_back(Request("ALPHA", "a.txt"));
     other.OnDatabaseCreate();
     EXPECT_FALSE(other.IsOpen());
@@ -230,8 +251,8 @@ TEST_F(DocumentDatabaseTest, aListedDatabaseWithAnUpperCaseExtensionOpensAndReop
     EXPECT_TRUE(ui.storeErrors.empty());
     ASSERT_TRUE(doc.SaveSettings());
 
-    FakeDocumentUi ui2;
-    CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    FakeScreen ui2;
+    CZOFDoc next(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
     next.OnNewDocument();
     EXPECT_EQ(next.RecordCount(), 1);
     EXPECT_TRUE(ui2.storeErrors.empty());
@@ -240,15 +261,15 @@ TEST_F(DocumentDatabaseTest, aListedDatabaseWithAnUpperCaseExtensionOpensAndReop
 TEST_F(DocumentDatabaseTest, aStoredDatabaseNameOutsideTheFolderIsNotOpened) {
     std::filesystem::create_directories(dir.file("sub"));
     {
-        FakeDocumentUi ui2;
-        CZOFDoc inner(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.file("sub") + "/"});
+        FakeScreen ui2;
+        CZOFDoc inner(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.file("sub") + "/"});
         ui2.createAnswers.push_back(Request("X", WriteList("a.txt", 1)));
         inner.OnDatabaseCreate();
         ASSERT_TRUE(inner.IsOpen());
     }
     std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=sub/X\n";
-    FakeDocumentUi ui2;
-    CZOFDoc next(ui2, clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
+    FakeScreen ui2;
+    CZOFDoc next(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});
     next.OnNewDocument();
     EXPECT_FALSE(next.IsOpen());
     EXPECT_TRUE(ui2.hints.empty());

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "store/CZOFDoc.h"
-#include "support/FakeDocumentUi.h"
-#include "support/StoreFixture.h"
-#include "support/TempDir.h"
+#include "support/DocumentFixture.h"
 
 using namespace zofar;
 using namespace zofar::test;
@@ -12,28 +9,21 @@ namespace {
 
 // Ten records: UNIQUEID i has frequency 1000 * (11 - i) and station "S<i>", so FREQ order and
 // STATION order (S1, S10, S2 ...) differ.
-class DocumentSelectionTest : public ::testing::Test {
+class DocumentSelectionTest : public DocumentFixture {
 protected:
-    DocumentSelectionTest() : doc(ui, clock, DocumentPaths{dir.file("z.INI"), dir.folder()}) {
+    void SetUp() override {
         std::vector<Row> rows;
         for (int i = 1; i <= 10; ++i) {
             rows.emplace_back(1000.0 * (11 - i), "S" + std::to_string(i), i % 2 ? "22:00" : "10:00",
                               i % 2 ? "02:00" : "11:00");
         }
-        RecordingReporter reporter;
-        EXPECT_TRUE(CreateDatabase(dir.file("DB.mdb"), rows, reporter));
-        ui.selectAnswers.push_back(std::string("DB"));
-        doc.OnDatabaseOpen();
+        MakeDatabase("DB", rows);
+        Open("DB");
         clock.Set(UtcTime{2026, 12, 6, 23, 30, 0, 7});
         ui.hints.clear();
     }
     int IdAt(int row) { return static_cast<int>(std::get<int64_t>(doc.Store().GetFieldValue(row, kUniqueIdField))); }
     int Requeries() { return static_cast<int>(std::count(ui.hints.begin(), ui.hints.end(), kHintRequeried)); }
-
-    TempDir dir;
-    FakeDocumentUi ui;
-    FixedClock clock;
-    CZOFDoc doc;
 };
 
 }  // namespace
@@ -54,9 +44,11 @@ TEST_F(DocumentSelectionTest, aSelectionScrolledOutOfViewIsDroppedUnlessOnAirNow
     doc.SortBy("STATION");
     EXPECT_EQ(doc.CurrentPosition(), -1);
 
-    doc.Settings().criteria.BFOnair = 1;
-    doc.Settings().criteria.BFOnairNow = 1;
-    doc.Settings().bFilter = 0;  // keep every row; only the anchor rule matters here
+    ChangeSettings([](DocumentSettings& s) {
+        s.criteria.BFOnair = 1;
+        s.criteria.BFOnairNow = 1;
+        s.bFilter = 0;  // keep every row; only the anchor rule matters here
+    });
     ui.listRows = {9, 0, 3};     // middle visible row: (0 + 3) / 2 = 1
     const int middleId = IdAt(1);
     doc.SortBy("FREQ");
@@ -73,7 +65,7 @@ TEST_F(DocumentSelectionTest, withoutADatabaseSortAndFilterChangeNoList) {
     doc.OnDatabaseClose();
     ui.hints.clear();
     doc.SortBy("STATION");
-    EXPECT_EQ(doc.SortKey(), "FREQ");
+    EXPECT_EQ(doc.SortKey(), "");
     FilterCriteria c = doc.Settings().criteria;
     c.BFStation = 1;
     c.FStation = "S1";

@@ -17,7 +17,7 @@
 #include "import/IlgTextImporter.h"
 #include "selection/FilterDialog.h"
 #include "store/JetText.h"
-#include "support/FakeDocumentUi.h"
+#include "support/FakeScreen.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 #include "view/CZOFView.h"
@@ -35,7 +35,7 @@ TEST(EndToEnd, sampleListSortedAndFilteredOnTheAirNowThenQuit) {
     test::TempDir dir;
     {
         test::RecordingReporter reporter;
-        test::FakeDocumentUi importUi;
+        test::FakeScreen importUi;
         RecordStore store(reporter);
         ASSERT_TRUE(store.CreateDatabaseFile(dir.file("SAMPLE.mdb"), "SAMPLE"));
         ASSERT_TRUE(store.BeginImport());
@@ -71,7 +71,7 @@ TEST(EndToEnd, sampleListSortedAndFilteredOnTheAirNowThenQuit) {
 
     // The condition the engine ran and the marker the list draws agree on every row shown.
     const OnAirTest marker = OnAirTest::At(clock.NowUtc());
-    RecordStore& store = program.Doc().Store();
+    const RecordStore& store = program.Doc().Store();
     for (int row = 0; row < onAir; ++row) {
         EXPECT_TRUE(marker.IsOnAir(store.GetFieldValue(row, 10), store.GetFieldValue(row, 11),
                                    store.GetFieldValue(row, 12)))

@@ -38,7 +38,6 @@ protected:
 TEST_F(ListCellSourceTest, suppliesNothingWithoutABrowseSet) {
     EXPECT_FALSE(source.Text(0, 0));
     EXPECT_FALSE(source.OnAir(0, OnAirTest(0, 1)));
-    EXPECT_EQ(source.CachedRow(), -10);
 }
 
 TEST_F(ListCellSourceTest, cellsShowTheRowsInBrowseOrder) {
@@ -60,35 +59,21 @@ TEST_F(ListCellSourceTest, markerFollowsTheSampledTime) {
     EXPECT_EQ(source.OnAir(2, OnAirTest(12 * 60, 7)), true);  // blank days: every day
 }
 
-TEST_F(ListCellSourceTest, cachedRowFollowsReadsAndIsForgotten) {
+TEST_F(ListCellSourceTest, rowsOutsideTheSetSupplyNothing) {
     Open();
-    source.Text(1, 0);
-    EXPECT_EQ(source.CachedRow(), 1);
-    source.OnAir(2, OnAirTest(0, 1));
-    EXPECT_EQ(source.CachedRow(), 2);
-    source.Forget();
-    EXPECT_EQ(source.CachedRow(), -10);
-}
-
-TEST_F(ListCellSourceTest, rowOutsideTheSetSuppliesNothingAndKeepsTheCachedRow) {
-    Open();
-    source.Text(1, 0);
     EXPECT_FALSE(source.Text(7, 0));
     EXPECT_FALSE(source.Text(-1, 0));
     EXPECT_FALSE(source.Text(1, 24));  // UNIQUEID is not a list column
-    EXPECT_EQ(source.CachedRow(), 1);
+    EXPECT_FALSE(source.OnAir(3, OnAirTest(0, 1)));
     EXPECT_EQ(source.Text(1, 1), "Radio Alpha");
 }
 
-TEST_F(ListCellSourceTest, cachedRowIsStaleAfterSomeoneElseMovesTheSetUntilForgotten) {
+TEST_F(ListCellSourceTest, cellsAreReadWhereverTheBrowseSetsCursorStands) {
     Open();
-    source.Text(0, 1);
-    RecordSummary summary;
-    ASSERT_TRUE(store.ReadRecordSummary(2, summary));  // restores the position it found
     EXPECT_EQ(source.Text(0, 1), "BBC");
-    store.FindById(3);  // Gamma, leaves the set on row 2
-    source.Forget();
+    ASSERT_TRUE(store.FindById(3));  // Gamma: the cursor moves to row 2
     EXPECT_EQ(source.Text(0, 1), "BBC");
+    EXPECT_EQ(source.Text(1, 1), "Radio Alpha");
 }
 
 // The store reports to the document, which tells the list before it shows the message.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -76,11 +78,13 @@ TEST(ListInMainWindow, unreadableDatabaseGivesOneMessageAndTheListComesBack) {
     driver.Answer(QMessageBox::Ok);
     driver.Answer(QMessageBox::Ok);
     view->grab();
+    EXPECT_TRUE(driver.boxes.empty()) << "no message box runs inside the painting";
+    EXPECT_TRUE(QTest::qWaitFor([&driver] { return !driver.boxes.empty(); }, 5000));
     EXPECT_EQ(driver.boxes.size(), 1u);
     EXPECT_FALSE(view->Model().index(0, 1).data().isValid());
 
     other.Execute("ALTER TABLE ZOFTABLE_AWAY RENAME TO ZOFTABLE");
-    view->OnUpdate(kHintRepaint);
+    view->UpdateViews(kHintRepaint);
     EXPECT_EQ(view->Model().index(0, 1).data().toString(), "Alpha");
     EXPECT_EQ(driver.boxes.size(), 1u);
 }

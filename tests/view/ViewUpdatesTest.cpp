@@ -53,26 +53,5 @@ TEST(ViewUpdates, lastScreenRowIsCutAtTheEndOfTheList) {
     EXPECT_EQ(ViewUpdates::ScreenRows(-1, 0, 20, 0).lastVisible, -1);
 }
 
-TEST(ViewUpdates, closingTheDatabaseClearsSortKeyAndFieldFiltersButKeepsModes) {
-    DocumentSettings s;
-    s.sort = "FREQ";
-    s.bFilter = 1;
-    FilterCriteria& f = s.criteria;
-    f.BFFrequency = f.BFStation = f.BFCountry = f.BFItu = f.BFLanguage = f.BFTargetarea = f.BFDay = 1;
-    f.BFOnair = f.BFTime = f.BFStatus = f.BFP = f.BFStn = f.BFLc = f.BFLocation = 1;
-    f.BFExactMatch = 1;
-    f.BFOnairNow = 1;
-    f.FStation = "BBC";
-    ViewUpdates::ResetForClosedDatabase(s);
-
-    FilterCriteria expected;
-    expected.BFExactMatch = 1;
-    expected.BFOnairNow = 1;
-    expected.FStation = "BBC";
-    EXPECT_EQ(s.criteria, expected);
-    EXPECT_EQ(s.sort, "");
-    EXPECT_EQ(s.bFilter, 1u);
-}
-
 }  // namespace
 }  // namespace zofar

@@ -1,17 +1,27 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/DocumentUi.h"
+#include "base/UserPrompts.h"
+#include "import/ImportUi.h"
+#include "selection/SelectionDialogs.h"
+#include "store/DatabaseDialogs.h"
+#include "view/ListPort.h"
 
 namespace zofar::test {
 
-/// A scripted screen: records every call and answers from queues the test fills.
+/// A scripted screen in every role: records every call and answers from queues the test fills.
 /// An unscripted question answers No; an unscripted dialog answers Cancel.
-class FakeDocumentUi : public DocumentUi {
+class FakeScreen : public UserPrompts,
+                   public ImportUi,
+                   public ListPort,
+                   public DatabaseDialogs,
+                   public SelectionDialogs {
 public:
     std::vector<std::string> messages;       ///< ShowMessage texts
     std::vector<std::string> storeErrors;    ///< ShowStoreError texts
@@ -25,6 +35,12 @@ public:
     std::vector<std::string> progressCaptions;       ///< captions of the progress windows opened
     int waitDepth = 0;
     int maxWaitDepth = 0;
+    std::vector<bool> liveUpdates;  ///< SetLiveUpdates calls
+
+    /// A real list that the list calls go to as well, when set.
+    ListPort* list = nullptr;
+    /// Runs while the document shows a status text, as events delivered during a long operation.
+    std::function<void()> duringStatus;
 
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> selectAnswers;
@@ -42,15 +58,25 @@ public:
         answers.pop_front();
         return a;
     }
-    void ShowStatusMessage(const std::string& text) override { statusTexts.push_back(text); }
+    void ShowStatusMessage(const std::string& text) override {
+        statusTexts.push_back(text);
+        if (duringStatus) duringStatus();
+    }
     void SetWaitCursor(bool on) override {
         waitDepth += on ? 1 : -1;
         if (waitDepth > maxWaitDepth) maxWaitDepth = waitDepth;
     }
     void SetMainTitle(const std::string& name) override { titles.push_back(name); }
-    void UpdateViews(ViewHint hint) override { hints.push_back(hint); }
-    ListRows GetListRows() override { return listRows; }
-    std::optional<ColumnLayout> CaptureColumnLayout() override { return layout; }
+    void UpdateViews(ViewHint hint) override {
+        hints.push_back(hint);
+        if (list) list->UpdateViews(hint);
+    }
+    ListRows GetListRows() override { return list ? list->GetListRows() : listRows; }
+    std::optional<ColumnLayout> CaptureColumnLayout() override { return list ? list->CaptureColumnLayout() : layout; }
+    void SetLiveUpdates(bool on) override {
+        liveUpdates.push_back(on);
+        if (list) list->SetLiveUpdates(on);
+    }
 
     std::optional<std::string> RunSelectDatabaseDialog(const std::string& caption,
                                                        const std::vector<std::string>& names) override {

@@ -1,0 +1,95 @@
+// The document's commands of the Database menu: Open, Close, Create and Delete.
+#include "store/CZOFDoc.h"
+
+#include "import/IlgTextImporter.h"
+
+namespace zofar {
+
+bool CZOFDoc::OpenDatabase(const std::string& name) {
+    const bool ok = store_.OpenBrowseSet(folder_.ExistingPathOf(name), name, BuildSelectText(),
+                                         BuildSortText(settings_.sort), BuildFilterCondition());
+    // A database whose table holds no rows is still open: it shows its name and its (empty) list.
+    if (ok || store_.IsOpen()) {
+        prompts_.SetMainTitle(store_.DatabaseName());
+        EndBusy();
+        SendDatabaseChanged();
+        store_.SetCurrentPosition(0);
+        list_.UpdateViews(kHintShowCurrent);
+        return true;
+    }
+    EndBusy();
+    return false;
+}
+
+void CZOFDoc::OnDatabaseOpen() {
+    auto chosen = databaseDialogs_.RunSelectDatabaseDialog("ZOFAR  Open a Database", folder_.Names());
+    if (!chosen) return;
+    if (IsOpen()) OnDatabaseClose();
+    prompts_.SetWaitCursor(true);
+    prompts_.ShowStatusMessage("Opening the database");
+    settings_.sort = "FREQ";
+    settings_.bFilter = 1;
+    settings_.criteria.ClearCriterionFlags();
+    OpenDatabase(*chosen);
+}
+
+void CZOFDoc::OnDatabaseClose() {
+    if (!IsOpen()) return;
+    prompts_.SetWaitCursor(true);
+    prompts_.ShowStatusMessage("Closing the database");
+    store_.CloseStore();
+    prompts_.SetMainTitle("");
+    EndBusy();
+    SendDatabaseChanged();
+}
+
+void CZOFDoc::OnDatabaseCreate() {
+    if (IsOpen()) return;
+    auto request = databaseDialogs_.RunCreateDatabaseDialog(folder_.Path());
+    if (!request) return;
+    if (request->sourceKind == kSourceDbase) {
+        prompts_.ShowMessage("Creating a database from a dBASE table is not available in this version.\n"
+                             "Please choose an ILG TEXT file.");
+        return;
+    }
+    prompts_.SetWaitCursor(true);
+    prompts_.ShowStatusMessage("Creating a new database");
+
+    // The new database is built under a temporary name and replaces an old one only once the
+    // import has succeeded, so a failed or cancelled create never loses the old database.
+    const std::string name = request->name;
+    folder_.DiscardBuilt(name);
+    if (!store_.CreateDatabaseFile(folder_.BuildPathOf(name), name)) {
+        EndBusy();
+        return;
+    }
+    bool imported = store_.BeginImport() &&
+                    ImportIlgText(request->sourceFolder, request->sourceFileName, store_, importUi_) &&
+                    store_.CommitImport();
+    store_.CloseStore();
+    imported = imported && folder_.InstallBuilt(name, request->replace);
+    if (!imported) {
+        EndBusy();
+        prompts_.ShowMessage("Error creating a new database!");
+        folder_.DiscardBuilt(name);
+        return;
+    }
+    settings_.sort = "FREQ";
+    settings_.criteria.ClearCriterionFlags();
+    OpenDatabase(name);
+}
+
+void CZOFDoc::OnDatabaseDelete() {
+    if (IsOpen()) return;
+    while (true) {
+        auto chosen = databaseDialogs_.RunSelectDatabaseDialog("ZOFAR  Delete a Database", folder_.Names());
+        if (!chosen) return;
+        if (!prompts_.AskYesNo("Do you really want to delete the database \"" + *chosen + "\" ?")) return;
+        prompts_.SetWaitCursor(true);
+        prompts_.ShowStatusMessage("Deleting the database");
+        folder_.Remove(*chosen);
+        EndBusy();
+    }
+}
+
+}  // namespace zofar

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zofar {
+
+/// The kinds of list a database can be created from.
+enum SourceKind : int {
+    kSourceText = 0,   ///< ILG text list
+    kSourceDbase = 1,  ///< ILG dBASE table
+};
+
+/// What the Create dialog hands back on OK.
+struct CreateDatabaseRequest {
+    std::string name;
+    std::string sourcePath;      ///< full path of the chosen list
+    std::string sourceFolder;    ///< the path up to and including its last '/'
+    std::string sourceFileName;  ///< the file name with its extension
+    int sourceKind = kSourceText;
+    bool replace = false;        ///< the user agreed to replace an existing database
+};
+
+/// The dialogs of the Database menu. The defaults answer Cancel.
+class DatabaseDialogs {
+public:
+    virtual ~DatabaseDialogs() = default;
+
+    /// The database to open or delete, chosen from `names`; nothing on Cancel.
+    virtual std::optional<std::string> RunSelectDatabaseDialog(const std::string& /*caption*/,
+                                                               const std::vector<std::string>& /*names*/) {
+        return std::nullopt;
+    }
+    /// The Create dialog for databases in `databaseFolder`; nothing on Cancel.
+    virtual std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& /*databaseFolder*/) {
+        return std::nullopt;
+    }
+};
+
+}  // namespace zofar
