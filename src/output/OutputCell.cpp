@@ -1,0 +1,34 @@
+#include "output/OutputCell.h"
+
+#include <cstddef>
+
+#include "base/TextEncoding.h"
+#include "base/TextRules.h"
+#include "store/ColumnTable.h"
+
+namespace zofar {
+
+std::string OutputCell(int column, const FieldValue& value) {
+    if (column < 0 || column >= kFieldCount) return {};
+    switch (FieldColumn(column).type) {
+        case FieldType::Double:
+            if (const auto* d = std::get_if<double>(&value)) return FormatOneDecimal(*d, 7);
+            return {};
+        case FieldType::Text:
+            return TextOf(value);
+        case FieldType::Long:
+            return {};
+    }
+    return {};
+}
+
+std::string PaddedOutputCell(int column, const FieldValue& value) {
+    std::string cell = OutputCell(column, value);
+    if (column < 0 || column >= kFieldCount) return cell;
+    const auto size = static_cast<std::size_t>(FieldColumn(column).size);
+    const std::size_t length = Utf8Length(cell);
+    if (length < size) cell.append(size - length, ' ');
+    return cell;
+}
+
+}  // namespace zofar
