@@ -1,0 +1,68 @@
+#pragma once
+
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/FileDescriptor.h"
+#include "receiver/LittleEndian.h"
+#include "receiver/UnixSocketAddress.h"
+
+namespace zofar::test {
+
+/// Leaves a socket file at `path` that nobody listens on, as a program that ended without
+/// removing its socket does.
+inline bool MakeStaleSocket(const std::string& path) {
+    const auto address = MakeUnixSocketAddress(path);
+    FileDescriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    return address && ::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&address->address), address->length) == 0;
+}
+
+/// A blocking client connection to the socket at `path`; invalid when it cannot connect.
+inline FileDescriptor ConnectClient(const std::string& path) {
+    const auto address = MakeUnixSocketAddress(path);
+    FileDescriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!address || ::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address->address), address->length) != 0) {
+        return FileDescriptor(-1);
+    }
+    return fd;
+}
+
+inline bool WaitReadable(int fd, int timeoutMs = 2000) {
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, timeoutMs) == 1;
+}
+
+inline bool SendBytes(int fd, const std::vector<uint8_t>& bytes) {
+    return ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+}
+
+/// The four-byte answer read by a client; nothing when the other side closed first or nothing
+/// came within the time.
+inline std::optional<uint32_t> ReadAnswer(int fd, int timeoutMs = 2000) {
+    uint8_t bytes[4];
+    std::size_t got = 0;
+    while (got < sizeof bytes) {
+        if (!WaitReadable(fd, timeoutMs)) return std::nullopt;
+        const ssize_t n = ::recv(fd, bytes + got, sizeof bytes - got, 0);
+        if (n <= 0) return std::nullopt;
+        got += static_cast<std::size_t>(n);
+    }
+    return GetU32LittleEndian(bytes);
+}
+
+/// True when the other side has closed the connection within the time: end of file, or a reset
+/// when it closed with bytes of ours unread.
+inline bool ClosedByPeer(int fd, int timeoutMs = 2000) {
+    uint8_t byte;
+    if (!WaitReadable(fd, timeoutMs)) return false;
+    const ssize_t n = ::recv(fd, &byte, 1, MSG_DONTWAIT);
+    return n == 0 || (n < 0 && errno == ECONNRESET);
+}
+
+}  // namespace zofar::test
