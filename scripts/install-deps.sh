@@ -3,6 +3,7 @@
 set -euo pipefail
 
 # locales-all lets the tests run under a locale with a decimal comma, as a desktop may set one.
+# libhamlib-utils brings rigctld, the rig server the rig bridge's tests talk to.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
@@ -10,6 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   locales-all
+  libhamlib-utils
 )
 
 missing=()
