@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/IconLibrary.h"
+#include "base/Version.h"
 
 namespace zofar {
 
 namespace {
-constexpr auto kProgramVersion = "1.67";
 constexpr int kIconSize = 48;
 }  // namespace
 
@@ -23,7 +23,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
     auto* label = new QLabel(QStringLiteral("ZOFAR Program Database Version"), this);
     label->setObjectName(QStringLiteral("label"));
-    auto* version = new QLabel(QString::fromLatin1(kProgramVersion), this);
+    auto* version = new QLabel(QString::fromLatin1(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())), this);
     version->setObjectName(QStringLiteral("version"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -2,12 +2,13 @@
 
 #include "app/AppPaths.h"
 #include "app/ZofarProgram.h"
+#include "base/Version.h"
 
 namespace zofar {
 
 CZOFApp::CZOFApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("ZOFAR"));
-    setApplicationVersion(QStringLiteral("1.67"));
+    setApplicationVersion(QString::fromLatin1(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())));
 }
 
 // The window holds references into the program; it goes before the application object does.
