@@ -19,15 +19,31 @@ public:
     void ReportStoreError(const std::string& d) override { throw std::runtime_error(d); }
 };
 
-const char* const kStations[] = {"Radio Nord", "Voice of the Coast", "BBC World Service", "Radio \u00D6sterreich 1",
-                                 "Deutsche Welle", "Radio Caf\u00E9 Lisboa", "China Radio Intl", "All India Radio",
-                                 "KBS World Radio", "Radio Habana Cuba", "WRMI", "Radio Tirana", "Sound of Hope",
-                                 "Radio Mart\u00ED", "R. Educaci\u00F3n", "Trans World Radio", "HCJB", "NHK World",
-                                 "Radio Romania Int", "Vatican Radio"};
-const char* const kCountries[] = {"Germany", "United Kingdom", "\u00D6sterreich", "Portugal", "China", "India",
-                                  "Korea (South)", "Cuba", "USA", "Albania", "Taiwan", "Ecuador", "Japan", "Romania"};
-const char* const kLanguages[] = {"English", "German", "French", "Spanish", "Arabic", "Chinese", "Russian",
-                                  "Portuguese", "Hindi", "Japanese", "Korean", "Farsi", "Swahili", "Esperanto"};
+const char* const kStations[] = {"Radio Nord",
+                                 "Voice of the Coast",
+                                 "BBC World Service",
+                                 "Radio \u00D6sterreich 1",
+                                 "Deutsche Welle",
+                                 "Radio Caf\u00E9 Lisboa",
+                                 "China Radio Intl",
+                                 "All India Radio",
+                                 "KBS World Radio",
+                                 "Radio Habana Cuba",
+                                 "WRMI",
+                                 "Radio Tirana",
+                                 "Sound of Hope",
+                                 "Radio Mart\u00ED",
+                                 "R. Educaci\u00F3n",
+                                 "Trans World Radio",
+                                 "HCJB",
+                                 "NHK World",
+                                 "Radio Romania Int",
+                                 "Vatican Radio"};
+const char* const kCountries[] = {
+    "Germany", "United Kingdom", "\u00D6sterreich", "Portugal", "China", "India",  "Korea (South)", "Cuba",
+    "USA",     "Albania",        "Taiwan",          "Ecuador",  "Japan", "Romania"};
+const char* const kLanguages[] = {"English",    "German", "French",   "Spanish", "Arabic", "Chinese", "Russian",
+                                  "Portuguese", "Hindi",  "Japanese", "Korean",  "Farsi",  "Swahili", "Esperanto"};
 const char* const kDays[] = {"", "", "", "1234567", "12345", "67", "1 3 5", "7", "246", ""};
 const char* const kAreas[] = {"EU ", "NA ", "AF ME ", "AS ", "SA CA ", "EU AF ", "AU PA ", "ME "};
 

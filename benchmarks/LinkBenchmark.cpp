@@ -2,10 +2,10 @@
 // (connect, write, its answer) and decoding frames of the record's size.
 #include <benchmark/benchmark.h>
 
+#include "receiver/LinkFolder.h"
 #include "receiver/LinkFrameDecoder.h"
 #include "receiver/LinkMessage.h"
 #include "receiver/LinkSender.h"
-#include "receiver/LinkFolder.h"
 #include "receiver/ReceiverSimulator.h"
 #include "support/TempDir.h"
 

@@ -33,8 +33,8 @@ void RunStock(benchmark::State& state, const std::string& sortText, std::string 
     std::replace(condition.begin(), condition.end(), '*', '%');
     sqlite3* db = nullptr;
     sqlite3_open_v2(bench::SharedDatabase(kRecords).c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    const std::string sql = "SELECT UNIQUEID FROM ZOFTABLE" + (condition.empty() ? "" : " WHERE " + condition) +
-                            " ORDER BY " + sortText;
+    const std::string sql =
+        "SELECT UNIQUEID FROM ZOFTABLE" + (condition.empty() ? "" : " WHERE " + condition) + " ORDER BY " + sortText;
     for (auto _ : state) {
         sqlite3_stmt* st = nullptr;
         sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr);
@@ -70,7 +70,9 @@ void BM_RequeryOnAirNow(benchmark::State& state) {
     state.counters["rows"] = s.store.RecordCount();
 }
 
-void BM_RequeryOnAirNow_Stock(benchmark::State& state) { RunStock(state, BuildSortText("FREQ"), bench::OnAirCondition()); }
+void BM_RequeryOnAirNow_Stock(benchmark::State& state) {
+    RunStock(state, BuildSortText("FREQ"), bench::OnAirCondition());
+}
 
 void BM_RequeryStation(benchmark::State& state) {
     OpenStore s;

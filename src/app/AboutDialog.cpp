@@ -23,7 +23,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
     auto* label = new QLabel(QStringLiteral("ZOFAR Program Database Version"), this);
     label->setObjectName(QStringLiteral("label"));
-    auto* version = new QLabel(QString::fromLatin1(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())), this);
+    auto* version =
+        new QLabel(QString::fromLatin1(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())), this);
     version->setObjectName(QStringLiteral("version"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

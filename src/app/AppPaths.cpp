@@ -55,8 +55,7 @@ std::string FolderOf(const std::string& executablePath) {
 // Like mkdir -p, private to the user as the base-directory rules ask. Failures are left for
 // the first file operation in the folder to report.
 void MakeFolders(const std::string& folder) {
-    for (size_t pos = folder.find('/', 1); pos != std::string::npos;
-         pos = folder.find('/', pos + 1)) {
+    for (size_t pos = folder.find('/', 1); pos != std::string::npos; pos = folder.find('/', pos + 1)) {
         ::mkdir(folder.substr(0, pos).c_str(), 0700);
     }
     ::mkdir(folder.c_str(), 0700);
@@ -82,8 +81,7 @@ std::string CurrentExecutablePath() {
     for (;;) {
         const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
         if (n < 0) return {};
-        if (static_cast<size_t>(n) < buffer.size())
-            return std::string(buffer.data(), static_cast<size_t>(n));
+        if (static_cast<size_t>(n) < buffer.size()) return std::string(buffer.data(), static_cast<size_t>(n));
         if (buffer.size() >= 65536) return {};
         buffer.resize(buffer.size() * 2);
     }
@@ -91,8 +89,7 @@ std::string CurrentExecutablePath() {
 
 std::string ExecutableName(const std::string& executablePath) {
     const auto slash = executablePath.rfind('/');
-    std::string name =
-        slash == std::string::npos ? executablePath : executablePath.substr(slash + 1);
+    std::string name = slash == std::string::npos ? executablePath : executablePath.substr(slash + 1);
     const auto dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) name.resize(dot);
     return name;

@@ -160,8 +160,7 @@ void CMainFrame::Activate() {
     bool toolbarVisible = true;
     bool statusbarVisible = true;
     WindowPlacement placement;
-    const bool loaded =
-        LoadWindowPlacementFile(doc_.Paths().settingsFile, placement, toolbarVisible, statusbarVisible);
+    const bool loaded = LoadWindowPlacementFile(doc_.Paths().settingsFile, placement, toolbarVisible, statusbarVisible);
     toolBar_->setVisible(toolbarVisible);
     statusBar()->setVisible(statusbarVisible);
     if (loaded) ApplyPlacement(placement);
@@ -250,8 +249,8 @@ void CMainFrame::OpenManual() {
         return;
     }
     if (!urlOpener_(QUrl::fromLocalFile(path))) {
-        ZofarMessageBox::Show(this, "The help file \"" + manualPath_ +
-                                        "\" could not be opened!\nPlease open it with a web browser.");
+        ZofarMessageBox::Show(
+            this, "The help file \"" + manualPath_ + "\" could not be opened!\nPlease open it with a web browser.");
     }
 }
 
@@ -271,8 +270,8 @@ void CMainFrame::RefreshStatus() {
             if (state.checkable) action->setChecked(state.checked);
         }
 
-        panes_.at(kPaneRecordsId)->setText(
-            QString::fromStdString(RecordsPaneText(context.databaseOpen ? doc_.RecordCount() : 0)));
+        panes_.at(kPaneRecordsId)
+            ->setText(QString::fromStdString(RecordsPaneText(context.databaseOpen ? doc_.RecordCount() : 0)));
         panes_.at(kPaneSortId)->setText(QString::fromStdString(SortPaneText(doc_.SortKey())));
         const QString filterText = QString::fromStdString(
             FilterPaneText(context.filterOn, context.filterOn ? doc_.BuildFilterCondition() : std::string()));

@@ -14,14 +14,19 @@ using K = CheckRule;
 // key-column table.
 constexpr std::array kLeadingCommands{
     CommandInfo{C::Open, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing database\nOpen database", E::Always, K::None},
-    CommandInfo{C::Close, "C&lose\tCtrl+L", "Ctrl+L", "Close the actual database\nClose database", E::DatabaseOpen, K::None},
-    CommandInfo{C::Create, "Cr&eate...\tCtrl+E", "Ctrl+E", "Create a new database\nCreate database", E::NoDatabaseOpen, K::None},
-    CommandInfo{C::Delete, "&Delete...\tCtrl+D", "Ctrl+D", "Delete an existing database\nDelete database", E::NoDatabaseOpen, K::None},
+    CommandInfo{C::Close, "C&lose\tCtrl+L", "Ctrl+L", "Close the actual database\nClose database", E::DatabaseOpen,
+                K::None},
+    CommandInfo{C::Create, "Cr&eate...\tCtrl+E", "Ctrl+E", "Create a new database\nCreate database", E::NoDatabaseOpen,
+                K::None},
+    CommandInfo{C::Delete, "&Delete...\tCtrl+D", "Ctrl+D", "Delete an existing database\nDelete database",
+                E::NoDatabaseOpen, K::None},
     CommandInfo{C::Print, "&Print...\tCtrl+P", "Ctrl+P", "Print\nPrint", E::DatabaseOpen, K::None},
-    CommandInfo{C::Clipboard, "&Clipboard...\tCtrl+C", "Ctrl+C", "Copy to the clipboard\nClipboard", E::DatabaseOpen, K::None},
+    CommandInfo{C::Clipboard, "&Clipboard...\tCtrl+C", "Ctrl+C", "Copy to the clipboard\nClipboard", E::DatabaseOpen,
+                K::None},
     CommandInfo{C::Exit, "E&xit\tCtrl+X", "Ctrl+X", "Quit the application\nExit", E::Always, K::None},
 
-    CommandInfo{C::SetFilter, "&Set filter...\tCtrl+Y", "Ctrl+Y", "Set the record filter\nSet filter", E::DatabaseOpen, K::None},
+    CommandInfo{C::SetFilter, "&Set filter...\tCtrl+Y", "Ctrl+Y", "Set the record filter\nSet filter", E::DatabaseOpen,
+                K::None},
     CommandInfo{C::DisableFilter, "&Disable filter\tCtrl+N", "Ctrl+N",
                 "Enable / Disable the record filter\nEnable / Disable filter", E::DatabaseOpen, K::FilterOff},
     CommandInfo{C::SelectPredefinedFilter, "Select &predefined filter...\tCtrl+W", "Ctrl+W",
@@ -31,12 +36,14 @@ constexpr std::array kLeadingCommands{
 };
 
 constexpr std::array kTrailingCommands{
-    CommandInfo{C::Tune, "&Tune\tCtrl+T", "Ctrl+T", "Tune receiver to selected frequency\nTune", E::DatabaseOpen, K::None},
+    CommandInfo{C::Tune, "&Tune\tCtrl+T", "Ctrl+T", "Tune receiver to selected frequency\nTune", E::DatabaseOpen,
+                K::None},
     CommandInfo{C::FindCreateStation, "&Find/Create station\tCtrl+R", "Ctrl+R",
                 "Find existing or create new station entry\nFind/Create station", E::DatabaseOpen, K::None},
     CommandInfo{C::ReceiverProgram, "Receiver control program ...", "", "", E::Always, K::None},
 
-    CommandInfo{C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle toolbar", E::Always, K::ToolbarVisible},
+    CommandInfo{C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle toolbar", E::Always,
+                K::ToolbarVisible},
     CommandInfo{C::ViewStatusBar, "&Statusbar", "", "Show or hide the statusbar\nToggle statusbar", E::Always,
                 K::StatusBarVisible},
 
@@ -49,7 +56,8 @@ constexpr auto kCommands = [] {
     std::array<CommandInfo, kLeadingCommands.size() + 2 * kKeyColumns.size() + kTrailingCommands.size()> all{};
     size_t n = 0;
     for (const auto& c : kLeadingCommands) all[n++] = c;
-    for (const auto& k : kKeyColumns) all[n++] = {k.sortCommand, k.sortText, "", k.sortPrompt, E::DatabaseOpen, K::None};
+    for (const auto& k : kKeyColumns)
+        all[n++] = {k.sortCommand, k.sortText, "", k.sortPrompt, E::DatabaseOpen, K::None};
     for (const auto& k : kKeyColumns) {
         all[n++] = {k.goToCommand, k.goToText, k.goToKey, k.goToPrompt, E::DatabaseOpen, K::None};
     }
@@ -60,8 +68,9 @@ constexpr auto kCommands = [] {
 constexpr MenuEntry kSeparator{C::None};
 
 constexpr std::array kDatabaseMenu{
-    MenuEntry{C::Open}, MenuEntry{C::Close},     kSeparator, MenuEntry{C::Create}, MenuEntry{C::Delete}, kSeparator,
-    MenuEntry{C::Print}, kSeparator,             MenuEntry{C::Clipboard}, kSeparator, MenuEntry{C::Exit},
+    MenuEntry{C::Open},      MenuEntry{C::Close}, kSeparator,          MenuEntry{C::Create},
+    MenuEntry{C::Delete},    kSeparator,          MenuEntry{C::Print}, kSeparator,
+    MenuEntry{C::Clipboard}, kSeparator,          MenuEntry{C::Exit},
 };
 constexpr std::array kFilterMenu{
     MenuEntry{C::SetFilter},
@@ -99,10 +108,22 @@ constexpr std::array kMenus{
 };
 
 constexpr std::array<CommandId, kToolbarSlotCount> kToolbar{
-    C::Open,      C::Close,       C::Create, C::Delete,
-    C::Print,     C::Clipboard,   C::None,   C::SetFilter,
-    C::DisableFilter, C::SelectPredefinedFilter, C::ManagePredefinedFilters, C::None,
-    C::Tune,      C::FindCreateStation, C::None, C::HelpTopics,
+    C::Open,
+    C::Close,
+    C::Create,
+    C::Delete,
+    C::Print,
+    C::Clipboard,
+    C::None,
+    C::SetFilter,
+    C::DisableFilter,
+    C::SelectPredefinedFilter,
+    C::ManagePredefinedFilters,
+    C::None,
+    C::Tune,
+    C::FindCreateStation,
+    C::None,
+    C::HelpTopics,
     C::About,
 };
 
@@ -141,24 +162,24 @@ CommandState EvaluateCommand(CommandId id, const CommandContext& context) {
     if (!info) return {};
     CommandState state;
     switch (info->enable) {
-        case EnableRule::Always: state.enabled = true; break;
-        case EnableRule::DatabaseOpen: state.enabled = context.databaseOpen; break;
-        case EnableRule::NoDatabaseOpen: state.enabled = !context.databaseOpen; break;
+    case EnableRule::Always: state.enabled = true; break;
+    case EnableRule::DatabaseOpen: state.enabled = context.databaseOpen; break;
+    case EnableRule::NoDatabaseOpen: state.enabled = !context.databaseOpen; break;
     }
     switch (info->check) {
-        case CheckRule::None: break;
-        case CheckRule::FilterOff:
-            state.checkable = true;
-            state.checked = !context.filterOn;
-            break;
-        case CheckRule::ToolbarVisible:
-            state.checkable = true;
-            state.checked = context.toolbarVisible;
-            break;
-        case CheckRule::StatusBarVisible:
-            state.checkable = true;
-            state.checked = context.statusBarVisible;
-            break;
+    case CheckRule::None: break;
+    case CheckRule::FilterOff:
+        state.checkable = true;
+        state.checked = !context.filterOn;
+        break;
+    case CheckRule::ToolbarVisible:
+        state.checkable = true;
+        state.checked = context.toolbarVisible;
+        break;
+    case CheckRule::StatusBarVisible:
+        state.checkable = true;
+        state.checked = context.statusBarVisible;
+        break;
     }
     return state;
 }

@@ -19,7 +19,7 @@ enum class EnableRule {
 /// What a command's check mark follows.
 enum class CheckRule {
     None,
-    FilterOff,         ///< checked while the filter is switched off
+    FilterOff,  ///< checked while the filter is switched off
     ToolbarVisible,
     StatusBarVisible,
 };

@@ -25,13 +25,9 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool IsBlank(std::string_view s) {
-    return Trim(s).empty();
-}
+bool IsBlank(std::string_view s) { return Trim(s).empty(); }
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -53,13 +49,9 @@ ParsedLine ParseLine(std::string_view line) {
     return {Trim(trimmed.substr(0, eq)), Trim(trimmed.substr(eq + 1))};
 }
 
-bool IsQuote(char c) {
-    return c == '"' || c == '\'';
-}
+bool IsQuote(char c) { return c == '"' || c == '\''; }
 
-bool EnclosedInQuotes(std::string_view s) {
-    return s.size() >= 2 && IsQuote(s.front()) && s.back() == s.front();
-}
+bool EnclosedInQuotes(std::string_view s) { return s.size() >= 2 && IsQuote(s.front()) && s.back() == s.front(); }
 
 }  // namespace
 
@@ -117,8 +109,7 @@ std::optional<size_t> IniFile::FindKey(const Section& section, std::string_view 
     return std::nullopt;
 }
 
-std::string IniFile::GetString(std::string_view section, std::string_view key,
-                               std::string_view defaultValue) const {
+std::string IniFile::GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
     std::optional<std::string_view> found;
     if (const Section* s = FindSection(section)) {
         if (const auto index = FindKey(*s, key)) found = ParseLine(s->lines[*index]).value;
@@ -164,8 +155,7 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
     for (char& c : stored) {
         if (c == '\r' || c == '\n') c = ' ';
     }
-    if (!stored.empty() &&
-        (IsIniSpace(stored.front()) || IsIniSpace(stored.back()) || EnclosedInQuotes(stored))) {
+    if (!stored.empty() && (IsIniSpace(stored.front()) || IsIniSpace(stored.back()) || EnclosedInQuotes(stored))) {
         stored = '"' + stored + '"';
     }
     std::string line = std::string(key) + "=" + stored;

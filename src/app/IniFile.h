@@ -35,8 +35,7 @@ public:
 
     /// GetPrivateProfileString: the value, or `defaultValue` (without its trailing blanks) when
     /// the section or key is missing or the line has no '='. Cut to kMaxValueChars characters.
-    std::string GetString(std::string_view section, std::string_view key,
-                          std::string_view defaultValue) const;
+    std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     /// GetPrivateProfileInt: `defaultValue` when the key is missing or its value empty;
     /// otherwise the leading decimal number after optional blanks and one optional sign,

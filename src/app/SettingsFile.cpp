@@ -120,9 +120,7 @@ private:
         return pos_ > digitsStart;
     }
 
-    static bool IsCSpace(char c) {
-        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-    }
+    static bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
     std::string_view text_;
     size_t pos_ = 0;
@@ -219,8 +217,7 @@ void LoadSettings(const IniFile& ini, DocumentSettings& settings) {
 
     FilterCriteria& criteria = settings.criteria;
     for (const FlagKey& flag : kFlagKeys) {
-        criteria.*flag.member =
-            static_cast<uint32_t>(ini.GetInt(kSettings, flag.key, flag.defaultValue));
+        criteria.*flag.member = static_cast<uint32_t>(ini.GetInt(kSettings, flag.key, flag.defaultValue));
     }
     criteria.FFrequency1 = ReadFrequency(ini, "FFrequency1", "0.0");
     criteria.FFrequency2 = ReadFrequency(ini, "FFrequency2", "1000000.0");
@@ -288,19 +285,16 @@ bool SaveSettingsFile(const std::string& path, const DocumentSettings& settings)
     return ini.Save(path);
 }
 
-bool LoadWindowPlacement(const IniFile& ini, WindowPlacement& placement, bool& toolbarVisible,
-                         bool& statusbarVisible) {
+bool LoadWindowPlacement(const IniFile& ini, WindowPlacement& placement, bool& toolbarVisible, bool& statusbarVisible) {
     const std::string text = ini.GetString(kWindow, "Windowpos", "");
     if (text.empty()) return false;
     WindowPlacement read;
     NumberScanner scan(text);
-    const bool complete = scan.ReadUnsigned(read.flags) && scan.Expect(',') &&
-                          scan.ReadUnsigned(read.showCmd) && scan.Expect(',') &&
-                          scan.ReadInt(read.minX) && scan.Expect(',') && scan.ReadInt(read.minY) &&
-                          scan.Expect(',') && scan.ReadInt(read.maxX) && scan.Expect(',') &&
-                          scan.ReadInt(read.maxY) && scan.Expect(',') && scan.ReadInt(read.left) &&
-                          scan.Expect(',') && scan.ReadInt(read.top) && scan.Expect(',') &&
-                          scan.ReadInt(read.right) && scan.Expect(',') && scan.ReadInt(read.bottom);
+    const bool complete = scan.ReadUnsigned(read.flags) && scan.Expect(',') && scan.ReadUnsigned(read.showCmd) &&
+                          scan.Expect(',') && scan.ReadInt(read.minX) && scan.Expect(',') && scan.ReadInt(read.minY) &&
+                          scan.Expect(',') && scan.ReadInt(read.maxX) && scan.Expect(',') && scan.ReadInt(read.maxY) &&
+                          scan.Expect(',') && scan.ReadInt(read.left) && scan.Expect(',') && scan.ReadInt(read.top) &&
+                          scan.Expect(',') && scan.ReadInt(read.right) && scan.Expect(',') && scan.ReadInt(read.bottom);
     if (!complete) return false;
     placement = read;
     toolbarVisible = ini.GetInt(kWindow, "Toolbar", 1) != 0;
@@ -308,26 +302,24 @@ bool LoadWindowPlacement(const IniFile& ini, WindowPlacement& placement, bool& t
     return true;
 }
 
-void SaveWindowPlacement(IniFile& ini, const WindowPlacement& placement, bool toolbarVisible,
-                         bool statusbarVisible) {
-    const std::string text =
-        std::to_string(placement.flags) + "," + std::to_string(placement.showCmd) + "," +
-        std::to_string(placement.minX) + "," + std::to_string(placement.minY) + "," +
-        std::to_string(placement.maxX) + "," + std::to_string(placement.maxY) + "," +
-        std::to_string(placement.left) + "," + std::to_string(placement.top) + "," +
-        std::to_string(placement.right) + "," + std::to_string(placement.bottom);
+void SaveWindowPlacement(IniFile& ini, const WindowPlacement& placement, bool toolbarVisible, bool statusbarVisible) {
+    const std::string text = std::to_string(placement.flags) + "," + std::to_string(placement.showCmd) + "," +
+                             std::to_string(placement.minX) + "," + std::to_string(placement.minY) + "," +
+                             std::to_string(placement.maxX) + "," + std::to_string(placement.maxY) + "," +
+                             std::to_string(placement.left) + "," + std::to_string(placement.top) + "," +
+                             std::to_string(placement.right) + "," + std::to_string(placement.bottom);
     ini.SetString(kWindow, "Windowpos", text);
     ini.SetInt(kWindow, "Toolbar", toolbarVisible ? 1 : 0);
     ini.SetInt(kWindow, "Statusbar", statusbarVisible ? 1 : 0);
 }
 
-bool LoadWindowPlacementFile(const std::string& path, WindowPlacement& placement,
-                             bool& toolbarVisible, bool& statusbarVisible) {
+bool LoadWindowPlacementFile(const std::string& path, WindowPlacement& placement, bool& toolbarVisible,
+                             bool& statusbarVisible) {
     return LoadWindowPlacement(IniFile::Load(path), placement, toolbarVisible, statusbarVisible);
 }
 
-bool SaveWindowPlacementFile(const std::string& path, const WindowPlacement& placement,
-                             bool toolbarVisible, bool statusbarVisible) {
+bool SaveWindowPlacementFile(const std::string& path, const WindowPlacement& placement, bool toolbarVisible,
+                             bool statusbarVisible) {
     IniFile ini = IniFile::Load(path);
     SaveWindowPlacement(ini, placement, toolbarVisible, statusbarVisible);
     return ini.Save(path);

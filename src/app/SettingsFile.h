@@ -25,20 +25,18 @@ bool SaveSettingsFile(const std::string& path, const DocumentSettings& settings)
 
 /// Reads section "Window". True, with all three outputs set, when "Windowpos" holds ten
 /// numbers; otherwise false and the outputs are untouched (the caller presets the bars visible).
-bool LoadWindowPlacement(const IniFile& ini, WindowPlacement& placement, bool& toolbarVisible,
-                         bool& statusbarVisible);
+bool LoadWindowPlacement(const IniFile& ini, WindowPlacement& placement, bool& toolbarVisible, bool& statusbarVisible);
 
 /// Writes "Windowpos", "Toolbar" and "Statusbar" of section "Window".
-void SaveWindowPlacement(IniFile& ini, const WindowPlacement& placement, bool toolbarVisible,
-                         bool statusbarVisible);
+void SaveWindowPlacement(IniFile& ini, const WindowPlacement& placement, bool toolbarVisible, bool statusbarVisible);
 
 /// LoadWindowPlacement from the file at `path`.
-bool LoadWindowPlacementFile(const std::string& path, WindowPlacement& placement,
-                             bool& toolbarVisible, bool& statusbarVisible);
+bool LoadWindowPlacementFile(const std::string& path, WindowPlacement& placement, bool& toolbarVisible,
+                             bool& statusbarVisible);
 
 /// SaveWindowPlacement into the file at `path`, keeping what else the file holds. False when the
 /// file could not be written; the old file is then unchanged.
-bool SaveWindowPlacementFile(const std::string& path, const WindowPlacement& placement,
-                             bool toolbarVisible, bool statusbarVisible);
+bool SaveWindowPlacementFile(const std::string& path, const WindowPlacement& placement, bool toolbarVisible,
+                             bool statusbarVisible);
 
 }  // namespace zofar

@@ -7,7 +7,9 @@ namespace zofar {
 namespace {
 
 // Messages keep their two lines; the second tells the user what to do.
-void Print(const char* prefix, const std::string& text) { std::fprintf(stderr, "zofar-cli: %s%s\n", prefix, text.c_str()); }
+void Print(const char* prefix, const std::string& text) {
+    std::fprintf(stderr, "zofar-cli: %s%s\n", prefix, text.c_str());
+}
 
 class SilentProgress : public ImportProgress {
 public:

@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
     int status = 0;
 
     ImportOptions import;
-    CLI::App* importCommand =
-        app.add_subcommand("import", "Builds the database NAME.mdb from the ILG text list LIST, as Database > Create does.");
+    CLI::App* importCommand = app.add_subcommand(
+        "import", "Builds the database NAME.mdb from the ILG text list LIST, as Database > Create does.");
     AddFolderOption(*importCommand, import.folder);
     importCommand->add_flag("--yes", import.yes, "Go on when the first line is too short for an ILG list");
     importCommand->add_flag("--replace", import.replace, "Replace an existing database of that name");
@@ -47,8 +47,9 @@ int main(int argc, char** argv) {
     CommonOptions list;
     std::string listName;
     CLI::App* listCommand = app.add_subcommand(
-        "list", "Prints the records the list shows for the settings' filter and sort key, one line per record: "
-                "the 24 list fields, then UNIQUEID, separated by TAB.");
+        "list",
+        "Prints the records the list shows for the settings' filter and sort key, one line per record: "
+        "the 24 list fields, then UNIQUEID, separated by TAB.");
     AddSettingsOption(*listCommand, list);
     AddFolderOption(*listCommand, list.folder);
     AddNowOption(*listCommand, list);

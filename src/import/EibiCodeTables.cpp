@@ -22,9 +22,7 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-bool IsAsciiAlnum(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
+bool IsAsciiAlnum(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
 bool IsUpperOrDigit(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 bool IsLanguageCodeChar(char c) { return IsAsciiAlnum(c) || c == '-'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -113,8 +111,8 @@ EibiSite DescribeSite(std::string_view code, std::string_view description) {
         name = description.substr(0, position->begin);
         site.latitude = position->latitude;
         site.longitude = position->longitude;
-    } else if (constexpr std::string_view kExcept = "except:"; name.size() >= kExcept.size() &&
-                                                               name.substr(name.size() - kExcept.size()) == kExcept) {
+    } else if (constexpr std::string_view kExcept = "except:";
+               name.size() >= kExcept.size() && name.substr(name.size() - kExcept.size()) == kExcept) {
         name.remove_suffix(kExcept.size());
     }
     // "Dural/Sydney NSW -33S41'55\"..." and "Ascension Island, 07S54...".
@@ -152,32 +150,25 @@ EibiCodeTables EibiCodeTables::Parse(std::string_view readme) {
             continue;
         }
         switch (section) {
-            case Section::None:
-                break;
-            case Section::Languages:
-                ParseCodeLine(line, IsLanguageCodeChar, tables.languages_, false);
-                break;
-            case Section::Countries:
-                ParseCodeLine(line, IsUpperOrDigit, tables.countries_, true);
-                break;
-            case Section::Targets:
-                ParseTargetLine(line, tables.targets_);
-                break;
-            case Section::Sites: {
-                const std::string_view text = Trim(line);
-                const std::string_view code = LeadingCode(text, IsUpperOrDigit);
-                if (!code.empty() && code.size() < text.size() && text[code.size()] == ':') {
-                    // "AFG: k-Kabul ...", "AFS: Meyerton 26S35-28E08 except:", "B:   a-Porto Alegre ...".
-                    country = &tables.sites_[std::string(code)];
-                    const std::string_view first = Trim(text.substr(code.size() + 1));
-                    if (first.empty()) break;
-                    auto site = CodedSite(first);
-                    country->push_back(site ? std::move(*site) : DescribeSite({}, first));
-                } else if (country) {
-                    if (auto site = CodedSite(text)) country->push_back(std::move(*site));
-                }
-                break;
+        case Section::None: break;
+        case Section::Languages: ParseCodeLine(line, IsLanguageCodeChar, tables.languages_, false); break;
+        case Section::Countries: ParseCodeLine(line, IsUpperOrDigit, tables.countries_, true); break;
+        case Section::Targets: ParseTargetLine(line, tables.targets_); break;
+        case Section::Sites: {
+            const std::string_view text = Trim(line);
+            const std::string_view code = LeadingCode(text, IsUpperOrDigit);
+            if (!code.empty() && code.size() < text.size() && text[code.size()] == ':') {
+                // "AFG: k-Kabul ...", "AFS: Meyerton 26S35-28E08 except:", "B:   a-Porto Alegre ...".
+                country = &tables.sites_[std::string(code)];
+                const std::string_view first = Trim(text.substr(code.size() + 1));
+                if (first.empty()) break;
+                auto site = CodedSite(first);
+                country->push_back(site ? std::move(*site) : DescribeSite({}, first));
+            } else if (country) {
+                if (auto site = CodedSite(text)) country->push_back(std::move(*site));
             }
+            break;
+        }
         }
     }
     return tables;

@@ -12,10 +12,10 @@ namespace zofar {
 
 /// One transmitter site of a country.
 struct EibiSite {
-    std::string code;        ///< "" for a site listed without a code
-    std::string name;        ///< UTF-8, as described, without its position
-    std::string latitude;    ///< "52N31", or "" when the description gives no position
-    std::string longitude;   ///< "013E22", or ""
+    std::string code;       ///< "" for a site listed without a code
+    std::string name;       ///< UTF-8, as described, without its position
+    std::string latitude;   ///< "52N31", or "" when the description gives no position
+    std::string longitude;  ///< "013E22", or ""
 };
 
 /// The code tables of EiBi's README: languages, countries (ITU codes), target areas and

@@ -9,9 +9,9 @@ namespace zofar {
 
 /// A transmitter site's position in the form the schedule lists keep it.
 struct EibiCoordinates {
-    std::size_t begin = 0;   ///< byte offset in the searched text where the position starts
-    std::string latitude;    ///< degrees, N or S, minutes: "52N31"
-    std::string longitude;   ///< degrees in three digits, E or W, minutes: "013E22"
+    std::size_t begin = 0;  ///< byte offset in the searched text where the position starts
+    std::string latitude;   ///< degrees, N or S, minutes: "52N31"
+    std::string longitude;  ///< degrees in three digits, E or W, minutes: "013E22"
 };
 
 /// The first position written as latitude and longitude in degrees and minutes, seconds

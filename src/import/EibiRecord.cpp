@@ -15,12 +15,22 @@ namespace {
 
 // Column numbers of ZOFTABLE, in the order of the column table.
 constexpr int kStation = 2, kModu = 4, kStatus = 5, kLocation = 6, kRegion = 7, kCountry = 8, kItu = 9, kLc = 10,
-              kStart = 11, kEnd = 12, kDays = 13, kLanguage = 14, kTarget = 15, kTargetAr = 16, kP = 19,
-              kRemarks = 20, kLongi = 23, kLati = 24;
+              kStart = 11, kEnd = 12, kDays = 13, kLanguage = 14, kTarget = 15, kTargetAr = 16, kP = 19, kRemarks = 20,
+              kLongi = 23, kLati = 24;
 
 // Fields of a schedule line in file order; the start and stop dates have no column.
-enum Field : std::size_t { kFreqField, kTimeField, kDaysField, kItuField, kStationField, kLanguageField,
-                           kTargetField, kRemarksField, kPField, kFieldCount };
+enum Field : std::size_t {
+    kFreqField,
+    kTimeField,
+    kDaysField,
+    kItuField,
+    kStationField,
+    kLanguageField,
+    kTargetField,
+    kRemarksField,
+    kPField,
+    kFieldCount
+};
 
 struct Continent {
     std::string_view code;
@@ -34,8 +44,9 @@ constexpr std::array<Continent, 9> kContinents = {{
     {"EU", "AZR BLR BUL CEu CIS D E EEu Eu F FIN G HNG HOL I IRL MDR NAO NEu NOR POR ROU RUS SEE SEu UKR WEu"},
     {"AF", "AGL ALG Af CAf COD EAf EGY ETH MDG MOZ MRC NAf NIG SAf SDN SEY SSD TUN WAf"},
     {"ME", "ARS Cau EGY IRN IRQ ME TUR"},
-    {"AS", "AFG As BGD BTN CAs CHN CIS CLN FE IND INS J KOR KRE MLA MNG MYA NAs NIn NPL PAK PHL SAs SEA SIn Sib "
-           "THA TWN Tib VTN"},
+    {"AS",
+     "AFG As BGD BTN CAs CHN CIS CLN FE IND INS J KOR KRE MLA MNG MYA NAs NIn NPL PAK PHL SAs SEA SIn Sib "
+     "THA TWN Tib VTN"},
     {"AU", "AUS NZL Oc SOc Tas WOc"},
     {"PA", "EOc NOc Oc PNG SLM VUT"},
 }};

@@ -26,7 +26,7 @@ struct Site {
     int lonMinutes;  ///< east positive
     int latMinutes;  ///< north positive
     std::array<int, 3> powersKw;
-    int area;        ///< target-area slot of the site's own region
+    int area;  ///< target-area slot of the site's own region
 };
 
 struct Target {
@@ -82,80 +82,223 @@ const std::vector<Site>& Sites() {
 
 const std::vector<Target>& Targets() {
     static const std::vector<Target> targets = {
-        {"Eu", "18,27-29", {3, -1, -1}, 50, 10, false},      // 0
-        {"WEu", "27,28", {3, -1, -1}, 48, 2, false},          // 1
-        {"NAm", "4,5,7-9", {0, -1, -1}, 40, -95, false},      // 2
-        {"CAm", "11,12", {1, -1, -1}, 15, -85, false},        // 3
-        {"SAm", "12-16", {2, -1, -1}, -15, -58, false},       // 4
-        {"NAf", "37,38", {4, -1, -1}, 30, 5, false},          // 5
-        {"WAf", "46,47", {4, -1, -1}, 10, -5, false},         // 6
-        {"EAf", "48,52,53", {4, -1, -1}, 0, 35, false},       // 7
-        {"SAf", "52,53,57", {4, -1, -1}, -25, 25, false},     // 8
-        {"ME", "39,40", {5, -1, -1}, 28, 45, false},          // 9
-        {"SAs", "41,42", {6, -1, -1}, 22, 80, false},         // 10
-        {"EAs", "43-45", {6, -1, -1}, 35, 120, false},        // 11
-        {"SEAs", "49,54", {6, -1, -1}, 5, 110, false},        // 12
-        {"Aus", "58-60", {7, -1, -1}, -25, 135, false},       // 13
-        {"Pac", "62-65", {8, -1, -1}, -15, -170, false},      // 14
-        {"NAf+ME", "37-40", {4, 5, -1}, 28, 25, false},       // 15
-        {"Eu+NAf", "27-29,37,38", {3, 4, -1}, 42, 10, false}, // 16
-        {"Am", "4-16", {0, 1, 2}, 10, -75, false},            // 17
-        {"Dom", "", {-1, -1, -1}, 0, 0, true},                // 18
+        {"Eu", "18,27-29", {3, -1, -1}, 50, 10, false},        // 0
+        {"WEu", "27,28", {3, -1, -1}, 48, 2, false},           // 1
+        {"NAm", "4,5,7-9", {0, -1, -1}, 40, -95, false},       // 2
+        {"CAm", "11,12", {1, -1, -1}, 15, -85, false},         // 3
+        {"SAm", "12-16", {2, -1, -1}, -15, -58, false},        // 4
+        {"NAf", "37,38", {4, -1, -1}, 30, 5, false},           // 5
+        {"WAf", "46,47", {4, -1, -1}, 10, -5, false},          // 6
+        {"EAf", "48,52,53", {4, -1, -1}, 0, 35, false},        // 7
+        {"SAf", "52,53,57", {4, -1, -1}, -25, 25, false},      // 8
+        {"ME", "39,40", {5, -1, -1}, 28, 45, false},           // 9
+        {"SAs", "41,42", {6, -1, -1}, 22, 80, false},          // 10
+        {"EAs", "43-45", {6, -1, -1}, 35, 120, false},         // 11
+        {"SEAs", "49,54", {6, -1, -1}, 5, 110, false},         // 12
+        {"Aus", "58-60", {7, -1, -1}, -25, 135, false},        // 13
+        {"Pac", "62-65", {8, -1, -1}, -15, -170, false},       // 14
+        {"NAf+ME", "37-40", {4, 5, -1}, 28, 25, false},        // 15
+        {"Eu+NAf", "27-29,37,38", {3, 4, -1}, 42, 10, false},  // 16
+        {"Am", "4-16", {0, 1, 2}, 10, -75, false},             // 17
+        {"Dom", "", {-1, -1, -1}, 0, 0, true},                 // 18
     };
     return targets;
 }
 
 const std::vector<Station>& Stations() {
     static const std::vector<Station> stations = {
-        {"Radio Meridian Intl", "RMI", 'G', {0, 5}, {"English", "German", "French", "Arabic"},
-         {0, 2, 5, 7, 9, 16}, {"Meridian Today", "World Desk"}, false},
-        {"Stimme vom Weidenberg", "SVW", 'G', {0}, {"German", "English", "Russian"}, {0, 1, 2, 9},
-         {"Weidenberg aktuell", "Heimatfunk"}, false},
-        {"Radio Côte d'Argent", "RCA", 'C', {1, 8}, {"French", "English", "Portuguese", "Hausa"},
-         {1, 5, 6, 7, 15}, {"Horizons", "Journal du monde"}, false},
-        {"Nordlys Kringkasting", "NLK", 'G', {2}, {"Norwegian", "English"}, {0, 2, 18},
-         {"Nordlys i dag", "Arctic Report"}, false},
-        {"Radio Valle Sereno", "RVS", 'M', {3}, {"Spanish", "English", "Arabic"}, {1, 2, 4, 5, 17},
-         {"Sereno Musical", "Noticias del Valle"}, false},
-        {"Voce del Tirreno", "VDT", 'C', {4}, {"Italian", "English", "French"}, {0, 5, 9, 16},
-         {"Ponte sul mare", "Tirreno sera"}, false},
-        {"Tiszavölgy Rádió", "TVR", 'G', {5}, {"Hungarian", "German", "English"}, {0, 1, 2},
-         {"Hírek és zene", "Magazine"}, false},
-        {"Idhaat Ras Mahdia", "IRM", 'R', {8}, {"Arabic", "French", "English"}, {5, 6, 9, 15},
-         {"Nida al-Bahr", "Cultural Hour"}, false},
-        {"Sauti ya Ziwa", "SYZ", 'R', {9}, {"Swahili", "English", "French", "Kirundi"}, {7, 8, 18},
-         {"Habari za Ziwa", "Morning Devotion"}, true},
-        {"Radio Pampa Austral", "RPA", 'G', {19}, {"Spanish", "English", "German", "Japanese"},
-         {2, 4, 0, 11, 18}, {"Pampa al día", "Tango Hour"}, false},
-        {"Rádio Vale do Pirá", "RVP", 'R', {20}, {"Portuguese", "Spanish"}, {4, 18},
-         {"Voz do Vale", "Música Caipira"}, true},
-        {"La Voz de Quebrada", "LVQ", 'R', {21}, {"Spanish", "Quechua", "English"}, {4, 3, 18},
-         {"Amanecer Andino", "Mensaje de Paz"}, true},
-        {"Ridgeline Gospel Radio", "RGR", 'R', {17}, {"English", "Spanish", "French"}, {2, 3, 6, 17},
-         {"Ridgeline Hour", "Hymns at Dusk"}, false},
-        {"Radio Sainte-Irène", "RSI", 'C', {18}, {"French", "English"}, {2, 18},
-         {"Le Fleuve", "Chronique du Nord"}, false},
-        {"Kowhai Pacific Radio", "KPR", 'G', {16}, {"English", "Tongan", "Samoan", "Maori"},
-         {14, 13, 18}, {"Pacific Morning", "Island News"}, false},
-        {"Outback Shortwave", "OBS", 'M', {15}, {"English", "Indonesian"}, {13, 12, 18},
-         {"Red Dirt Radio", "Outback Tracks"}, true},
-        {"Suara Bukit Merah", "SBM", 'G', {14}, {"Malay", "English", "Mandarin", "Tamil"}, {12, 18, 13},
-         {"Berita Petang", "Irama Malaysia"}, true},
-        {"Deccan Sky Radio", "DSR", 'G', {12}, {"Hindi", "English", "Tamil", "Bengali", "Nepali"},
-         {10, 9, 12, 7, 18}, {"Sky News Hour", "Geet Mala"}, false},
-        {"Hanbit Broadcasting", "HBS", 'G', {13}, {"Korean", "English", "Japanese", "Russian", "Mandarin"},
-         {11, 12, 0, 2, 13}, {"Hanbit Tonight", "Seoul Window"}, false},
-        {"Sawt al-Khalij al-Hurr", "SKH", 'R', {11}, {"Arabic", "English", "Urdu", "Persian"},
-         {9, 10, 15, 0}, {"Sawt al-Khalij", "Evening Recital"}, false},
-        {"Kalahari Wave", "KLW", 'M', {10}, {"English", "Afrikaans", "Portuguese"}, {8, 7, 18},
-         {"Dune Sessions", "Kalahari News"}, true},
-        {"Radio Nørre Havsted", "RNH", 'G', {6}, {"Danish", "English"}, {0, 1, 18},
-         {"Havsted i aften", "Nordic Mix"}, false},
-        {"Gränsö Kortvåg", "GKV", 'M', {7}, {"Swedish", "English", "Finnish"}, {0, 2, 18},
-         {"Kortvågsmagasinet", "Skärgårdsmusik"}, false},
-        {"World Harmony Mission", "WHM", 'R', {9, 15, 17, 3, 11},
+        {"Radio Meridian Intl",
+         "RMI",
+         'G',
+         {0, 5},
+         {"English", "German", "French", "Arabic"},
+         {0, 2, 5, 7, 9, 16},
+         {"Meridian Today", "World Desk"},
+         false},
+        {"Stimme vom Weidenberg",
+         "SVW",
+         'G',
+         {0},
+         {"German", "English", "Russian"},
+         {0, 1, 2, 9},
+         {"Weidenberg aktuell", "Heimatfunk"},
+         false},
+        {"Radio Côte d'Argent",
+         "RCA",
+         'C',
+         {1, 8},
+         {"French", "English", "Portuguese", "Hausa"},
+         {1, 5, 6, 7, 15},
+         {"Horizons", "Journal du monde"},
+         false},
+        {"Nordlys Kringkasting",
+         "NLK",
+         'G',
+         {2},
+         {"Norwegian", "English"},
+         {0, 2, 18},
+         {"Nordlys i dag", "Arctic Report"},
+         false},
+        {"Radio Valle Sereno",
+         "RVS",
+         'M',
+         {3},
+         {"Spanish", "English", "Arabic"},
+         {1, 2, 4, 5, 17},
+         {"Sereno Musical", "Noticias del Valle"},
+         false},
+        {"Voce del Tirreno",
+         "VDT",
+         'C',
+         {4},
+         {"Italian", "English", "French"},
+         {0, 5, 9, 16},
+         {"Ponte sul mare", "Tirreno sera"},
+         false},
+        {"Tiszavölgy Rádió",
+         "TVR",
+         'G',
+         {5},
+         {"Hungarian", "German", "English"},
+         {0, 1, 2},
+         {"Hírek és zene", "Magazine"},
+         false},
+        {"Idhaat Ras Mahdia",
+         "IRM",
+         'R',
+         {8},
+         {"Arabic", "French", "English"},
+         {5, 6, 9, 15},
+         {"Nida al-Bahr", "Cultural Hour"},
+         false},
+        {"Sauti ya Ziwa",
+         "SYZ",
+         'R',
+         {9},
+         {"Swahili", "English", "French", "Kirundi"},
+         {7, 8, 18},
+         {"Habari za Ziwa", "Morning Devotion"},
+         true},
+        {"Radio Pampa Austral",
+         "RPA",
+         'G',
+         {19},
+         {"Spanish", "English", "German", "Japanese"},
+         {2, 4, 0, 11, 18},
+         {"Pampa al día", "Tango Hour"},
+         false},
+        {"Rádio Vale do Pirá",
+         "RVP",
+         'R',
+         {20},
+         {"Portuguese", "Spanish"},
+         {4, 18},
+         {"Voz do Vale", "Música Caipira"},
+         true},
+        {"La Voz de Quebrada",
+         "LVQ",
+         'R',
+         {21},
+         {"Spanish", "Quechua", "English"},
+         {4, 3, 18},
+         {"Amanecer Andino", "Mensaje de Paz"},
+         true},
+        {"Ridgeline Gospel Radio",
+         "RGR",
+         'R',
+         {17},
+         {"English", "Spanish", "French"},
+         {2, 3, 6, 17},
+         {"Ridgeline Hour", "Hymns at Dusk"},
+         false},
+        {"Radio Sainte-Irène",
+         "RSI",
+         'C',
+         {18},
+         {"French", "English"},
+         {2, 18},
+         {"Le Fleuve", "Chronique du Nord"},
+         false},
+        {"Kowhai Pacific Radio",
+         "KPR",
+         'G',
+         {16},
+         {"English", "Tongan", "Samoan", "Maori"},
+         {14, 13, 18},
+         {"Pacific Morning", "Island News"},
+         false},
+        {"Outback Shortwave",
+         "OBS",
+         'M',
+         {15},
+         {"English", "Indonesian"},
+         {13, 12, 18},
+         {"Red Dirt Radio", "Outback Tracks"},
+         true},
+        {"Suara Bukit Merah",
+         "SBM",
+         'G',
+         {14},
+         {"Malay", "English", "Mandarin", "Tamil"},
+         {12, 18, 13},
+         {"Berita Petang", "Irama Malaysia"},
+         true},
+        {"Deccan Sky Radio",
+         "DSR",
+         'G',
+         {12},
+         {"Hindi", "English", "Tamil", "Bengali", "Nepali"},
+         {10, 9, 12, 7, 18},
+         {"Sky News Hour", "Geet Mala"},
+         false},
+        {"Hanbit Broadcasting",
+         "HBS",
+         'G',
+         {13},
+         {"Korean", "English", "Japanese", "Russian", "Mandarin"},
+         {11, 12, 0, 2, 13},
+         {"Hanbit Tonight", "Seoul Window"},
+         false},
+        {"Sawt al-Khalij al-Hurr",
+         "SKH",
+         'R',
+         {11},
+         {"Arabic", "English", "Urdu", "Persian"},
+         {9, 10, 15, 0},
+         {"Sawt al-Khalij", "Evening Recital"},
+         false},
+        {"Kalahari Wave",
+         "KLW",
+         'M',
+         {10},
+         {"English", "Afrikaans", "Portuguese"},
+         {8, 7, 18},
+         {"Dune Sessions", "Kalahari News"},
+         true},
+        {"Radio Nørre Havsted",
+         "RNH",
+         'G',
+         {6},
+         {"Danish", "English"},
+         {0, 1, 18},
+         {"Havsted i aften", "Nordic Mix"},
+         false},
+        {"Gränsö Kortvåg",
+         "GKV",
+         'M',
+         {7},
+         {"Swedish", "English", "Finnish"},
+         {0, 2, 18},
+         {"Kortvågsmagasinet", "Skärgårdsmusik"},
+         false},
+        {"World Harmony Mission",
+         "WHM",
+         'R',
+         {9, 15, 17, 3, 11},
          {"English", "French", "Spanish", "Arabic", "Swahili", "Hindi", "Portuguese"},
-         {2, 4, 5, 7, 9, 10, 13, 15, 17}, {"Harmony Hour", "Words of Hope"}, false},
+         {2, 4, 5, 7, 9, 10, 13, 15, 17},
+         {"Harmony Hour", "Words of Hope"},
+         false},
     };
     return stations;
 }
@@ -168,18 +311,28 @@ struct Band {
 
 // Tropical bands first (indices 0-3), then the international broadcast bands.
 constexpr std::array<Band, 14> kBands = {{
-    {2300, 2495, "120m"}, {3200, 3400, "90m"},   {3900, 4000, "75m"},   {4750, 5060, "60m"},
-    {5900, 6200, "49m"},  {7200, 7600, "41m"},   {9400, 9900, "31m"},   {11600, 12100, "25m"},
-    {13570, 13870, "22m"}, {15100, 15800, "19m"}, {17480, 17900, "16m"}, {18900, 19020, "15m"},
-    {21450, 21850, "13m"}, {25670, 26000, "11m"},
+    {2300, 2495, "120m"},
+    {3200, 3400, "90m"},
+    {3900, 4000, "75m"},
+    {4750, 5060, "60m"},
+    {5900, 6200, "49m"},
+    {7200, 7600, "41m"},
+    {9400, 9900, "31m"},
+    {11600, 12100, "25m"},
+    {13570, 13870, "22m"},
+    {15100, 15800, "19m"},
+    {17480, 17900, "16m"},
+    {18900, 19020, "15m"},
+    {21450, 21850, "13m"},
+    {25670, 26000, "11m"},
 }};
 constexpr std::array<int, 10> kBroadcastBandWeights = {14, 16, 18, 14, 6, 12, 8, 2, 4, 1};
 
 constexpr std::array<int, 8> kStartMinutes = {0, 0, 0, 0, 30, 30, 15, 45};
 constexpr std::array<int, 13> kDurations = {15, 30, 30, 45, 60, 60, 60, 60, 90, 120, 120, 180, 240};
 constexpr std::array<std::string_view, 6> kOddDays = {"135", "246", "1", "5", "6", "2467"};
-constexpr std::array<std::string_view, 7> kRemarks = {"irregular",  "alt. freq.", "summer only",  "special events",
-                                                      "test",       "tentative",  "weekends only"};
+constexpr std::array<std::string_view, 7> kRemarks = {"irregular", "alt. freq.", "summer only",  "special events",
+                                                      "test",      "tentative",  "weekends only"};
 
 // tan(k degrees) * 10000 for k = 0..45, and cos(10k degrees) * 10000 for k = 0..9: integer
 // bearings come out the same on every platform, which floating-point library calls need not.
@@ -211,10 +364,14 @@ int Bearing(const Site& site, const Target& target) {
     const long long ay = north < 0 ? -north : north;
     const int a = ax <= ay ? AtanDegrees(ax, ay) : 90 - AtanDegrees(ay, ax);
     int bearing = 0;
-    if (east >= 0 && north >= 0) bearing = a;
-    else if (east >= 0) bearing = 180 - a;
-    else if (north < 0) bearing = 180 + a;
-    else bearing = 360 - a;
+    if (east >= 0 && north >= 0)
+        bearing = a;
+    else if (east >= 0)
+        bearing = 180 - a;
+    else if (north < 0)
+        bearing = 180 + a;
+    else
+        bearing = 360 - a;
     return bearing % 360;
 }
 
@@ -268,7 +425,8 @@ bool IlgListGenerator::Write(std::ostream& out, std::int64_t lineCount) {
 std::string IlgListGenerator::DataLine() {
     const auto& stations = Stations();
     const Station& station = stations[Below(static_cast<std::uint32_t>(stations.size()))];
-    const Site& site = Sites()[static_cast<std::size_t>(station.sites[Below(static_cast<std::uint32_t>(station.sites.size()))])];
+    const Site& site =
+        Sites()[static_cast<std::size_t>(station.sites[Below(static_cast<std::uint32_t>(station.sites.size()))])];
     const Target& target =
         Targets()[static_cast<std::size_t>(station.targets[Below(static_cast<std::uint32_t>(station.targets.size()))])];
 
@@ -306,11 +464,16 @@ std::string IlgListGenerator::DataLine() {
 
     const std::uint32_t dayPick = Below(20);
     std::string_view days;
-    if (dayPick == 14 || dayPick == 15) days = "1234567";
-    else if (dayPick == 16) days = "67";
-    else if (dayPick == 17) days = "12345";
-    else if (dayPick == 18) days = "7";
-    else if (dayPick == 19) days = kOddDays[Below(kOddDays.size())];
+    if (dayPick == 14 || dayPick == 15)
+        days = "1234567";
+    else if (dayPick == 16)
+        days = "67";
+    else if (dayPick == 17)
+        days = "12345";
+    else if (dayPick == 18)
+        days = "7";
+    else if (dayPick == 19)
+        days = kOddDays[Below(kOddDays.size())];
     Put(line, 38, 7, days);
 
     Put(line, 45, 18, Cp(station.languages[Below(static_cast<std::uint32_t>(station.languages.size()))]));
@@ -330,9 +493,11 @@ std::string IlgListGenerator::DataLine() {
     line[169] = modePick < 2 ? 'D' : modePick == 2 ? 'U' : modePick == 3 ? ' ' : 'A';
 
     for (const int slot : target.slots) {
-        if (slot >= 0) Put(line, 170 + 2 * static_cast<std::size_t>(slot), 2, kSlotCodes[static_cast<std::size_t>(slot)]);
+        if (slot >= 0)
+            Put(line, 170 + 2 * static_cast<std::size_t>(slot), 2, kSlotCodes[static_cast<std::size_t>(slot)]);
     }
-    if (target.domestic) Put(line, 170 + 2 * static_cast<std::size_t>(site.area), 2, kSlotCodes[static_cast<std::size_t>(site.area)]);
+    if (target.domestic)
+        Put(line, 170 + 2 * static_cast<std::size_t>(site.area), 2, kSlotCodes[static_cast<std::size_t>(site.area)]);
     Put(line, 188, 30, target.ciraf);
 
     Put(line, 218, 5, station.stn);
@@ -350,10 +515,8 @@ std::string IlgListGenerator::DataLine() {
 
 std::string IlgListGenerator::BrokenLine() {
     switch (Below(10)) {
-    case 0:
-        return Below(2) == 0 ? "\n" : std::string(1 + Below(40), ' ') + "\n";
-    case 1:
-        return DataLine().substr(0, 1 + Below(295)) + "\n";
+    case 0: return Below(2) == 0 ? "\n" : std::string(1 + Below(40), ' ') + "\n";
+    case 1: return DataLine().substr(0, 1 + Below(295)) + "\n";
     case 2: {
         std::string line = DataLine();
         constexpr std::string_view kWrong = "/ ._;";

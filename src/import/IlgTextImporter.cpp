@@ -19,10 +19,9 @@ namespace zofar {
 namespace {
 
 // Column numbers of ZOFTABLE, in the order of the column table.
-constexpr int kStation = 2, kStn = 3, kModu = 4, kStatus = 5, kLocation = 6, kRegion = 7, kCountry = 8,
-              kItu = 9, kLc = 10, kStart = 11, kEnd = 12, kDays = 13, kLanguage = 14, kTarget = 15,
-              kTargetAr = 16, kCiraf = 17, kProgram = 18, kP = 19, kRemarks = 20, kPower = 21, kAzi = 22,
-              kLongi = 23, kLati = 24;
+constexpr int kStation = 2, kStn = 3, kModu = 4, kStatus = 5, kLocation = 6, kRegion = 7, kCountry = 8, kItu = 9,
+              kLc = 10, kStart = 11, kEnd = 12, kDays = 13, kLanguage = 14, kTarget = 15, kTargetAr = 16, kCiraf = 17,
+              kProgram = 18, kP = 19, kRemarks = 20, kPower = 21, kAzi = 22, kLongi = 23, kLati = 24;
 
 struct Slice {
     std::size_t begin;
@@ -32,10 +31,10 @@ struct Slice {
 
 // The fields copied as they stand in the line.
 constexpr std::array<Slice, 19> kPlainFields = {{
-    {7, 22, kStation},    {38, 7, kDays},      {45, 18, kLanguage}, {111, 8, kTarget},  {119, 25, kLocation},
-    {144, 7, kPower},     {151, 3, kAzi},      {154, 15, kRemarks}, {169, 1, kModu},    {188, 30, kCiraf},
-    {218, 5, kStn},       {223, 3, kItu},      {226, 18, kCountry}, {244, 6, kLongi},   {250, 5, kLati},
-    {255, 20, kRegion},   {275, 1, kP},        {276, 20, kProgram}, {296, 1, kStatus},
+    {7, 22, kStation},  {38, 7, kDays}, {45, 18, kLanguage}, {111, 8, kTarget}, {119, 25, kLocation},
+    {144, 7, kPower},   {151, 3, kAzi}, {154, 15, kRemarks}, {169, 1, kModu},   {188, 30, kCiraf},
+    {218, 5, kStn},     {223, 3, kItu}, {226, 18, kCountry}, {244, 6, kLongi},  {250, 5, kLati},
+    {255, 20, kRegion}, {275, 1, kP},   {276, 20, kProgram}, {296, 1, kStatus},
 }};
 
 constexpr std::size_t kFreqBegin = 0, kFreqWidth = 7;
@@ -50,9 +49,7 @@ std::string_view Cut(std::string_view data, std::size_t begin, std::size_t width
     return data.substr(begin, width);
 }
 
-bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -13,8 +13,8 @@ namespace zofar {
 /// and the check-list lines in display order.
 struct ColumnChoice {
     struct Position {
-        int column = -1;    ///< the column shown at this position; -1 when it is hidden
-        std::string name;   ///< the column's field name in capitals ("MODU"), empty when hidden
+        int column = -1;   ///< the column shown at this position; -1 when it is hidden
+        std::string name;  ///< the column's field name in capitals ("MODU"), empty when hidden
         bool checked = false;
     };
     std::array<Position, kFieldCount> positions{};

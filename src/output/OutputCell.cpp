@@ -11,13 +11,11 @@ namespace zofar {
 std::string OutputCell(int column, const FieldValue& value) {
     if (column < 0 || column >= kFieldCount) return {};
     switch (FieldColumn(column).type) {
-        case FieldType::Double:
-            if (const auto* d = std::get_if<double>(&value)) return FormatOneDecimal(*d, 7);
-            return {};
-        case FieldType::Text:
-            return TextOf(value);
-        case FieldType::Long:
-            return {};
+    case FieldType::Double:
+        if (const auto* d = std::get_if<double>(&value)) return FormatOneDecimal(*d, 7);
+        return {};
+    case FieldType::Text: return TextOf(value);
+    case FieldType::Long: return {};
     }
     return {};
 }

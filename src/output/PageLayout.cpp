@@ -117,10 +117,8 @@ PageLayout ComputePageLayout(const PageInput& in) {
     const int rows = in.range.Count();
     out.pageCount = rows > 0 ? 1 + (rows - 1) / out.rowsPerPage : 0;
 
-    out.header = {{{"Date:", in.printDate},
-                   {"Database:", in.databaseName},
-                   {"Filter:", in.filter},
-                   {"Sort:", in.sortKey}}};
+    out.header = {
+        {{"Date:", in.printDate}, {"Database:", in.databaseName}, {"Filter:", in.filter}, {"Sort:", in.sortKey}}};
     SlotRow row = ColumnSlots(in, out.x0, out.charWidth);
     out.slots = std::move(row.slots);
     out.ruleY = Trunc(out.LineY(PageLayout::kRuleLine) + 0.5 * out.linePitch);

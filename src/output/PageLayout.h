@@ -88,19 +88,19 @@ struct PageLayout {
     static constexpr int kFirstRowLine = 7;
 
     Margins margins;
-    Rect clip;                ///< all drawing stays inside the margins
-    double linePitch = 0.0;   ///< distance of two text lines
-    int charHeight = 0;       ///< the font's character height
-    int charWidth = 0;        ///< w: the column unit
-    int x0 = 0;               ///< labels, headings and the rule start here
-    int x1 = 0;               ///< values of the header block
-    int pageNumberX = 0;      ///< right end of "Page: " and the number, on line 0
-    int rowsPerPage = 1;      ///< at least 1 whatever the margins and font
-    int pageCount = 0;        ///< 0 when there is no row to print
+    Rect clip;                         ///< all drawing stays inside the margins
+    double linePitch = 0.0;            ///< distance of two text lines
+    int charHeight = 0;                ///< the font's character height
+    int charWidth = 0;                 ///< w: the column unit
+    int x0 = 0;                        ///< labels, headings and the rule start here
+    int x1 = 0;                        ///< values of the header block
+    int pageNumberX = 0;               ///< right end of "Page: " and the number, on line 0
+    int rowsPerPage = 1;               ///< at least 1 whatever the margins and font
+    int pageCount = 0;                 ///< 0 when there is no row to print
     std::array<HeaderLine, 4> header;  ///< lines 0 to 3
-    std::vector<Slot> slots;  ///< printed columns, with their headings
-    int ruleY = 0;            ///< the rule under the headings
-    int ruleEndX = 0;         ///< the rule runs from x0 to here
+    std::vector<Slot> slots;           ///< printed columns, with their headings
+    int ruleY = 0;                     ///< the rule under the headings
+    int ruleEndX = 0;                  ///< the rule runs from x0 to here
     RecordRange range;
 
     /// Top of text line k (0 = the first header line).

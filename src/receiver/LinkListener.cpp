@@ -35,9 +35,7 @@ bool SomeoneListens(const UnixSocketAddress& address) {
     return r == 0 || (errno != ECONNREFUSED && errno != ENOENT);
 }
 
-LinkOpenResult Failure(LinkOpenStatus status, std::string message) {
-    return {status, std::move(message)};
-}
+LinkOpenResult Failure(LinkOpenStatus status, std::string message) { return {status, std::move(message)}; }
 
 }  // namespace
 
@@ -52,7 +50,8 @@ LinkOpenResult LinkListener::Open(const std::string& folder, std::string_view na
     if (!address) return Failure(LinkOpenStatus::Failed, "The link socket path " + path + " is too long.");
     FileDescriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!fd.Valid()) {
-        return Failure(LinkOpenStatus::Failed, std::string("The link socket cannot be made: ") + std::strerror(errno) + ".");
+        return Failure(LinkOpenStatus::Failed,
+                       std::string("The link socket cannot be made: ") + std::strerror(errno) + ".");
     }
     if (!Bind(fd.Get(), *address)) {
         if (errno != EADDRINUSE) {
@@ -130,7 +129,8 @@ std::vector<int> LinkListener::ConnectionFds() const {
 }
 
 std::vector<LinkConnection>::iterator LinkListener::FindConnection(int fd) {
-    return std::find_if(connections_.begin(), connections_.end(), [fd](const LinkConnection& c) { return c.Fd() == fd; });
+    return std::find_if(connections_.begin(), connections_.end(),
+                        [fd](const LinkConnection& c) { return c.Fd() == fd; });
 }
 
 LinkReadResult LinkListener::ReadFrom(int fd) {

@@ -14,8 +14,8 @@ inline void PutU32LittleEndian(uint8_t* out, uint32_t value) {
 
 /// Reads four little-endian bytes at `in`; the caller guarantees they are there.
 inline uint32_t GetU32LittleEndian(const uint8_t* in) {
-    return static_cast<uint32_t>(in[0]) | static_cast<uint32_t>(in[1]) << 8 |
-           static_cast<uint32_t>(in[2]) << 16 | static_cast<uint32_t>(in[3]) << 24;
+    return static_cast<uint32_t>(in[0]) | static_cast<uint32_t>(in[1]) << 8 | static_cast<uint32_t>(in[2]) << 16 |
+           static_cast<uint32_t>(in[3]) << 24;
 }
 
 }  // namespace zofar

@@ -28,7 +28,8 @@ void Earliest(std::optional<RigTime>& soonest, std::optional<RigTime> candidate)
 
 }  // namespace
 
-RigBridge::RigBridge(RigEndpoint rig, RigBridgeTiming timing, RigLinkSide& link, std::function<void(const std::string&)> log)
+RigBridge::RigBridge(RigEndpoint rig, RigBridgeTiming timing, RigLinkSide& link,
+                     std::function<void(const std::string&)> log)
     : link_(link),
       timing_(timing),
       log_(std::move(log)),

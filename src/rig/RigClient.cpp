@@ -34,22 +34,17 @@ RigClient::RigClient(RigEndpoint endpoint, RigClientTiming timing, StateReport r
 
 short RigClient::WantedEvents() const {
     switch (phase_) {
-    case Phase::Waiting:
-        return 0;
-    case Phase::Connecting:
-        return POLLOUT;
-    case Phase::Open:
-        return static_cast<short>(POLLIN | (output_.empty() ? 0 : POLLOUT));
+    case Phase::Waiting: return 0;
+    case Phase::Connecting: return POLLOUT;
+    case Phase::Open: return static_cast<short>(POLLIN | (output_.empty() ? 0 : POLLOUT));
     }
     return 0;
 }
 
 std::optional<RigTime> RigClient::NextDeadline() const {
     switch (phase_) {
-    case Phase::Waiting:
-        return retryAt_;
-    case Phase::Connecting:
-        return connectDeadline_;
+    case Phase::Waiting: return retryAt_;
+    case Phase::Connecting: return connectDeadline_;
     case Phase::Open:
         if (inFlight_) return replyDeadline_;
         return std::nullopt;
@@ -95,7 +90,8 @@ void RigClient::StartAttempt(RigTime now) {
         hints.ai_socktype = SOCK_STREAM;
         hints.ai_flags = AI_NUMERICSERV;
         addrinfo* found = nullptr;
-        const int status = ::getaddrinfo(endpoint_.host.c_str(), std::to_string(endpoint_.port).c_str(), &hints, &found);
+        const int status =
+            ::getaddrinfo(endpoint_.host.c_str(), std::to_string(endpoint_.port).c_str(), &hints, &found);
         if (status != 0) {
             AttemptFailed(std::string("cannot resolve the host: ") + ::gai_strerror(status), now);
             return;
@@ -201,12 +197,8 @@ void RigClient::Report(RigConnectionState state, const std::string& reason) {
     if (!report_) return;
     const std::string where = EndpointText(endpoint_);
     switch (state) {
-    case RigConnectionState::Connected:
-        report_(state, "connected to the rig server at " + where);
-        break;
-    case RigConnectionState::Lost:
-        report_(state, "lost the rig server at " + where + ": " + reason);
-        break;
+    case RigConnectionState::Connected: report_(state, "connected to the rig server at " + where); break;
+    case RigConnectionState::Lost: report_(state, "lost the rig server at " + where + ": " + reason); break;
     case RigConnectionState::Refused:
         report_(state, "cannot connect to the rig server at " + where + ": " + reason);
         break;

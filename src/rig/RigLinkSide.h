@@ -15,7 +15,7 @@ namespace zofar {
 struct LinkRequest {
     std::uint64_t id = 0;  ///< names the frame to RigLinkSide::Answer
     std::uint32_t dwData = 0;
-    std::string data;      ///< the frame's cbData bytes
+    std::string data;  ///< the frame's cbData bytes
 };
 
 /// The receiver link as the rig bridge needs it: listening under the bridge's name, frames in,

@@ -71,10 +71,8 @@ RigReplyLine ParseRigReplyLine(std::string_view line) {
 
 std::optional<RigResult> ReplyForCommand(RigCommandKind command, const RigReplyLine& line) {
     switch (line.kind) {
-    case RigReplyKind::Blank:
-        return std::nullopt;
-    case RigReplyKind::Garbage:
-        return RigResult{RigOutcome::ProtocolError};
+    case RigReplyKind::Blank: return std::nullopt;
+    case RigReplyKind::Garbage: return RigResult{RigOutcome::ProtocolError};
     case RigReplyKind::Report:
         if (line.report != 0) return RigResult{RigOutcome::RigError, 0, line.report};
         if (command == RigCommandKind::Poll) return std::nullopt;

@@ -22,8 +22,8 @@ enum class RigReplyKind {
 
 struct RigReplyLine {
     RigReplyKind kind = RigReplyKind::Garbage;
-    std::int64_t hz = 0;   ///< for Frequency
-    int report = 0;        ///< for Report
+    std::int64_t hz = 0;  ///< for Frequency
+    int report = 0;       ///< for Report
 };
 
 /// Reads one reply line, given without its LF (a CR before the LF is tolerated). A frequency is

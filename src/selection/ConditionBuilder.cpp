@@ -16,9 +16,7 @@ constexpr std::string_view kJoin = "   AND   ";
 // Values longer than the condition was ever meant to carry are cut rather than refused: the
 // builder must always produce a condition, and a cut alternative still matches what the user
 // typed at its start. Counting characters keeps a multi-byte character whole.
-std::string_view UsedText(std::string_view value) {
-    return Utf8Prefix(value, ConditionBuilder::kMaxTextLength);
-}
+std::string_view UsedText(std::string_view value) { return Utf8Prefix(value, ConditionBuilder::kMaxTextLength); }
 
 std::string TwoDigits(int value) {
     std::array<char, 16> buffer{};

@@ -27,8 +27,8 @@ std::optional<double> FilterDialogChecks::ReadFrequencyText(std::string_view tex
 
 std::string FilterDialogChecks::FormatFrequencyForEdit(double kHz) {
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), kHz,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), kHz, std::chars_format::general, 15);
     return std::string(buffer.data(), result.ptr);
 }
 

@@ -19,19 +19,18 @@ namespace {
 
 // The members in the order of their fields.
 constexpr std::array<uint32_t FilterCriteria::*, 16> kFlags = {
-    &FilterCriteria::BFFrequency, &FilterCriteria::BFStation, &FilterCriteria::BFCountry,
+    &FilterCriteria::BFFrequency, &FilterCriteria::BFStation,  &FilterCriteria::BFCountry,
     &FilterCriteria::BFItu,       &FilterCriteria::BFLanguage, &FilterCriteria::BFTargetarea,
-    &FilterCriteria::BFDay,       &FilterCriteria::BFOnair,   &FilterCriteria::BFTime,
-    &FilterCriteria::BFStatus,    &FilterCriteria::BFP,       &FilterCriteria::BFStn,
+    &FilterCriteria::BFDay,       &FilterCriteria::BFOnair,    &FilterCriteria::BFTime,
+    &FilterCriteria::BFStatus,    &FilterCriteria::BFP,        &FilterCriteria::BFStn,
     &FilterCriteria::BFLc,        &FilterCriteria::BFLocation, &FilterCriteria::BFExactMatch,
     &FilterCriteria::BFOnairNow,
 };
 constexpr std::array<std::string FilterCriteria::*, 14> kTexts = {
-    &FilterCriteria::FStation,  &FilterCriteria::FCountry,    &FilterCriteria::FItu,
-    &FilterCriteria::FLanguage, &FilterCriteria::FTargetarea, &FilterCriteria::FDay,
-    &FilterCriteria::FStart,    &FilterCriteria::FEnd,        &FilterCriteria::FStatus,
-    &FilterCriteria::FP,        &FilterCriteria::FStn,        &FilterCriteria::FLc,
-    &FilterCriteria::FLocation, &FilterCriteria::FOnairTime,
+    &FilterCriteria::FStation,    &FilterCriteria::FCountry,   &FilterCriteria::FItu,   &FilterCriteria::FLanguage,
+    &FilterCriteria::FTargetarea, &FilterCriteria::FDay,       &FilterCriteria::FStart, &FilterCriteria::FEnd,
+    &FilterCriteria::FStatus,     &FilterCriteria::FP,         &FilterCriteria::FStn,   &FilterCriteria::FLc,
+    &FilterCriteria::FLocation,   &FilterCriteria::FOnairTime,
 };
 static_assert(1 + kFlags.size() + 2 + kTexts.size() == kPredefinedFilterFieldCount);
 

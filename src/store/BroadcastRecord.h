@@ -11,8 +11,8 @@ namespace zofar {
 /// One record to add to ZOFTABLE. Values are indexed by column number (ColumnTable); a value
 /// left unset is stored as Null. UNIQUEID (column 0) is numbered by the store.
 struct BroadcastRecord {
-    std::optional<double> freq;                                  ///< column 1, kHz
-    std::array<std::optional<std::string>, kColumnCount> text;   ///< columns 2..24, UTF-8
+    std::optional<double> freq;                                 ///< column 1, kHz
+    std::array<std::optional<std::string>, kColumnCount> text;  ///< columns 2..24, UTF-8
 
     void SetText(int column, std::string value) { text[static_cast<size_t>(column)] = std::move(value); }
 };

@@ -39,13 +39,13 @@ std::string WhereClause(const std::string& browseCondition, const std::string& e
 
 FieldValue ReadValue(const Statement& st, int column) {
     switch (st.ColumnType(column)) {
-        case SQLITE_NULL: return std::monostate{};
-        case SQLITE_INTEGER:
-            // FREQ is REAL; an integer there can only come from a file written by another tool.
-            if (column == 0) return static_cast<double>(st.ColumnInt64(column));
-            return st.ColumnInt64(column);
-        case SQLITE_FLOAT: return st.ColumnDouble(column);
-        default: return st.ColumnText(column);
+    case SQLITE_NULL: return std::monostate{};
+    case SQLITE_INTEGER:
+        // FREQ is REAL; an integer there can only come from a file written by another tool.
+        if (column == 0) return static_cast<double>(st.ColumnInt64(column));
+        return st.ColumnInt64(column);
+    case SQLITE_FLOAT: return st.ColumnDouble(column);
+    default: return st.ColumnText(column);
     }
 }
 

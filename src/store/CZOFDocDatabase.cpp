@@ -48,8 +48,9 @@ void CZOFDoc::OnDatabaseCreate() {
     auto request = databaseDialogs_.RunCreateDatabaseDialog(folder_.Path());
     if (!request) return;
     if (request->sourceKind == kSourceDbase) {
-        prompts_.ShowMessage("Creating a database from a dBASE table is not available in this version.\n"
-                             "Please choose an ILG TEXT file.");
+        prompts_.ShowMessage(
+            "Creating a database from a dBASE table is not available in this version.\n"
+            "Please choose an ILG TEXT file.");
         return;
     }
     prompts_.SetWaitCursor(true);

@@ -12,15 +12,15 @@ enum class FieldType { Long, Double, Text };
 struct ColumnInfo {
     std::string_view name;
     FieldType type;
-    int size;             ///< Text: maximum length in characters; numbers: bytes.
+    int size;  ///< Text: maximum length in characters; numbers: bytes.
     bool autoIncrement;
-    int width;            ///< Default display width in average characters.
+    int width;  ///< Default display width in average characters.
     bool rightAligned;
 };
 
-inline constexpr int kColumnCount = 25;      ///< UNIQUEID and the 24 list fields.
-inline constexpr int kFieldCount = 24;       ///< Browse-set fields 0..23 are columns 1..24.
-inline constexpr int kUniqueIdField = 24;    ///< Browse-set field index of UNIQUEID.
+inline constexpr int kColumnCount = 25;    ///< UNIQUEID and the 24 list fields.
+inline constexpr int kFieldCount = 24;     ///< Browse-set fields 0..23 are columns 1..24.
+inline constexpr int kUniqueIdField = 24;  ///< Browse-set field index of UNIQUEID.
 
 /// The 25 columns in table order; position = column number.
 extern const std::array<ColumnInfo, kColumnCount> kColumnTable;

@@ -37,7 +37,6 @@ inline constexpr std::string_view kDifferentNameMessage = "Please enter a differ
 /// every existing database of the same name the replace question. `existingNames` are the
 /// database names (file titles) in the database folder.
 CreateCheckResult CheckCreateDatabase(const std::string& name, const std::string& sourcePath,
-                                      const std::vector<std::string>& existingNames,
-                                      const CreateCheckPrompts& prompts);
+                                      const std::vector<std::string>& existingNames, const CreateCheckPrompts& prompts);
 
 }  // namespace zofar

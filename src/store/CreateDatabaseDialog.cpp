@@ -89,9 +89,9 @@ void CreateDatabaseDialog::accept() {
         CheckCreateDatabase(name, request_.sourcePath, DatabaseFolder(databaseFolder_).Names(), prompts);
     if (!result.accepted) {
         switch (result.focus) {
-            case CreateDialogField::Name: nameEdit_->setFocus(); break;
-            case CreateDialogField::SelectSourceButton: selectButton_->setFocus(); break;
-            case CreateDialogField::None: break;
+        case CreateDialogField::Name: nameEdit_->setFocus(); break;
+        case CreateDialogField::SelectSourceButton: selectButton_->setFocus(); break;
+        case CreateDialogField::None: break;
         }
         return;
     }

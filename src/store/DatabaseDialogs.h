@@ -19,7 +19,7 @@ struct CreateDatabaseRequest {
     std::string sourceFolder;    ///< the path up to and including its last '/'
     std::string sourceFileName;  ///< the file name with its extension
     int sourceKind = kSourceText;
-    bool replace = false;        ///< the user agreed to replace an existing database
+    bool replace = false;  ///< the user agreed to replace an existing database
 };
 
 /// The dialogs of the Database menu. The defaults answer Cancel.

@@ -12,7 +12,8 @@ namespace {
 // Base letters of U+00C0..U+00FF and U+0100..U+017F; '~' marks a character that is not a letter.
 constexpr std::string_view kLatin1Base = "AAAAAAACEEEEIIIIDNOOOOO~OUUUUYTSaaaaaaaceeeeiiiidnooooo~ouuuuyty";
 constexpr std::string_view kLatinExtABase =
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiJjJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiJjJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUu"
+    "UuWwYyYZzZzZzs";
 static_assert(kLatin1Base.size() == 64);
 static_assert(kLatinExtABase.size() == 128);
 
@@ -37,10 +38,14 @@ char32_t FoldCase(char32_t c) {
 uint32_t PrimaryWeight(char32_t c) {
     char base = 0;
     if (c < 0x80) {
-        if (c >= 'a' && c <= 'z') base = static_cast<char>(c - 32);
-        else if (c >= 'A' && c <= 'Z') base = static_cast<char>(c);
-        else if (c >= '0' && c <= '9') return 0x1000 + (c - '0');
-        else return 0x100 + c;
+        if (c >= 'a' && c <= 'z')
+            base = static_cast<char>(c - 32);
+        else if (c >= 'A' && c <= 'Z')
+            base = static_cast<char>(c);
+        else if (c >= '0' && c <= '9')
+            return 0x1000 + (c - '0');
+        else
+            return 0x100 + c;
     } else if (c >= 0xC0 && c <= 0xFF) {
         base = kLatin1Base[c - 0xC0];
     } else if (c >= 0x100 && c <= 0x17F) {

@@ -33,9 +33,7 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
 
 std::string BuildSelectText() { return "SELECT " + std::string(SelectList()) + " FROM ZOFTABLE"; }
 
-std::string BuildSortText(const std::string& sortKey) {
-    return sortKey + (sortKey == "FREQ" ? ", STATION" : ", FREQ");
-}
+std::string BuildSortText(const std::string& sortKey) { return sortKey + (sortKey == "FREQ" ? ", STATION" : ", FREQ"); }
 
 std::string BuildQueryText(const std::string& selectText, const std::string& condition, const std::string& sortText) {
     std::string text = selectText;

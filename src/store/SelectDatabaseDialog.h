@@ -15,8 +15,7 @@ class SelectDatabaseDialog : public QDialog {
     Q_OBJECT
 public:
     /// An empty caption shows "ZOFAR". The names are listed sorted, ignoring letter case.
-    SelectDatabaseDialog(const std::string& caption, const std::vector<std::string>& names,
-                         QWidget* parent = nullptr);
+    SelectDatabaseDialog(const std::string& caption, const std::vector<std::string>& names, QWidget* parent = nullptr);
 
     /// The chosen name once the dialog has been accepted.
     const std::string& SelectedName() const { return selected_; }

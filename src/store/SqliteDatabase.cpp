@@ -34,11 +34,11 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     switch (MatchLike(std::string_view(p ? p : "", static_cast<size_t>(pn)),
                       std::string_view(t ? t : "", static_cast<size_t>(tn)), escape)) {
-        case LikeResult::Match: sqlite3_result_int(ctx, 1); break;
-        case LikeResult::NoMatch: sqlite3_result_int(ctx, 0); break;
-        case LikeResult::BadPattern:
-            sqlite3_result_error(ctx, "Invalid pattern string in LIKE: a '[' is not closed.", -1);
-            break;
+    case LikeResult::Match: sqlite3_result_int(ctx, 1); break;
+    case LikeResult::NoMatch: sqlite3_result_int(ctx, 0); break;
+    case LikeResult::BadPattern:
+        sqlite3_result_error(ctx, "Invalid pattern string in LIKE: a '[' is not closed.", -1);
+        break;
     }
 }
 
@@ -50,21 +50,17 @@ int GeneralCollation(void*, int na, const void* a, int nb, const void* b) {
 // Statements for the browse set and finds may read ZOFTABLE and call functions, nothing else.
 int ReadOnlyAuthorizer(void*, int action, const char* arg1, const char*, const char*, const char*) {
     switch (action) {
-        case SQLITE_SELECT:
-        case SQLITE_FUNCTION:
-            return SQLITE_OK;
-        case SQLITE_READ:
-            return arg1 && sqlite3_stricmp(arg1, "ZOFTABLE") == 0 ? SQLITE_OK : SQLITE_DENY;
-        default:
-            return SQLITE_DENY;
+    case SQLITE_SELECT:
+    case SQLITE_FUNCTION: return SQLITE_OK;
+    case SQLITE_READ: return arg1 && sqlite3_stricmp(arg1, "ZOFTABLE") == 0 ? SQLITE_OK : SQLITE_DENY;
+    default: return SQLITE_DENY;
     }
 }
 
 }  // namespace
 
 Database::Database(const std::string& path, Mode mode) {
-    const int flags = mode == Mode::CreateNew ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
-                                              : SQLITE_OPEN_READWRITE;
+    const int flags = mode == Mode::CreateNew ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READWRITE;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
@@ -77,8 +73,10 @@ Database::Database(const std::string& path, Mode mode) {
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    if (sqlite3_create_function_v2(db_, "like", 2, kFlags, nullptr, LikeFunction, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        sqlite3_create_function_v2(db_, "like", 3, kFlags, nullptr, LikeFunction, nullptr, nullptr, nullptr) != SQLITE_OK ||
+    if (sqlite3_create_function_v2(db_, "like", 2, kFlags, nullptr, LikeFunction, nullptr, nullptr, nullptr) !=
+            SQLITE_OK ||
+        sqlite3_create_function_v2(db_, "like", 3, kFlags, nullptr, LikeFunction, nullptr, nullptr, nullptr) !=
+            SQLITE_OK ||
         sqlite3_create_collation_v2(db_, "NOCASE", SQLITE_UTF8, nullptr, GeneralCollation, nullptr) != SQLITE_OK) {
         const std::string message = sqlite3_errmsg(db_);
         sqlite3_close(db_);

@@ -87,9 +87,7 @@ void CZOFView::UpdateViews(ViewHint hint) {
     // Every update is a fresh start for cells that could not be read before.
     model_->ReadAgain();
     switch (hint) {
-    case kHintRepaint:
-        RepaintRows();
-        break;
+    case kHintRepaint: RepaintRows(); break;
     case kHintDatabaseChanged:
         if (doc_.Store().HasBrowseSet()) {
             BuildColumns();
@@ -102,9 +100,7 @@ void CZOFView::UpdateViews(ViewHint hint) {
         ReloadRowCount();
         RepaintRows();
         break;
-    case kHintShowCurrent:
-        ShowCurrentPosition();
-        break;
+    case kHintShowCurrent: ShowCurrentPosition(); break;
     }
 }
 
@@ -260,23 +256,16 @@ QModelIndex CZOFView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifier
     const int rows = model_->rowCount();
     const int column = current.isValid() ? current.column() : std::max(horizontalHeader()->logicalIndex(0), 0);
     switch (cursorAction) {
-    case MoveHome:
-        return rows > 0 ? model_->index(0, column) : QModelIndex();
-    case MoveEnd:
-        return rows > 0 ? model_->index(rows - 1, column) : QModelIndex();
-    case MoveLeft:
-        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        return current;
-    case MoveRight:
-        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        return current;
+    case MoveHome: return rows > 0 ? model_->index(0, column) : QModelIndex();
+    case MoveEnd: return rows > 0 ? model_->index(rows - 1, column) : QModelIndex();
+    case MoveLeft: horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub); return current;
+    case MoveRight: horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); return current;
     case MoveUp:
     case MoveDown:
     case MovePageUp:
     case MovePageDown:
     case MoveNext:
-    case MovePrevious:
-        break;
+    case MovePrevious: break;
     }
     return QTableView::moveCursor(cursorAction, modifiers);
 }

@@ -15,9 +15,7 @@ std::array<int, kFieldCount> IdentityOrder() {
 
 int AverageCharWidth(int alphabetPixelWidth) { return alphabetPixelWidth / 26; }
 
-int DefaultColumnWidth(int column, int averageCharWidth) {
-    return FieldColumn(column).width * averageCharWidth;
-}
+int DefaultColumnWidth(int column, int averageCharWidth) { return FieldColumn(column).width * averageCharWidth; }
 
 bool IsHiddenColumnWidth(int width) { return width != -1 && width < kHiddenColumnWidth; }
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "view/ColumnLayout.h"
 #include "store/ColumnTable.h"
+#include "view/ColumnLayout.h"
 
 namespace zofar {
 

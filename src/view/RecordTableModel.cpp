@@ -45,10 +45,8 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
         if (!onAir) return {};
         return Marker(*onAir);
     }
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(ColumnAlignment(index.column()));
-    default:
-        return {};
+    case Qt::TextAlignmentRole: return QVariant::fromValue(ColumnAlignment(index.column()));
+    default: return {};
     }
 }
 

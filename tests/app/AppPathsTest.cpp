@@ -35,8 +35,7 @@ TEST(AppPaths, settingsFileIsInTheConfigFolderWhichIsCreated) {
     EXPECT_EQ(SettingsFilePath("/usr/bin/zofar", xdg), dir.file("conf") + "/zofar.INI");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("conf")));
 
-    const auto home =
-        FakeEnvironment({{"XDG_CONFIG_HOME", "relative"}, {"HOME", dir.file("home")}});
+    const auto home = FakeEnvironment({{"XDG_CONFIG_HOME", "relative"}, {"HOME", dir.file("home")}});
     EXPECT_EQ(SettingsFilePath("/usr/bin/zofar", home), dir.file("home") + "/.config/zofar.INI");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("home/.config")));
 }
@@ -62,8 +61,7 @@ TEST(AppPaths, databasesMoveToTheDataFolderWhenTheProgramFolderIsUnusable) {
 
 TEST(AppPaths, helpManualIsFoundBesideTheProgramOrElseInTheDataFolder) {
     TempDir dir;
-    const auto env =
-        FakeEnvironment({{"HOME", dir.file("home")}, {"XDG_CONFIG_HOME", dir.file("c")}});
+    const auto env = FakeEnvironment({{"HOME", dir.file("home")}, {"XDG_CONFIG_HOME", dir.file("c")}});
     const AppPaths without = ResolveAppPaths(dir.file("zofar"), env);
     EXPECT_EQ(without.helpFile, dir.file("home") + "/.local/share/zofar/zofar.html");
     EXPECT_EQ(without.filterFile, dir.file("zofar.dat"));

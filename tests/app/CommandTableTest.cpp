@@ -24,23 +24,24 @@ std::vector<std::string> MenuTexts(std::string_view title) {
 TEST(CommandTable, menuBarHasTheSevenMenusInOrder) {
     std::vector<std::string> titles;
     for (const auto& menu : Menus()) titles.emplace_back(menu.title);
-    EXPECT_EQ(titles, (std::vector<std::string>{"&Database", "&Filter", "&Sort", "&Go to", "&Receiver", "&View", "&Help"}));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"&Database", "&Filter", "&Sort", "&Go to", "&Receiver", "&View", "&Help"}));
 }
 
 TEST(CommandTable, databaseMenuHasItsSeparatorsAfterCloseDeletePrintAndClipboard) {
-    EXPECT_EQ(MenuTexts("&Database"),
-              (std::vector<std::string>{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E",
-                                        "&Delete...\tCtrl+D", "-", "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C",
-                                        "-", "E&xit\tCtrl+X"}));
+    EXPECT_EQ(
+        MenuTexts("&Database"),
+        (std::vector<std::string>{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E", "&Delete...\tCtrl+D",
+                                  "-", "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C", "-", "E&xit\tCtrl+X"}));
     EXPECT_EQ(MenuTexts("&Help"), (std::vector<std::string>{"&Help topics", "-", "&About ZOFAR..."}));
 }
 
 TEST(CommandTable, filterReceiverAndViewMenusHoldTheirItems) {
-    EXPECT_EQ(MenuTexts("&Filter"),
-              (std::vector<std::string>{"&Set filter...\tCtrl+Y", "&Disable filter\tCtrl+N",
-                                        "Select &predefined filter...\tCtrl+W", "&Manage predefined filters...\tCtrl+M"}));
-    EXPECT_EQ(MenuTexts("&Receiver"),
-              (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R", "Receiver control program ..."}));
+    EXPECT_EQ(MenuTexts("&Filter"), (std::vector<std::string>{"&Set filter...\tCtrl+Y", "&Disable filter\tCtrl+N",
+                                                              "Select &predefined filter...\tCtrl+W",
+                                                              "&Manage predefined filters...\tCtrl+M"}));
+    EXPECT_EQ(MenuTexts("&Receiver"), (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R",
+                                                                "Receiver control program ..."}));
     EXPECT_EQ(MenuTexts("&View"), (std::vector<std::string>{"&Toolbar", "&Statusbar"}));
 }
 
@@ -85,9 +86,9 @@ TEST(CommandTable, everyCommandIsOnExactlyOneMenu) {
 TEST(CommandTable, holdsExactlyTheFifteenAcceleratorsAllCtrlWithALetter) {
     std::vector<std::string> keys;
     for (const auto* c : AcceleratedCommands()) keys.emplace_back(c->key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"Ctrl+O", "Ctrl+L", "Ctrl+E", "Ctrl+D", "Ctrl+P", "Ctrl+C", "Ctrl+X",
-                                              "Ctrl+Y", "Ctrl+N", "Ctrl+W", "Ctrl+M", "Ctrl+F", "Ctrl+S", "Ctrl+T",
-                                              "Ctrl+R"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"Ctrl+O", "Ctrl+L", "Ctrl+E", "Ctrl+D", "Ctrl+P", "Ctrl+C", "Ctrl+X", "Ctrl+Y",
+                                        "Ctrl+N", "Ctrl+W", "Ctrl+M", "Ctrl+F", "Ctrl+S", "Ctrl+T", "Ctrl+R"}));
     for (const auto* c : AcceleratedCommands()) {
         // The menu shows the same key after its tab.
         EXPECT_EQ(c->text.substr(c->text.find('\t') + 1), c->key);
@@ -110,8 +111,8 @@ TEST(CommandTable, promptsSplitIntoStatusTextAndToolTip) {
 TEST(CommandTable, toolbarHasSeventeenSlotsWithThreeSeparators) {
     std::vector<int> ids;
     for (auto id : ToolbarSlots()) ids.push_back(static_cast<int>(id));
-    EXPECT_EQ(ids, (std::vector<int>{32774, 32772, 32771, 32773, 32831, 32829, 0, 32801, 32802, 32833, 32834, 0,
-                                     32805, 32806, 0, 57667, 57664}));
+    EXPECT_EQ(ids, (std::vector<int>{32774, 32772, 32771, 32773, 32831, 32829, 0, 32801, 32802, 32833, 32834, 0, 32805,
+                                     32806, 0, 57667, 57664}));
 }
 
 TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnabled) {
@@ -121,8 +122,8 @@ TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnab
         if (EvaluateCommand(c.id, noDb).enabled) enabled.insert(c.id);
     }
     EXPECT_EQ(enabled, (std::set<CommandId>{CommandId::Open, CommandId::Create, CommandId::Delete, CommandId::Exit,
-                                             CommandId::ReceiverProgram, CommandId::ViewToolbar,
-                                             CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
+                                            CommandId::ReceiverProgram, CommandId::ViewToolbar,
+                                            CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
 }
 
 TEST(CommandTable, withDatabaseEverythingButCreateAndDeleteIsEnabled) {

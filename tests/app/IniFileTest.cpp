@@ -12,9 +12,7 @@ using zofar::test::TempDir;
 
 namespace {
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -24,8 +22,8 @@ std::string ReadBytes(const std::string& path) {
 }  // namespace
 
 TEST(IniFile, namesCompareWithoutCaseAndTheFirstMatchCounts) {
-    const IniFile ini = IniFile::FromText(
-        "[settings]\r\n  database = Europe  \r\nDATABASE=Second\r\n[Settings]\r\nSort=FREQ\r\n");
+    const IniFile ini =
+        IniFile::FromText("[settings]\r\n  database = Europe  \r\nDATABASE=Second\r\n[Settings]\r\nSort=FREQ\r\n");
     EXPECT_EQ(ini.GetString("Settings", "Database", "x"), "Europe");
     EXPECT_EQ(ini.GetString("SETTINGS", "Sort", "none"), "none");
     EXPECT_EQ(ini.GetString("Output", "Database", "dflt  "), "dflt");
@@ -49,8 +47,7 @@ TEST(IniFile, valuesAreCutAfter4095Characters) {
 }
 
 TEST(IniFile, integersReadTheLeadingNumberAsWindowsDoes) {
-    const IniFile ini =
-        IniFile::FromText("[S]\na=12abc\nb=abc\nc= -7\nd=\ne=+5\nf=4294967297\ng=\" 3\"\n");
+    const IniFile ini = IniFile::FromText("[S]\na=12abc\nb=abc\nc= -7\nd=\ne=+5\nf=4294967297\ng=\" 3\"\n");
     EXPECT_EQ(ini.GetInt("S", "a", 99), 12);
     EXPECT_EQ(ini.GetInt("S", "b", 99), 0);
     EXPECT_EQ(ini.GetInt("S", "c", 99), -7);
@@ -87,8 +84,7 @@ TEST(IniFile, aValueThatIsNotUtf8LeavesTheOtherValuesAsWritten) {
 }
 
 TEST(IniFile, rewritingKeepsUnknownLinesAndPlacesNewKeysInTheirSection) {
-    IniFile ini =
-        IniFile::FromText("; notes\n[Settings]\nDatabase=Old\nOther=kept\n\n[Plugin]\nx=1\n");
+    IniFile ini = IniFile::FromText("; notes\n[Settings]\nDatabase=Old\nOther=kept\n\n[Plugin]\nx=1\n");
     ini.SetString("settings", "database", "New");
     ini.SetString("Settings", "Sort", "FREQ");
     ini.SetInt("Window", "Toolbar", 0);

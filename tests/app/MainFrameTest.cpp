@@ -15,13 +15,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "view/ListPort.h"
 #include "app/ModalDriver.h"
 #include "app/StatusTexts.h"
 #include "store/CZOFDoc.h"
 #include "support/FakeScreen.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
+#include "view/ListPort.h"
 
 namespace zofar {
 namespace {
@@ -83,9 +83,9 @@ TEST_F(MainFrameTest, menusCarryTheCommandTableTextsSeparatorsAndShortcuts) {
 
     QStringList database;
     for (QAction* a : menus[0]->menu()->actions()) database << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(database, (QStringList{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E",
-                                     "&Delete...\tCtrl+D", "-", "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C", "-",
-                                     "E&xit\tCtrl+X"}));
+    EXPECT_EQ(database,
+              (QStringList{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E", "&Delete...\tCtrl+D", "-",
+                           "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C", "-", "E&xit\tCtrl+X"}));
 
     int withShortcut = 0;
     for (QAction* a : frame->actions()) withShortcut += a->shortcut().isEmpty() ? 0 : 1;
@@ -223,7 +223,8 @@ TEST_F(MainFrameTest, exitWithYesWritesSettingsAndPlacementStopsTheClockAndClose
 
 TEST_F(MainFrameTest, settingsThatCannotBeWrittenAreReportedAndQuittingGoesOn) {
     frame.reset();
-    doc = std::make_unique<CZOFDoc>(DocumentScreen::Of(ui), clock, DocumentPaths{dir.file("missing/zofar.INI"), dir.folder()});
+    doc = std::make_unique<CZOFDoc>(DocumentScreen::Of(ui), clock,
+                                    DocumentPaths{dir.file("missing/zofar.INI"), dir.folder()});
     frame = std::make_unique<CMainFrame>(*doc, clock, dir.file("zofar.html"));
     frame->Activate();
     ui.answers = {true};

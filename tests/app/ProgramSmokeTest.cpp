@@ -29,7 +29,8 @@ TEST(ProgramSmoke, startsAndRunsUntilEndedAndWritesNothingUnasked) {
     zofar.setProcessEnvironment(env);
     zofar.start(QStringLiteral(ZOFAR_BINARY_PATH), {});
     ASSERT_TRUE(zofar.waitForStarted(10000));
-    EXPECT_FALSE(zofar.waitForFinished(1500)) << "the program ended by itself: " << zofar.readAllStandardError().toStdString();
+    EXPECT_FALSE(zofar.waitForFinished(1500))
+        << "the program ended by itself: " << zofar.readAllStandardError().toStdString();
     zofar.terminate();
     ASSERT_TRUE(zofar.waitForFinished(10000));
     EXPECT_TRUE(zofar.readAllStandardOutput().isEmpty());

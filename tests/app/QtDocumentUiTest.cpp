@@ -15,7 +15,6 @@
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
-#include "view/ListPort.h"
 #include "app/ModalDriver.h"
 #include "app/StatusTexts.h"
 #include "app/ZofarProgram.h"
@@ -23,6 +22,7 @@
 #include "store/SelectDatabaseDialog.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
+#include "view/ListPort.h"
 
 namespace zofar {
 namespace {
@@ -46,9 +46,8 @@ protected:
 
 TEST_F(QtDocumentUiTest, startReopensTheLastDatabaseAndShowsItInTitleAndPanes) {
     test::RecordingReporter reporter;
-    ASSERT_TRUE(test::CreateDatabase(dir.file("B24.mdb"),
-                                     {{6005, "DEUTSCHLANDFUNK", "00:00", "23:59"}, {9420, "ERT", "05:00", "08:00"}},
-                                     reporter));
+    ASSERT_TRUE(test::CreateDatabase(
+        dir.file("B24.mdb"), {{6005, "DEUTSCHLANDFUNK", "00:00", "23:59"}, {9420, "ERT", "05:00", "08:00"}}, reporter));
     std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=B24\nSort=STATION\n";
     program->Start();
     EXPECT_TRUE(Frame().isVisible());

@@ -75,13 +75,10 @@ TEST(SettingsFile, columnOrderIsTakenOnlyAsAFullPermutation) {
     EXPECT_EQ(swapped.layout.order[1], 0);
     EXPECT_EQ(swapped.layout.order[23], 23);
 
-    EXPECT_EQ(LoadFrom("[Settings]\nColumnOrder=" + Numbers(2, 22, {0, 0})).layout.order,
-              Identity());
+    EXPECT_EQ(LoadFrom("[Settings]\nColumnOrder=" + Numbers(2, 22, {0, 0})).layout.order, Identity());
     EXPECT_EQ(LoadFrom("[Settings]\nColumnOrder=" + Numbers(0, 23)).layout.order, Identity());
-    EXPECT_EQ(LoadFrom("[Settings]\nColumnOrder=" + Numbers(2, 22, {1, 0}) + ",99").layout.order,
-              swapped.layout.order);
-    EXPECT_EQ(LoadFrom("[Settings]\nColumnOrder=1,,0," + Numbers(2, 22)).layout.order,
-              swapped.layout.order);
+    EXPECT_EQ(LoadFrom("[Settings]\nColumnOrder=" + Numbers(2, 22, {1, 0}) + ",99").layout.order, swapped.layout.order);
+    EXPECT_EQ(LoadFrom("[Settings]\nColumnOrder=1,,0," + Numbers(2, 22)).layout.order, swapped.layout.order);
 }
 
 TEST(SettingsFile, columnWidthsStopAtTheFirstUnreadablePiece) {
@@ -194,14 +191,12 @@ TEST(SettingsFile, keysAreWrittenInTheirFixedOrder) {
         "FStatus",         "FP",          "FStn",        "FLc",          "FLocation",
         "FOnairTime",      "ColumnOrder", "ColumnWidths"};
     const std::vector<std::string> outputKeys = {
-        "ClipbRecordSel",   "ClipbUseTabs",   "ClipbColumnSel",    "PrintRecordSel",
-        "PrintColumnSel",   "PrintBorderTop", "PrintBorderBottom", "PrintBorderLeft",
-        "PrintBorderRight", "PrintFontHeight"};
+        "ClipbRecordSel", "ClipbUseTabs",      "ClipbColumnSel",  "PrintRecordSel",   "PrintColumnSel",
+        "PrintBorderTop", "PrintBorderBottom", "PrintBorderLeft", "PrintBorderRight", "PrintFontHeight"};
     EXPECT_EQ(KeysOf(ini.Text(), "Settings"), settingsKeys);
     EXPECT_EQ(KeysOf(ini.Text(), "Output"), outputKeys);
     EXPECT_EQ(ini.GetString("Settings", "ColumnOrder", ""), Numbers(0, 24));
-    EXPECT_EQ(ini.GetString("Output", "ClipbColumnSel", ""),
-              "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1");
+    EXPECT_EQ(ini.GetString("Output", "ClipbColumnSel", ""), "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1");
 }
 
 TEST(SettingsFile, garbageAndLongLinesGiveRuleValues) {
@@ -239,13 +234,11 @@ TEST(SettingsFile, savingKeepsOtherSectionsAndFailsWithoutHarm) {
     EXPECT_EQ(reread, s);
 
     EXPECT_FALSE(SaveSettingsFile(dir.file("zofar.INI/inside.INI"), s));
-    EXPECT_FALSE(
-        SaveWindowPlacementFile(dir.file("none/zofar.INI"), WindowPlacement{}, true, true));
+    EXPECT_FALSE(SaveWindowPlacementFile(dir.file("none/zofar.INI"), WindowPlacement{}, true, true));
 }
 
 TEST(SettingsFile, windowPlacementNeedsAllTenNumbers) {
-    const IniFile nine = IniFile::FromText(
-        "[Window]\nWindowpos=0,1,-1,-1,-1,-1,10,20,810\nToolbar=0\nStatusbar=0\n");
+    const IniFile nine = IniFile::FromText("[Window]\nWindowpos=0,1,-1,-1,-1,-1,10,20,810\nToolbar=0\nStatusbar=0\n");
     WindowPlacement placement;
     placement.left = 5;
     bool toolbar = true;
@@ -254,11 +247,11 @@ TEST(SettingsFile, windowPlacementNeedsAllTenNumbers) {
     EXPECT_TRUE(toolbar);
     EXPECT_TRUE(statusbar);
     EXPECT_EQ(placement.left, 5);
-    EXPECT_FALSE(LoadWindowPlacement(IniFile::FromText("[Window]\nWindowpos=0,1,2,3,4,5,6,7,8 ,9"),
-                                     placement, toolbar, statusbar));
+    EXPECT_FALSE(LoadWindowPlacement(IniFile::FromText("[Window]\nWindowpos=0,1,2,3,4,5,6,7,8 ,9"), placement, toolbar,
+                                     statusbar));
 
-    const IniFile ten = IniFile::FromText(
-        "[Window]\nWindowpos=2,-1, -32000,-32000,-1,-1,10,20,810,620junk\nToolbar=0\n");
+    const IniFile ten =
+        IniFile::FromText("[Window]\nWindowpos=2,-1, -32000,-32000,-1,-1,10,20,810,620junk\nToolbar=0\n");
     EXPECT_TRUE(LoadWindowPlacement(ten, placement, toolbar, statusbar));
     EXPECT_EQ(placement.flags, 2u);
     EXPECT_EQ(placement.showCmd, 4294967295u);

@@ -15,9 +15,7 @@ using zofar::test::TempDir;
 
 namespace {
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -64,8 +62,8 @@ TEST(AtomicFile, aWriteThatFailsHalfwayLeavesTheOldFileWhole) {
 TEST(AtomicFile, writeThroughASymbolicLinkReplacesTheTargetAndKeepsItsMode) {
     TempDir dir;
     WriteBytes(dir.file("real.INI"), "old");
-    std::filesystem::permissions(dir.file("real.INI"), std::filesystem::perms::owner_read |
-                                                           std::filesystem::perms::owner_write);
+    std::filesystem::permissions(dir.file("real.INI"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     std::filesystem::create_symlink(dir.file("real.INI"), dir.file("link.INI"));
     ASSERT_TRUE(WriteFileAtomically(dir.file("link.INI"), "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.INI")));

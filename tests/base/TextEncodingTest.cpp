@@ -14,14 +14,16 @@ TEST(TextEncoding, cp1252RoundTripsEveryDefinedByte) {
 }
 
 TEST(TextEncoding, euroSignAndUmlautsConvertBothWays) {
-    EXPECT_EQ(Cp1252ToUtf8("\x80 M\xFC" "nchen"), "\u20AC M\u00FCnchen");
+    EXPECT_EQ(Cp1252ToUtf8("\x80 M\xFC"
+                           "nchen"),
+              "\u20AC M\u00FCnchen");
     EXPECT_EQ(Utf8ToCp1252("\u20AC \u4E2D"), "\x80 ?");
 }
 
 TEST(TextEncoding, malformedUtf8IsReadAsCp1252) {
     EXPECT_FALSE(IsValidUtf8("\xC3"));
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_EQ(ToUtf8Guessing("Z\xFCrich"), "Z\u00FCrich");
     EXPECT_EQ(ToUtf8Guessing("Z\u00FCrich"), "Z\u00FCrich");
 }

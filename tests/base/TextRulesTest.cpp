@@ -11,8 +11,8 @@ TEST(TextRules, timeAcceptsWhatStrtolReadsAsHoursAndMinutes) {
 }
 
 TEST(TextRules, timeRejectsWrongLengthRangeOrSeparator) {
-    for (const char* invalid : {"", "7:05", "07:050", "24:60", "25:00", "-1:00", "07-30", "07:3",
-                                "07:3x", "ab:cd", "0x:00"}) {
+    for (const char* invalid :
+         {"", "7:05", "07:050", "24:60", "25:00", "-1:00", "07-30", "07:3", "07:3x", "ab:cd", "0x:00"}) {
         EXPECT_FALSE(IsValidTime(invalid)) << invalid;
     }
     EXPECT_FALSE(IsValidTime(std::string("07\0:00", 5)));

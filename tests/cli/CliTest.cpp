@@ -81,8 +81,8 @@ TEST(CliConditionAndList, printTheConditionAndTheFilteredRowsInListOrder) {
     Result cond = Cli("condition --settings " + Quote(settings) + " --now 2026-12-06T23:30Z");
     EXPECT_EQ(cond.out.find("DAYS LIKE '*7*'"), cond.out.size() - std::string("DAYS LIKE '*7*'))\n").size());
 
-    Result rows = Cli("list --settings " + Quote(settings) + " --folder " + Quote(dir.folder()) +
-                      " --now 2026-12-06T23:30Z L");
+    Result rows =
+        Cli("list --settings " + Quote(settings) + " --folder " + Quote(dir.folder()) + " --now 2026-12-06T23:30Z L");
     EXPECT_EQ(rows.code, 0);
     EXPECT_EQ(rows.out.find(" 9400.0  \tLate Radio\t"), 0u);
     EXPECT_NE(rows.out.find("\n 5900.0  \tNight Radio\t"), std::string::npos);

@@ -21,8 +21,8 @@ protected:
 
 TEST_F(SmallReadme, languageNamesEndBeforeTheirRemarksAndTheFirstEntryOfACodeWins) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"-CW", "Morse Station"}, {"A", "Arabic"},   {"D", "German"},     {"E", "English"},
-        {"SC", "Serbocroat"},     {"XX", "Dialect"}, {"Fu", "<none>"},    {"TOO", "<none>"},
+        {"-CW", "Morse Station"}, {"A", "Arabic"},   {"D", "German"},       {"E", "English"},
+        {"SC", "Serbocroat"},     {"XX", "Dialect"}, {"Fu", "<none>"},      {"TOO", "<none>"},
         {"e", "<none>"},          {"On", "<none>"},  {"Numbers", "<none>"},
     };
     for (const auto& [code, name] : cases) EXPECT_EQ(NameOr(tables.LanguageName(code)), name) << code;
@@ -48,9 +48,9 @@ TEST_F(SmallReadme, sitesAreFoundByCountryAndCodeWithTheFirstSiteForNoCode) {
         std::string country, code, name, latitude, longitude;
     };
     const std::vector<Case> cases = {
-        {"D", "", "Berlin-Britz", "52N27", "013E26"},  {"D", "n", "Nauen", "52N38", "012E54"},
-        {"D", "N", "Nauen North", "52N39", "012E55"},  {"D", "xx", "Unknown site", "", ""},
-        {"AFS", "", "Meyerton", "26S35", "028E08"},    {"AFS", "j", "Johannesburg", "26S07", "028E12"},
+        {"D", "", "Berlin-Britz", "52N27", "013E26"}, {"D", "n", "Nauen", "52N38", "012E54"},
+        {"D", "N", "Nauen North", "52N39", "012E55"}, {"D", "xx", "Unknown site", "", ""},
+        {"AFS", "", "Meyerton", "26S35", "028E08"},   {"AFS", "j", "Johannesburg", "26S07", "028E12"},
         {"XUU", "", "Unknown site", "", ""},
     };
     for (const auto& c : cases) {

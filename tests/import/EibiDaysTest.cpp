@@ -7,10 +7,22 @@ namespace {
 
 TEST(EibiDays, everyNamedShapeBecomesAscendingWeekdayDigits) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"", ""},               {"Sa", "6"},           {"Mo-Fr", "12345"},   {"We-Mo", "134567"},
-        {"Su-Mo", "17"},        {"Tu,Fr", "25"},       {"Mo,We-Fr", "1345"}, {"SaSu", "67"},
-        {"MoWe-Fr", "1345"},    {"1245", "1245"},      {"5421", "1245"},     {"1124", "124"},
-        {"1.Sa", "6"},          {"5.Fr", "5"},         {"Last7", "7"},       {" Mo-Fr ", "12345"},
+        {"", ""},
+        {"Sa", "6"},
+        {"Mo-Fr", "12345"},
+        {"We-Mo", "134567"},
+        {"Su-Mo", "17"},
+        {"Tu,Fr", "25"},
+        {"Mo,We-Fr", "1345"},
+        {"SaSu", "67"},
+        {"MoWe-Fr", "1345"},
+        {"1245", "1245"},
+        {"5421", "1245"},
+        {"1124", "124"},
+        {"1.Sa", "6"},
+        {"5.Fr", "5"},
+        {"Last7", "7"},
+        {" Mo-Fr ", "12345"},
     };
     for (const auto& [days, digits] : cases) EXPECT_EQ(EibiDaysToDigits(days), digits) << days;
 }

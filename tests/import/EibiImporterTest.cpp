@@ -18,8 +18,9 @@ namespace {
 
 using test::Value;
 
-constexpr std::string_view kHeader = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;"
-                                     "P:35;Start:60;Stop:60;";
+constexpr std::string_view kHeader =
+    "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;"
+    "P:35;Start:60;Stop:60;";
 
 void WriteFile(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary);
@@ -38,13 +39,21 @@ protected:
 };
 
 TEST_F(EibiImport, latin1AndUtf8FilesBothArriveAsUtf8) {
-    ASSERT_TRUE(Run("1677;1503-1518;;E;Coru\xF1" "a Radio;S\n").ok);
-    ASSERT_TRUE(Run("1677;1503-1518;;E;Coru\xC3\xB1" "a Radio;S\n").ok);
+    ASSERT_TRUE(Run("1677;1503-1518;;E;Coru\xF1"
+                    "a Radio;S\n")
+                    .ok);
+    ASSERT_TRUE(Run("1677;1503-1518;;E;Coru\xC3\xB1"
+                    "a Radio;S\n")
+                    .ok);
     // One byte that is not UTF-8 makes the whole file Latin-1, also the lines before it.
     ASSERT_TRUE(Run("1;0000-0100;;E;\xC3\xB1\n2;0000-0100;;E;\xF1\n").ok);
     ASSERT_EQ(sink.records.size(), 4u);
-    EXPECT_EQ(Value(sink.records[0], "STATION"), "Coru\xC3\xB1" "a Radio");
-    EXPECT_EQ(Value(sink.records[1], "STATION"), "Coru\xC3\xB1" "a Radio");
+    EXPECT_EQ(Value(sink.records[0], "STATION"),
+              "Coru\xC3\xB1"
+              "a Radio");
+    EXPECT_EQ(Value(sink.records[1], "STATION"),
+              "Coru\xC3\xB1"
+              "a Radio");
     EXPECT_EQ(Value(sink.records[2], "STATION"), "\xC3\x83\xC2\xB1");
     EXPECT_EQ(Value(sink.records[3], "STATION"), "\xC3\xB1");
 }
@@ -160,12 +169,16 @@ TEST(EibiExcerpt, theSeasonExcerptImportsWholeIntoADatabase) {
     const auto field = [&](std::string_view column) {
         return TextOf((*row)[static_cast<size_t>(*ColumnNumber(column) - 1)]);  // field index = column - 1
     };
-    EXPECT_EQ(field("STATION"), "Coru\xC3\xB1" "a Radio");
+    EXPECT_EQ(field("STATION"),
+              "Coru\xC3\xB1"
+              "a Radio");
     EXPECT_EQ(field("START"), "15:03");
     EXPECT_EQ(field("COUNTRY"), "Spain");
     EXPECT_EQ(field("LANGUAGE"), "Spanish/Castellano");
     EXPECT_EQ(field("REGION"), "South Europe");
-    EXPECT_EQ(field("LOCATION"), "Rostr\xC3\xADo/Cabo de Pe\xC3\xB1" "as");
+    EXPECT_EQ(field("LOCATION"),
+              "Rostr\xC3\xADo/Cabo de Pe\xC3\xB1"
+              "as");
     EXPECT_EQ(field("LATI"), "43N28");
     EXPECT_EQ(field("LONGI"), "005W51");
     EXPECT_EQ(field("TARGETAR"), "EU");

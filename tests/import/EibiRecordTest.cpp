@@ -23,13 +23,29 @@ TEST_F(EibiLine, everyColumnComesFromItsFieldOrTheTables) {
     ASSERT_TRUE(r);
     EXPECT_EQ(r->freq, 6005.5);
     const std::vector<std::pair<std::string_view, std::optional<std::string>>> expected = {
-        {"START", "12:00"},    {"END", "13:00"},         {"DAYS", "12345"},        {"ITU", "G"},
-        {"STATION", "BBC World Service"},                {"LANGUAGE", "German,English,XY"},
-        {"TARGET", "WAf"},     {"REGION", "West Africa"}, {"COUNTRY", "United Kingdom of "},
-        {"LOCATION", "Nauen"}, {"LATI", "52N38"},        {"LONGI", "012E54"},      {"TARGETAR", "AF "},
-        {"REMARKS", "/D-n"},   {"P", "1"},               {"MODU", "A"},            {"STATUS", std::nullopt},
-        {"LC", " "},           {"STN", std::nullopt},    {"CIRAF", std::nullopt},  {"PROGRAM", std::nullopt},
-        {"POWER", std::nullopt}, {"AZI", std::nullopt},
+        {"START", "12:00"},
+        {"END", "13:00"},
+        {"DAYS", "12345"},
+        {"ITU", "G"},
+        {"STATION", "BBC World Service"},
+        {"LANGUAGE", "German,English,XY"},
+        {"TARGET", "WAf"},
+        {"REGION", "West Africa"},
+        {"COUNTRY", "United Kingdom of "},
+        {"LOCATION", "Nauen"},
+        {"LATI", "52N38"},
+        {"LONGI", "012E54"},
+        {"TARGETAR", "AF "},
+        {"REMARKS", "/D-n"},
+        {"P", "1"},
+        {"MODU", "A"},
+        {"STATUS", std::nullopt},
+        {"LC", " "},
+        {"STN", std::nullopt},
+        {"CIRAF", std::nullopt},
+        {"PROGRAM", std::nullopt},
+        {"POWER", std::nullopt},
+        {"AZI", std::nullopt},
     };
     for (const auto& [column, value] : expected) EXPECT_EQ(Value(*r, column), value) << column;
 }
@@ -48,7 +64,9 @@ TEST_F(EibiLine, onlyHhmmDashHhmmTimesAndWholeNumbersMakeARecord) {
 }
 
 TEST_F(EibiLine, longTextsAreCutToTheirColumnCountingCharacters) {
-    const std::string station = "R\xC3\xA1" "dio Nacional Amaz\xC3\xB4nia Brasil";  // 30 characters
+    const std::string station =
+        "R\xC3\xA1"
+        "dio Nacional Amaz\xC3\xB4nia Brasil";  // 30 characters
     const auto r = Parse("6005;0000-0100;irregular;D;" + station + ";D,E,F;Eu;/CCC-abcdefghijklmno;98");
     ASSERT_TRUE(r);
     EXPECT_EQ(*Value(*r, "STATION"), std::string(Utf8Prefix(station, 22)));
@@ -85,8 +103,8 @@ TEST_F(EibiLine, withoutTablesTheNameColumnsStayNull) {
 
 TEST_F(EibiLine, modulationFollowsTheLanguageCodeAndTheSideband) {
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-        {"-CW", "", "C"}, {"-TY", "", "D"}, {"-HF", "", "D"}, {"E", "USB", "U"},
-        {"E", "LSB", "L"}, {"E", "", "A"}, {"E,-CW", "", "C"}, {"", "Mo", "A"},
+        {"-CW", "", "C"},  {"-TY", "", "D"}, {"-HF", "", "D"},   {"E", "USB", "U"},
+        {"E", "LSB", "L"}, {"E", "", "A"},   {"E,-CW", "", "C"}, {"", "Mo", "A"},
     };
     for (const auto& [language, days, modu] : cases) {
         EXPECT_EQ(Value(*Parse("6005;0000-0100;" + days + ";D;X;" + language), "MODU"), modu) << language << days;
@@ -95,18 +113,27 @@ TEST_F(EibiLine, modulationFollowsTheLanguageCodeAndTheSideband) {
 
 TEST(EibiTargetAreas, targetCodesCoverTheirContinentsInListOrder) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"Eu", "EU "},     {"Am", "NA CA SA "},   {"Glo", "NA CA SA EU AF ME AS AU PA "},
-        {"NAO", "NA EU "}, {"CIS", "EU AS "},     {"EGY", "AF ME "},
-        {"Oc", "AU PA "},  {"WNW", ""},           {"eu", ""},           {"", ""},
+        {"Eu", "EU "},     {"Am", "NA CA SA "}, {"Glo", "NA CA SA EU AF ME AS AU PA "},
+        {"NAO", "NA EU "}, {"CIS", "EU AS "},   {"EGY", "AF ME "},
+        {"Oc", "AU PA "},  {"WNW", ""},         {"eu", ""},
+        {"", ""},
     };
     for (const auto& [target, areas] : cases) EXPECT_EQ(EibiTargetAreas(target), areas) << target;
 }
 
 TEST_F(EibiLine, regionIsTheTargetsOwnNameACountryOrADirectionOfOne) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"Eu", "Europe"},      {"D", "Germany"},       {"WAf", "West Africa"}, {"CEu", "Central Europe"},
-        {"SEA", "South East Asia"}, {"ED", "East Germany"}, {"NEu", "North Europe"}, {"W", "W"},
-        {"QAf", "QAf"},        {"XYZ", "XYZ"},         {"", ""},
+        {"Eu", "Europe"},
+        {"D", "Germany"},
+        {"WAf", "West Africa"},
+        {"CEu", "Central Europe"},
+        {"SEA", "South East Asia"},
+        {"ED", "East Germany"},
+        {"NEu", "North Europe"},
+        {"W", "W"},
+        {"QAf", "QAf"},
+        {"XYZ", "XYZ"},
+        {"", ""},
     };
     for (const auto& [target, region] : cases) EXPECT_EQ(EibiRegionName(tables, target), region) << target;
 }

@@ -45,12 +45,24 @@ TEST_F(IlgTextImport, everyColumnGetsItsOwnSliceUntrimmed) {
         std::string_view text;
     };
     const std::vector<Field> fields = {
-        {7, "STATION", "Radio Test"}, {38, "DAYS", "67"},         {45, "LANGUAGE", "English"},
-        {111, "TARGET", "WEu"},       {119, "LOCATION", "Lindvik"}, {144, "POWER", "    250"},
-        {151, "AZI", "315"},          {154, "REMARKS", "irregular"}, {169, "MODU", "A"},
-        {188, "CIRAF", "27,28"},      {218, "STN", "RMI"},         {223, "ITU", "D"},
-        {226, "COUNTRY", "Germany"},  {244, "LONGI", "010E32"},    {250, "LATI", "52N07"},
-        {255, "REGION", "Europe"},    {275, "P", "G"},             {276, "PROGRAM", "World Desk"},
+        {7, "STATION", "Radio Test"},
+        {38, "DAYS", "67"},
+        {45, "LANGUAGE", "English"},
+        {111, "TARGET", "WEu"},
+        {119, "LOCATION", "Lindvik"},
+        {144, "POWER", "    250"},
+        {151, "AZI", "315"},
+        {154, "REMARKS", "irregular"},
+        {169, "MODU", "A"},
+        {188, "CIRAF", "27,28"},
+        {218, "STN", "RMI"},
+        {223, "ITU", "D"},
+        {226, "COUNTRY", "Germany"},
+        {244, "LONGI", "010E32"},
+        {250, "LATI", "52N07"},
+        {255, "REGION", "Europe"},
+        {275, "P", "G"},
+        {276, "PROGRAM", "World Desk"},
         {296, "STATUS", "S"},
     };
     std::string line = DataLine("", "0000-0100");
@@ -204,8 +216,15 @@ TEST(IlgTargetAreas, eachSlotCountsOnlyForItsOwnUpperCaseCode) {
         return Value(*ParseIlgLine(line + "\n"), "TARGETAR");
     };
     EXPECT_EQ(areas({{176, "EU"}, {178, "AF"}}), "EU AF ");
-    EXPECT_EQ(areas({{170, "NA"}, {172, "CA"}, {174, "SA"}, {176, "EU"}, {178, "AF"}, {180, "ME"}, {182, "AS"},
-                     {184, "AU"}, {186, "PA"}}),
+    EXPECT_EQ(areas({{170, "NA"},
+                     {172, "CA"},
+                     {174, "SA"},
+                     {176, "EU"},
+                     {178, "AF"},
+                     {180, "ME"},
+                     {182, "AS"},
+                     {184, "AU"},
+                     {186, "PA"}}),
               "NA CA SA EU AF ME AS AU PA ");
     EXPECT_EQ(areas({{176, "eu"}}), std::nullopt);
     EXPECT_EQ(areas({{176, "AF"}}), std::nullopt);
@@ -258,7 +277,9 @@ TEST_F(IlgTextImport, aFailingSinkStopsTheImportWithoutAFurtherMessage) {
 }
 
 TEST_F(IlgTextImport, cp1252TextArrivesAsUtf8WithColumnsCountedInBytes) {
-    std::string line = DataLine("R\xE1" "dio S\xE3o Tom\xE9 \x80");
+    std::string line = DataLine(
+        "R\xE1"
+        "dio S\xE3o Tom\xE9 \x80");
     Put(line, 45, "Portugu\xEAs");
     ASSERT_TRUE(Run(line + "\n"));
     ASSERT_EQ(sink.records.size(), 1u);

@@ -55,7 +55,8 @@ std::string FindCircle(const Graph& graph) {
         if (it != graph.end()) {
             for (const auto& [next, file] : it->second) {
                 if (state[next] == 1) {
-                    for (auto p = std::find(path.begin(), path.end(), next); p != path.end(); ++p) circle += *p + " -> ";
+                    for (auto p = std::find(path.begin(), path.end(), next); p != path.end(); ++p)
+                        circle += *p + " -> ";
                     circle += next + " (" + file + ")";
                     return true;
                 }

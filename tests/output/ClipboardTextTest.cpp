@@ -71,8 +71,8 @@ protected:
         path = dir.file("CLIP.mdb");
         RecordStore maker{reporter};
         ASSERT_TRUE(maker.CreateDatabaseFile(path, "CLIP") && maker.BeginImport());
-        for (const auto& [freq, station] : std::vector<std::pair<double, const char*>>{
-                 {5900.0, "BBC"}, {6005.0, nullptr}, {9400.0, "Gamma"}}) {
+        for (const auto& [freq, station] :
+             std::vector<std::pair<double, const char*>>{{5900.0, "BBC"}, {6005.0, nullptr}, {9400.0, "Gamma"}}) {
             BroadcastRecord rec;
             rec.freq = freq;
             if (station) rec.SetText(2, station);

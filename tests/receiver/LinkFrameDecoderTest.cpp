@@ -106,6 +106,7 @@ TEST(LinkMessage, incomingFrequencyComesOnlyFromGoToFrequencyFramesWithFourBytes
         {10002, {0xE7, 0x03, 0x00, 0x00}, std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IncomingFrequencyHz(LinkFrame{c.dwData, "VESTRIX", c.data}), c.hz) << c.dwData << " " << c.data.size();
+        EXPECT_EQ(IncomingFrequencyHz(LinkFrame{c.dwData, "VESTRIX", c.data}), c.hz)
+            << c.dwData << " " << c.data.size();
     }
 }

@@ -79,14 +79,9 @@ void ReceiverSimulator::Serve(int fd) {
     }
     arrived_.notify_all();
     switch (reply) {
-    case Reply::Answer:
-        listener_.Answer(fd, answer);
-        break;
-    case Reply::HangUp:
-        listener_.CloseConnection(fd);
-        break;
-    case Reply::Silent:
-        break;
+    case Reply::Answer: listener_.Answer(fd, answer); break;
+    case Reply::HangUp: listener_.CloseConnection(fd); break;
+    case Reply::Silent: break;
     }
 }
 

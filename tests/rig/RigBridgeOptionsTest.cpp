@@ -17,7 +17,8 @@ TEST(RigBridgeOptions, noArgumentsGiveTheDefaults) {
 }
 
 TEST(RigBridgeOptions, valuesComeAfterTheOptionOrAfterAnEqualsSign) {
-    const auto parse = ParseRigBridgeOptions({"--name", "  My Radio", "--host=gqrx.local", "--port", "7356", "--poll-ms=250"});
+    const auto parse =
+        ParseRigBridgeOptions({"--name", "  My Radio", "--host=gqrx.local", "--port", "7356", "--poll-ms=250"});
     ASSERT_TRUE(parse.options.has_value()) << parse.error;
     EXPECT_EQ(parse.options->name, "  My Radio");
     EXPECT_EQ(parse.options->rig.host, "gqrx.local");
@@ -34,10 +35,10 @@ TEST(RigBridgeOptions, helpIsAskedForWithoutAnError) {
 
 TEST(RigBridgeOptions, badCommandLinesAreRefusedWithAReason) {
     const std::vector<std::vector<std::string>> refused = {
-        {"--colour", "red"}, {"--port"},         {"--port", "0"},         {"--port", "65536"},
-        {"--port", "45x"},   {"--port", "-1"},   {"--port="},             {"--poll-ms", "49"},
-        {"--poll-ms", "3600001"},                {"--name", ""},          {"--name", "a/b"},
-        {"--name", ".."},    {"--host", ""},     {"extra"},
+        {"--colour", "red"},      {"--port"},       {"--port", "0"},   {"--port", "65536"},
+        {"--port", "45x"},        {"--port", "-1"}, {"--port="},       {"--poll-ms", "49"},
+        {"--poll-ms", "3600001"}, {"--name", ""},   {"--name", "a/b"}, {"--name", ".."},
+        {"--host", ""},           {"extra"},
     };
     for (const auto& args : refused) {
         const auto parse = ParseRigBridgeOptions(args);

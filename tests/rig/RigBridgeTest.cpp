@@ -58,7 +58,8 @@ bool RunBridgeUntil(RigBridge& bridge, const std::function<bool()>& done, std::c
 }
 
 void RunBridgeFor(RigBridge& bridge, std::chrono::milliseconds time) {
-    RunBridgeUntil(bridge, [] { return false; }, time);
+    RunBridgeUntil(
+        bridge, [] { return false; }, time);
 }
 
 }  // namespace
@@ -129,15 +130,18 @@ TEST(RigBridge, aRigThatNeverAnswersDelaysNoFrameBeyondTheBound) {
     link.Receive(1, 1002, Record(9420000));
     RunBridgeFor(bridge, 50ms);
     link.Receive(2, 2002, Record(9420000));
-    ASSERT_TRUE(RunBridgeUntil(bridge, [&] { return link.answers.count(2) == 1; }, 100ms));
+    ASSERT_TRUE(RunBridgeUntil(
+        bridge, [&] { return link.answers.count(2) == 1; }, 100ms));
     EXPECT_EQ(link.answers.count(1), 0U);
 
     // The rig could settle the tune only after the poll's timeout and its own, both 400 ms.
-    ASSERT_TRUE(RunBridgeUntil(bridge, [&] { return link.answers.count(1) == 1; }, 1000ms));
+    ASSERT_TRUE(RunBridgeUntil(
+        bridge, [&] { return link.answers.count(1) == 1; }, 1000ms));
     EXPECT_LT(std::chrono::steady_clock::now() - sent, timing.answerBound + 150ms);
     EXPECT_EQ(link.answers[1], std::vector<std::uint32_t>{RigBridge::kAnswerNotDone});
     // The tune still goes to the rig after its frame was answered, and is answered only once.
-    ASSERT_TRUE(RunBridgeUntil(bridge, [&] { return silent.Lines().size() >= 2; }, 1000ms));
+    ASSERT_TRUE(RunBridgeUntil(
+        bridge, [&] { return silent.Lines().size() >= 2; }, 1000ms));
     EXPECT_EQ(silent.Lines()[1], "F 9420000");
     RunBridgeFor(bridge, 500ms);
     EXPECT_EQ(link.answers[1].size(), 1U);

@@ -65,7 +65,8 @@ TEST(RigClient, tuneAndPollSendPlainCommandsEndedByALineFeed) {
     EXPECT_EQ(polled->hz, 7100000);
 
     EXPECT_EQ(server.Lines(), (std::vector<std::string>{"F 7100000", "f"}));
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"connected to the rig server at 127.0.0.1:" + std::to_string(server.Port())}));
+    EXPECT_EQ(log.lines,
+              (std::vector<std::string>{"connected to the rig server at 127.0.0.1:" + std::to_string(server.Port())}));
 }
 
 TEST(RigClient, aRefusedTuneEndsAsARigErrorAndTheConnectionServesOn) {
@@ -119,7 +120,13 @@ TEST(RigClient, aRepeatedReportIsNotTakenForTheReplyToTheNextCommand) {
 
 TEST(RigClient, aGarbledFrequencyIsAProtocolErrorAndTheNextPollReadsAgain) {
     const std::string garbled[] = {
-        "VFOA\n", "14.074 MHz\n", std::string("71\0" "00000\n", 9), std::string(100000, '7') + "\n", "-5\n",
+        "VFOA\n",
+        "14.074 MHz\n",
+        std::string("71\0"
+                    "00000\n",
+                    9),
+        std::string(100000, '7') + "\n",
+        "-5\n",
     };
     for (const std::string& reply : garbled) {
         std::atomic<int> polls = 0;
@@ -159,7 +166,8 @@ TEST(RigClient, withoutAServerTunesFailAtOnceAndTheRefusalIsReportedOnce) {
     StateLog log;
     RigClient client({"127.0.0.1", FreeLoopbackPort()}, kQuick, log.Sink());
     // Long enough for several attempts at the quick back-off.
-    RunClientUntil(client, [] { return false; }, 300ms);
+    RunClientUntil(
+        client, [] { return false; }, 300ms);
 
     std::optional<RigResult> tuned;
     client.Tune(7100000, Now(), [&](const RigResult& r) { tuned = r; });
@@ -203,7 +211,8 @@ TEST(RigClient, aServerThatGoesAwayAndComesBackIsReconnected) {
     ASSERT_TRUE(RunClientUntil(client, [&] { return !client.Connected(); }));
     ASSERT_TRUE(cut.has_value());
     EXPECT_EQ(cut->outcome, RigOutcome::NotConnected);
-    RunClientUntil(client, [] { return false; }, 150ms);
+    RunClientUntil(
+        client, [] { return false; }, 150ms);
 
     server = std::make_unique<FakeRigServer>([&](const std::string& line) { return rig.Answer(line); }, port);
     const auto back = Now();
@@ -212,6 +221,7 @@ TEST(RigClient, aServerThatGoesAwayAndComesBackIsReconnected) {
     const auto polled = Poll(client);
     ASSERT_TRUE(polled.has_value());
     EXPECT_EQ(polled->outcome, RigOutcome::Answered);
-    EXPECT_EQ(log.states, (std::vector<RigConnectionState>{RigConnectionState::Connected, RigConnectionState::Lost,
-                                                           RigConnectionState::Refused, RigConnectionState::Connected}));
+    EXPECT_EQ(log.states,
+              (std::vector<RigConnectionState>{RigConnectionState::Connected, RigConnectionState::Lost,
+                                               RigConnectionState::Refused, RigConnectionState::Connected}));
 }

@@ -20,8 +20,13 @@ TEST(RigLineReader, linesSplitAcrossReadsComeWholeAndInOrder) {
 
 TEST(RigLineReader, nulBytesStayInTheLine) {
     RigLineReader reader;
-    reader.Append(std::string("71\0" "00\n", 6));
-    EXPECT_EQ(reader.Next()->text, std::string("71\0" "00", 5));
+    reader.Append(
+        std::string("71\0"
+                    "00\n",
+                    6));
+    EXPECT_EQ(reader.Next()->text, std::string("71\0"
+                                               "00",
+                                               5));
 }
 
 TEST(RigLineReader, anOverlongLineIsOneMarkAndItsRestIsSkipped) {

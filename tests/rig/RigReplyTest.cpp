@@ -11,9 +11,14 @@ TEST(RigReply, frequencyLinesReadAsWholeHertz) {
         std::string line;
         std::int64_t hz;
     } cases[] = {
-        {"145000000", 145000000},      {"7100000\r", 7100000},  {"0", 0},
-        {"14074000.000000", 14074000}, {"7100000.5", 7100001},  {"7100000.49", 7100000},
-        {"000000000000000009420000", 9420000},                  {"1000000000000", kMaxRigFrequencyHz},
+        {"145000000", 145000000},
+        {"7100000\r", 7100000},
+        {"0", 0},
+        {"14074000.000000", 14074000},
+        {"7100000.5", 7100001},
+        {"7100000.49", 7100000},
+        {"000000000000000009420000", 9420000},
+        {"1000000000000", kMaxRigFrequencyHz},
     };
     for (const auto& c : cases) {
         const RigReplyLine reply = ParseRigReplyLine(c.line);
@@ -24,10 +29,28 @@ TEST(RigReply, frequencyLinesReadAsWholeHertz) {
 
 TEST(RigReply, anythingElseThatIsNoReportIsGarbage) {
     const std::string garbage[] = {
-        "VFOA",       "14.074 MHz", "-7100000", "+7100000", "7100000 ",  " 7100000", "1e7",
-        "7100000.",   ".5",         "7,100,000", "0x6c5720", "1000000000001", "99999999999999999999999",
-        std::string("7100\0000", 8), "RPRT", "RPRT ", "RPRT x", "RPRT 0 0", "RPRT  0", "rprt 0",
-        "RPRT 1234567890", "RPRT -",
+        "VFOA",
+        "14.074 MHz",
+        "-7100000",
+        "+7100000",
+        "7100000 ",
+        " 7100000",
+        "1e7",
+        "7100000.",
+        ".5",
+        "7,100,000",
+        "0x6c5720",
+        "1000000000001",
+        "99999999999999999999999",
+        std::string("7100\0000", 8),
+        "RPRT",
+        "RPRT ",
+        "RPRT x",
+        "RPRT 0 0",
+        "RPRT  0",
+        "rprt 0",
+        "RPRT 1234567890",
+        "RPRT -",
     };
     for (const std::string& line : garbage) {
         EXPECT_EQ(ParseRigReplyLine(line).kind, RigReplyKind::Garbage) << line;

@@ -66,7 +66,8 @@ TEST(Rigctld, aRestartedRigctldIsReconnected) {
     auto rigctld = std::make_unique<RigctldProcess>(port);
     ASSERT_TRUE(rigctld->Running());
     std::vector<RigConnectionState> states;
-    RigClient client({"127.0.0.1", port}, kQuick, [&](RigConnectionState s, const std::string&) { states.push_back(s); });
+    RigClient client({"127.0.0.1", port}, kQuick,
+                     [&](RigConnectionState s, const std::string&) { states.push_back(s); });
     ASSERT_TRUE(RunClientUntil(client, [&] { return client.Connected(); }));
     ASSERT_TRUE(PollOnce(client).has_value());
 

@@ -25,8 +25,8 @@ std::string Build(const FilterCriteria& c, const UtcTime& now = At(3, 12, 0)) {
 }
 
 std::string OnAirAt(const std::string& t) {
-    return "(((START < END AND START <= '" + t + "' AND END > '" + t + "') OR (START > END AND NOT (END <= '" +
-           t + "' AND START > '" + t + "'))))";
+    return "(((START < END AND START <= '" + t + "' AND END > '" + t + "') OR (START > END AND NOT (END <= '" + t +
+           "' AND START > '" + t + "'))))";
 }
 
 }  // namespace
@@ -53,8 +53,7 @@ TEST(LikeGroup, emptyValueMatchesTheEmptyTextWithoutParentheses) {
 
 TEST(LikeGroup, keepsBlanksAndWildcardsAsTyped) {
     EXPECT_EQ(ConditionBuilder::BuildLikeGroup(" BBC", "STATION", 0), "(STATION LIKE '* BBC*')");
-    EXPECT_EQ(ConditionBuilder::BuildLikeGroup("R* |  ", "STATION", 1),
-              "(STATION LIKE 'R* ' OR STATION LIKE '  ')");
+    EXPECT_EQ(ConditionBuilder::BuildLikeGroup("R* |  ", "STATION", 1), "(STATION LIKE 'R* ' OR STATION LIKE '  ')");
 }
 
 TEST(LikeGroup, onlyExactOneMatchesWhole) {
@@ -137,8 +136,7 @@ TEST(FilterCondition, eachTextCriterionAloneUsesItsColumnAndMatchMode) {
         {&FilterCriteria::BFCountry, &FilterCriteria::FCountry, "(COUNTRY LIKE '*v*')", "(COUNTRY LIKE 'v')"},
         {&FilterCriteria::BFItu, &FilterCriteria::FItu, "(ITU LIKE 'v')", "(ITU LIKE 'v')"},
         {&FilterCriteria::BFLanguage, &FilterCriteria::FLanguage, "(LANGUAGE LIKE '*v*')", "(LANGUAGE LIKE 'v')"},
-        {&FilterCriteria::BFTargetarea, &FilterCriteria::FTargetarea, "(TARGETAR LIKE '*v*')",
-         "(TARGETAR LIKE 'v')"},
+        {&FilterCriteria::BFTargetarea, &FilterCriteria::FTargetarea, "(TARGETAR LIKE '*v*')", "(TARGETAR LIKE 'v')"},
         {&FilterCriteria::BFDay, &FilterCriteria::FDay, "(DAYS LIKE '*v*')", "(DAYS LIKE 'v')"},
         {&FilterCriteria::BFStatus, &FilterCriteria::FStatus, "(STATUS LIKE 'v')", "(STATUS LIKE 'v')"},
         {&FilterCriteria::BFP, &FilterCriteria::FP, "(P LIKE 'v')", "(P LIKE 'v')"},

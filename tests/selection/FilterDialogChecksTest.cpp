@@ -89,14 +89,14 @@ TEST(FilterDialogChecks, checksRunInControlOrderAndStopAtTheFirst) {
     ExpectRefused(FilterDialogChecks::Check(e, {}), "Please enter a number between 0 and 1000000.",
                   FilterDialogField::Frequency2);
     e.frequency2Text = "6000";
-    ExpectRefused(FilterDialogChecks::Check(e, {}),
-                  "The first frequency value must be smaller than the second value.", FilterDialogField::Frequency1);
+    ExpectRefused(FilterDialogChecks::Check(e, {}), "The first frequency value must be smaller than the second value.",
+                  FilterDialogField::Frequency1);
     e.frequency2Text = "8000";
-    ExpectRefused(FilterDialogChecks::Check(e, {}),
-                  "The first time entry (start time) is not valid (Format: hh:mm).", FilterDialogField::Start);
+    ExpectRefused(FilterDialogChecks::Check(e, {}), "The first time entry (start time) is not valid (Format: hh:mm).",
+                  FilterDialogField::Start);
     e.shown.FStart = "24:00";
-    ExpectRefused(FilterDialogChecks::Check(e, {}),
-                  "The second time entry (end time) is not valid (Format: hh:mm).", FilterDialogField::End);
+    ExpectRefused(FilterDialogChecks::Check(e, {}), "The second time entry (end time) is not valid (Format: hh:mm).",
+                  FilterDialogField::End);
     e.shown.FEnd = "24:59";
     ExpectRefused(FilterDialogChecks::Check(e, {}), "The \"On Air At\" time entry is not valid (Format: hh:mm).",
                   FilterDialogField::OnairTime);
@@ -110,8 +110,8 @@ TEST(FilterDialogChecks, equalFrequenciesAreRefusedOnlyWhenTicked) {
     e.frequency2Text = "6000";
     EXPECT_TRUE(FilterDialogChecks::Check(e, {}).accepted);
     e.shown.BFFrequency = 1;
-    ExpectRefused(FilterDialogChecks::Check(e, {}),
-                  "The first frequency value must be smaller than the second value.", FilterDialogField::Frequency1);
+    ExpectRefused(FilterDialogChecks::Check(e, {}), "The first frequency value must be smaller than the second value.",
+                  FilterDialogField::Frequency1);
 }
 
 TEST(FilterDialogChecks, untickedCriteriaKeepInvalidTimesAsTyped) {

@@ -113,13 +113,14 @@ TEST(FilterDialog, tabOrderFollowsTheGroupsFromFrequencyToClear) {
         order << w->objectName();
         if (w->objectName() == "clearButton") break;
     }
-    EXPECT_EQ(order, (QStringList{"frequencyBox", "frequency1Edit", "frequency2Edit", "stationBox", "stationEdit",
-                                  "stnBox", "stnEdit", "locationBox", "locationEdit", "countryBox", "countryEdit",
-                                  "ituBox", "ituEdit", "lcBox", "lcEdit", "targetareaBox", "targetareaEdit",
-                                  "languageBox", "languageEdit", "statusBox", "statusEdit", "pBox", "pEdit",
-                                  "timeBox", "startEdit", "endEdit", "dayBox", "dayEdit", "onairBox",
-                                  "onairNowRadio", "onairAtRadio", "onairTimeEdit", "substringRadio", "exactRadio",
-                                  "okButton", "cancelButton", "clearButton"}));
+    EXPECT_EQ(order, (QStringList{"frequencyBox",  "frequency1Edit", "frequency2Edit", "stationBox",   "stationEdit",
+                                  "stnBox",        "stnEdit",        "locationBox",    "locationEdit", "countryBox",
+                                  "countryEdit",   "ituBox",         "ituEdit",        "lcBox",        "lcEdit",
+                                  "targetareaBox", "targetareaEdit", "languageBox",    "languageEdit", "statusBox",
+                                  "statusEdit",    "pBox",           "pEdit",          "timeBox",      "startEdit",
+                                  "endEdit",       "dayBox",         "dayEdit",        "onairBox",     "onairNowRadio",
+                                  "onairAtRadio",  "onairTimeEdit",  "substringRadio", "exactRadio",   "okButton",
+                                  "cancelButton",  "clearButton"}));
 }
 
 TEST(FilterDialog, clearUnticksEveryBoxAndDiscardsWhatWasTyped) {

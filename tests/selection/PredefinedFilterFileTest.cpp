@@ -16,9 +16,7 @@ namespace {
 
 constexpr char V = '\x0B';
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -54,9 +52,9 @@ CPredefFilter Sample() {
 TEST(PredefinedFilterFile, formatWritesTheThirtyThreeFieldsInOrderEachFollowedByTheSeparator) {
     const std::string v(1, V);
     const std::string expected = "Evening Europe" + v + "1" + v + "1" + v + "0" + v + "0" + v + "0" + v + "0" + v +
-                                 "0" + v + "0" + v + "0" + v + "0" + v + "0" + v + "0" + v + "0" + v + "0" + v +
-                                 "1" + v + "1" + v + "5900.0" + v + "6200.5" + v + " BBC|Voice" + v + v + v + v +
-                                 v + v + "22:00" + v + v + v + v + v + v + v + "18:30" + v + "\n";
+                                 "0" + v + "0" + v + "0" + v + "0" + v + "0" + v + "0" + v + "0" + v + "0" + v + "1" +
+                                 v + "1" + v + "5900.0" + v + "6200.5" + v + " BBC|Voice" + v + v + v + v + v + v +
+                                 "22:00" + v + v + v + v + v + v + v + "18:30" + v + "\n";
     EXPECT_EQ(FormatPredefinedFilterLine(Sample()), expected);
 }
 
@@ -85,9 +83,9 @@ TEST(PredefinedFilterFile, aNameOnlyLineKeepsItsLineEndAndReadsEveryFlagAsOne) {
     CPredefFilter expected;
     expected.name = "Europe\n";
     FilterCriteria& c = expected.criteria;
-    for (uint32_t* flag : {&c.BFFrequency, &c.BFStation, &c.BFCountry, &c.BFItu, &c.BFLanguage, &c.BFTargetarea,
-                           &c.BFDay, &c.BFOnair, &c.BFTime, &c.BFStatus, &c.BFP, &c.BFStn, &c.BFLc, &c.BFLocation,
-                           &c.BFExactMatch, &c.BFOnairNow}) {
+    for (uint32_t* flag :
+         {&c.BFFrequency, &c.BFStation, &c.BFCountry, &c.BFItu, &c.BFLanguage, &c.BFTargetarea, &c.BFDay, &c.BFOnair,
+          &c.BFTime, &c.BFStatus, &c.BFP, &c.BFStn, &c.BFLc, &c.BFLocation, &c.BFExactMatch, &c.BFOnairNow}) {
         *flag = 1;
     }
     c.FFrequency1 = 0.0;
@@ -155,8 +153,16 @@ TEST(PredefinedFilterFile, aLongLineIsReadInPiecesOfTheMaximumNumberOfCharacters
 }
 
 TEST(PredefinedFilterFile, aFileThatIsNotUtf8IsReadAsCp1252WithoutAByteOrderMark) {
-    EXPECT_EQ(ParsePredefinedFilterText(Line("Sender M\xFC" "nchen")).entries.at(0).name, "Sender München");
-    EXPECT_EQ(ParsePredefinedFilterText(Line("Fran\xE7" "aise \x80")).entries.at(0).name, "Française €");
+    EXPECT_EQ(ParsePredefinedFilterText(Line("Sender M\xFC"
+                                             "nchen"))
+                  .entries.at(0)
+                  .name,
+              "Sender München");
+    EXPECT_EQ(ParsePredefinedFilterText(Line("Fran\xE7"
+                                             "aise \x80"))
+                  .entries.at(0)
+                  .name,
+              "Française €");
     EXPECT_EQ(ParsePredefinedFilterText("\xEF\xBB\xBF" + Line("Wien")).entries.at(0).name, "Wien");
 }
 
@@ -229,12 +235,18 @@ TEST(PredefinedFilterFile, aFailedWriteLeavesTheOldFileWhole) {
 }
 
 TEST(PredefinedFilterFile, namesAndTextsWithLineBreakingCharactersAreStoredWithBlanks) {
-    for (const char* name : {"a\nb", "a\rb", "a\x0B" "b", "\n"}) EXPECT_FALSE(IsStorableFilterName(name)) << name;
+    for (const char* name : {"a\nb", "a\rb",
+                             "a\x0B"
+                             "b",
+                             "\n"})
+        EXPECT_FALSE(IsStorableFilterName(name)) << name;
     for (const char* name : {"", "Europe\tevening", " BBC "}) EXPECT_TRUE(IsStorableFilterName(name)) << name;
 
     FilterCriteria texts;
     texts.FStation = "a\r\nb";
-    texts.FOnairTime = "12\x0B" "00";
+    texts.FOnairTime =
+        "12\x0B"
+        "00";
     texts.FLocation = "tab\tstays";
     const FilterCriteria stored = WithStorableTexts(texts);
     EXPECT_EQ(stored.FStation, "a  b");

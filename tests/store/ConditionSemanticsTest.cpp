@@ -15,17 +15,18 @@ namespace {
 class ConditionSemanticsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CreateDatabase(dir.file("C.mdb"),
-                                   {
-                                       {5899.9, "Radio Nord", "14:05", "15:00", nullptr, "Norway", "E", "NOR"},   // 1
-                                       {5900.0, "voice of hope", "22:00", "02:00", "", "Zambia", "E", "ZMB"},     // 2
-                                       {6200.0, "Radio \u00D6sterreich", "02:00", "03:00", "1 3 5", "Austria", "G", "AUT"},  // 3
-                                       {6200.1, "BBC", "21:59", "22:30", "7", "UK", "e", "G"},                    // 4
-                                       {7000.0, "The Voice", "..:..", "..:..", "67", "Norway", "English", "NOR"}, // 5
-                                       {7100.0, "Radio Alpha", "12:00", "12:00", nullptr, "Chile", "S", "CHL"},   // 6
-                                       {7200.0, "Radio Beta", "14:00", "14:05", "1234567", "", "E", "D"},         // 7
-                                   },
-                                   reporter));
+        ASSERT_TRUE(CreateDatabase(
+            dir.file("C.mdb"),
+            {
+                {5899.9, "Radio Nord", "14:05", "15:00", nullptr, "Norway", "E", "NOR"},              // 1
+                {5900.0, "voice of hope", "22:00", "02:00", "", "Zambia", "E", "ZMB"},                // 2
+                {6200.0, "Radio \u00D6sterreich", "02:00", "03:00", "1 3 5", "Austria", "G", "AUT"},  // 3
+                {6200.1, "BBC", "21:59", "22:30", "7", "UK", "e", "G"},                               // 4
+                {7000.0, "The Voice", "..:..", "..:..", "67", "Norway", "English", "NOR"},            // 5
+                {7100.0, "Radio Alpha", "12:00", "12:00", nullptr, "Chile", "S", "CHL"},              // 6
+                {7200.0, "Radio Beta", "14:00", "14:05", "1234567", "", "E", "D"},                    // 7
+            },
+            reporter));
         ASSERT_TRUE(store.OpenBrowseSet(dir.file("C.mdb"), "C", BuildSelectText(), "FREQ, STATION", ""));
     }
     std::set<int> Matching(const std::string& condition) {
@@ -36,9 +37,10 @@ protected:
         return ids;
     }
     static std::string OnAir(const std::string& t, const std::string& dayPattern) {
-        std::string s = "(((START < END AND START <= '" + t + "' AND END > '" + t + "') OR (START > END AND NOT (END <= '" +
-                        t + "' AND START > '" + t + "')))";
-        return s + (dayPattern.empty() ? ")" : " AND (DAYS IS NULL OR DAYS LIKE '' OR DAYS LIKE '" + dayPattern + "'))");
+        std::string s = "(((START < END AND START <= '" + t + "' AND END > '" + t +
+                        "') OR (START > END AND NOT (END <= '" + t + "' AND START > '" + t + "')))";
+        return s +
+               (dayPattern.empty() ? ")" : " AND (DAYS IS NULL OR DAYS LIKE '' OR DAYS LIKE '" + dayPattern + "'))");
     }
 
     TempDir dir;

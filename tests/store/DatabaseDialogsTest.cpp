@@ -86,7 +86,8 @@ TEST_F(CreateDatabaseDialogTest, showsItsCaptionControlsAndNote) {
     EXPECT_TRUE(dialog->TextRadio()->isChecked());
     EXPECT_EQ(dialog->SelectButton()->text(), "Select ILG Source File");
     bool note = false;
-    for (auto* l : dialog->findChildren<QLabel*>()) note |= l->text() == "Creation of a new database may take some time !";
+    for (auto* l : dialog->findChildren<QLabel*>())
+        note |= l->text() == "Creation of a new database may take some time !";
     EXPECT_TRUE(note);
 }
 

@@ -13,10 +13,10 @@ namespace {
 
 class DocumentDatabaseTest : public DocumentFixture {
 protected:
-
     std::string WriteList(const std::string& fileName, int records) {
         std::ofstream out(dir.file(fileName));
-        for (int i = 0; i < records; ++i) out << IlgLine("   " + std::to_string(6000 + i), "Station " + std::to_string(i), "0000-0100");
+        for (int i = 0; i < records; ++i)
+            out << IlgLine("   " + std::to_string(6000 + i), "Station " + std::to_string(i), "0000-0100");
         return fileName;
     }
     CreateDatabaseRequest Request(const std::string& name, const std::string& listFile, bool replace = false) {
@@ -35,7 +35,8 @@ protected:
     }
     std::vector<std::string> Files() {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -76,7 +77,8 @@ TEST_F(DocumentDatabaseTest, failedImportKeepsTheOldDatabaseAndLeavesNoNewFile) 
     doc.OnDatabaseClose();
     const auto before = std::filesystem::file_size(dir.file("ALPHA.mdb"));
     EXPECT_FALSE(Create("ALPHA", "missing.txt", true));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error opening the ILG source file!", "Error creating a new database!"}));
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"Error opening the ILG source file!", "Error creating a new database!"}));
     EXPECT_EQ(Files(), (std::vector<std::string>{"ALPHA.mdb", "a.txt"}));
     EXPECT_EQ(std::filesystem::file_size(dir.file("ALPHA.mdb")), before);
 }
@@ -231,7 +233,8 @@ TEST_F(DocumentDatabaseTest, aReopenedDatabaseWithoutAUsableSortKeyStartsInFrequ
 TEST_F(DocumentDatabaseTest, aDatabaseFolderThatCannotBeWrittenGivesTheEngineErrorAndNoDatabase) {
     WriteList("a.txt", 2);
     FakeScreen ui2;
-    CZOFDoc other(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.file("a.txt") + "/"});  // a file, not a folder
+    CZOFDoc other(DocumentScreen::Of(ui2), clock,
+                  DocumentPaths{dir.file("zofar.INI"), dir.file("a.txt") + "/"});  // a file, not a folder
     ui2.createAnswers.push_back(Request("ALPHA", "a.txt"));
     other.OnDatabaseCreate();
     EXPECT_FALSE(other.IsOpen());

@@ -29,14 +29,15 @@ protected:
 }  // namespace
 
 TEST_F(DocumentSelectionTest, aVisibleSelectedRecordStaysSelectedAtItsNewPlace) {
-    ASSERT_EQ(IdAt(0), 10);  // FREQ order: id 10 has the lowest frequency
+    ASSERT_EQ(IdAt(0), 10);   // FREQ order: id 10 has the lowest frequency
     ui.listRows = {2, 0, 9};  // row 2 is id 8, visible
     doc.SortBy("STATION");
     EXPECT_EQ(doc.SortKey(), "STATION");
     EXPECT_EQ(IdAt(doc.CurrentPosition()), 8);
     EXPECT_EQ(ui.hints, (std::vector<int>{kHintRequeried, kHintShowCurrent}));
     EXPECT_EQ(ui.statusTexts.back(), "Ready");
-    EXPECT_NE(std::find(ui.statusTexts.begin(), ui.statusTexts.end(), "Sorting and filtering records"), ui.statusTexts.end());
+    EXPECT_NE(std::find(ui.statusTexts.begin(), ui.statusTexts.end(), "Sorting and filtering records"),
+              ui.statusTexts.end());
 }
 
 TEST_F(DocumentSelectionTest, aSelectionScrolledOutOfViewIsDroppedUnlessOnAirNowIsActive) {
@@ -49,7 +50,7 @@ TEST_F(DocumentSelectionTest, aSelectionScrolledOutOfViewIsDroppedUnlessOnAirNow
         s.criteria.BFOnairNow = 1;
         s.bFilter = 0;  // keep every row; only the anchor rule matters here
     });
-    ui.listRows = {9, 0, 3};     // middle visible row: (0 + 3) / 2 = 1
+    ui.listRows = {9, 0, 3};  // middle visible row: (0 + 3) / 2 = 1
     const int middleId = IdAt(1);
     doc.SortBy("FREQ");
     EXPECT_EQ(IdAt(doc.CurrentPosition()), middleId);

@@ -55,8 +55,8 @@ TEST(GeneralOrder, ignoresCaseAndPutsAccentsBesideTheirLetter) {
     EXPECT_EQ(CompareGeneral("radio", "RADIO"), 0);
     EXPECT_LT(CompareGeneral("apple", "Banana"), 0);
     EXPECT_LT(CompareGeneral("Zebra", "zoo"), 0);
-    EXPECT_LT(CompareGeneral("\u00C9cole", "Ecoles"), 0);   // É sorts with E
-    EXPECT_LT(CompareGeneral("Ecole", "\u00C9cole"), 0);    // plain letter first on a tie
+    EXPECT_LT(CompareGeneral("\u00C9cole", "Ecoles"), 0);  // É sorts with E
+    EXPECT_LT(CompareGeneral("Ecole", "\u00C9cole"), 0);   // plain letter first on a tie
     EXPECT_EQ(CompareGeneral("\u00E9cole", "\u00C9COLE"), 0);
     EXPECT_LT(CompareGeneral("\u00D6sterreich", "Peru"), 0);
     EXPECT_GT(CompareGeneral("\u00D6sterreich", "Norway"), 0);

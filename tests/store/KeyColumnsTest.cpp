@@ -46,11 +46,11 @@ TEST(KeyColumns, goToDialogsTakeTheColumnsLabelAndSearchMode) {
         std::string_view label;
         GoToMode mode;
     } cases[] = {
-        {"FREQ", "Frequency", GoToMode::Number},     {"STATION", "Station", GoToMode::Choice},
-        {"STATUS", "Status", GoToMode::Exact},       {"ITU", "ITU", GoToMode::Exact},
-        {"LC", "Location Code", GoToMode::Exact},    {"START", "Start Time", GoToMode::Exact},
-        {"END", "End Time", GoToMode::Exact},        {"TARGETAR", "Target Area", GoToMode::Choice},
-        {"P", "Program Type", GoToMode::Exact},      {"LANGUAGE", "Language", GoToMode::Choice},
+        {"FREQ", "Frequency", GoToMode::Number},  {"STATION", "Station", GoToMode::Choice},
+        {"STATUS", "Status", GoToMode::Exact},    {"ITU", "ITU", GoToMode::Exact},
+        {"LC", "Location Code", GoToMode::Exact}, {"START", "Start Time", GoToMode::Exact},
+        {"END", "End Time", GoToMode::Exact},     {"TARGETAR", "Target Area", GoToMode::Choice},
+        {"P", "Program Type", GoToMode::Exact},   {"LANGUAGE", "Language", GoToMode::Choice},
     };
     for (const auto& c : cases) {
         const KeyColumn* key = FindKeyColumn(c.column);

@@ -68,8 +68,8 @@ TEST_F(RecordStoreTest, valuesComeBackTypedAndWithoutTrailingBlanks) {
     EXPECT_EQ(TextOf(store.GetFieldValue(2, 1)), "Radio Alpha");
     EXPECT_EQ(TextOf(store.GetFieldValue(2, 9)), "");  // LC: one blank stored as empty text
     EXPECT_FALSE(IsNull(store.GetFieldValue(2, 9)));
-    EXPECT_TRUE(IsNull(store.GetFieldValue(0, 12)));   // DAYS Null
-    EXPECT_TRUE(IsNull(store.GetFieldValue(0, 3)));    // never set
+    EXPECT_TRUE(IsNull(store.GetFieldValue(0, 12)));  // DAYS Null
+    EXPECT_TRUE(IsNull(store.GetFieldValue(0, 3)));   // never set
     EXPECT_TRUE(IsNull(store.GetFieldValue(99, 0)));
 }
 
@@ -160,7 +160,7 @@ TEST_F(RecordStoreTest, tooLongOrWronglyTypedValuesAreRefused) {
     rec.SetText(10, "XY");  // LC holds one character
     EXPECT_FALSE(writer.AddRecord(rec));
     BroadcastRecord padded;
-    padded.SetText(10, "X      ");  // trailing blanks do not count against the size
+    padded.SetText(10, "X      ");                     // trailing blanks do not count against the size
     padded.SetText(2, "Radio Caf\u00E9 Internation");  // 22 characters, 23 bytes
     EXPECT_TRUE(writer.AddRecord(padded));
     EXPECT_TRUE(writer.CommitImport());

@@ -23,9 +23,9 @@ class FakeScreen : public UserPrompts,
                    public DatabaseDialogs,
                    public SelectionDialogs {
 public:
-    std::vector<std::string> messages;       ///< ShowMessage texts
-    std::vector<std::string> storeErrors;    ///< ShowStoreError texts
-    std::vector<std::string> questions;      ///< AskYesNo texts
+    std::vector<std::string> messages;     ///< ShowMessage texts
+    std::vector<std::string> storeErrors;  ///< ShowStoreError texts
+    std::vector<std::string> questions;    ///< AskYesNo texts
     std::vector<std::string> statusTexts;
     std::vector<std::string> titles;
     std::vector<int> hints;

@@ -18,8 +18,14 @@ public:
 struct Row {
     Row(double f, std::string st, std::string s, std::string e, const char* d = nullptr, std::string c = {},
         std::string lang = {}, std::string i = {})
-        : freq(f), station(std::move(st)), start(std::move(s)), end(std::move(e)), days(d), country(std::move(c)),
-          language(std::move(lang)), itu(std::move(i)) {}
+        : freq(f),
+          station(std::move(st)),
+          start(std::move(s)),
+          end(std::move(e)),
+          days(d),
+          country(std::move(c)),
+          language(std::move(lang)),
+          itu(std::move(i)) {}
 
     double freq = 0.0;
     std::string station;

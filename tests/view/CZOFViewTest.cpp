@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "base/Clock.h"
 #include "app/CommandTable.h"
+#include "base/Clock.h"
 #include "store/CZOFDoc.h"
 #include "support/DocumentFixture.h"
 #include "view/CZOFView.h"

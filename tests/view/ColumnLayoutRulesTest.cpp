@@ -10,9 +10,9 @@ namespace {
 TEST(ColumnLayoutRules, firstStartGivesTableOrderAndDefaultWidths) {
     const ColumnGeometry g = ApplyColumnLayout(ColumnLayout{}, 7);
     for (int c = 0; c < kFieldCount; ++c) EXPECT_EQ(g.position[static_cast<size_t>(c)], c);
-    EXPECT_EQ(g.width[0], 11 * 7);   // FREQ
-    EXPECT_EQ(g.width[1], 23 * 7);   // STATION
-    EXPECT_EQ(g.width[23], 7 * 7);   // LATI
+    EXPECT_EQ(g.width[0], 11 * 7);  // FREQ
+    EXPECT_EQ(g.width[1], 23 * 7);  // STATION
+    EXPECT_EQ(g.width[23], 7 * 7);  // LATI
 }
 
 TEST(ColumnLayoutRules, averageCharWidthIsAlphabetWidthDividedBy26) {

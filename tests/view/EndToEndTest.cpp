@@ -73,11 +73,12 @@ TEST(EndToEnd, sampleListSortedAndFilteredOnTheAirNowThenQuit) {
     const OnAirTest marker = OnAirTest::At(clock.NowUtc());
     const RecordStore& store = program.Doc().Store();
     for (int row = 0; row < onAir; ++row) {
-        EXPECT_TRUE(marker.IsOnAir(store.GetFieldValue(row, 10), store.GetFieldValue(row, 11),
-                                   store.GetFieldValue(row, 12)))
+        EXPECT_TRUE(
+            marker.IsOnAir(store.GetFieldValue(row, 10), store.GetFieldValue(row, 11), store.GetFieldValue(row, 12)))
             << "row " << row;
         if (row > 0) {
-            EXPECT_LE(CompareGeneral(TextOf(store.GetFieldValue(row - 1, 1)), TextOf(store.GetFieldValue(row, 1))), 0) << "row " << row;
+            EXPECT_LE(CompareGeneral(TextOf(store.GetFieldValue(row - 1, 1)), TextOf(store.GetFieldValue(row, 1))), 0)
+                << "row " << row;
         }
     }
 

@@ -53,9 +53,9 @@ TEST_F(ListCellSourceTest, cellsShowTheRowsInBrowseOrder) {
 TEST_F(ListCellSourceTest, markerFollowsTheSampledTime) {
     Open();
     const OnAirTest halfPastMidnight(30, 3);
-    EXPECT_EQ(source.OnAir(0, halfPastMidnight), true);   // BBC 22:00-02:00, every day
-    EXPECT_EQ(source.OnAir(1, halfPastMidnight), true);   // Radio Alpha 00:00-01:00
-    EXPECT_EQ(source.OnAir(2, halfPastMidnight), false);  // Gamma 12:00-13:00
+    EXPECT_EQ(source.OnAir(0, halfPastMidnight), true);       // BBC 22:00-02:00, every day
+    EXPECT_EQ(source.OnAir(1, halfPastMidnight), true);       // Radio Alpha 00:00-01:00
+    EXPECT_EQ(source.OnAir(2, halfPastMidnight), false);      // Gamma 12:00-13:00
     EXPECT_EQ(source.OnAir(2, OnAirTest(12 * 60, 7)), true);  // blank days: every day
 }
 
@@ -91,7 +91,8 @@ TEST(ListCellSource, aCellThatCannotBeReadStopsTheReadingUntilReadAgain) {
     TempDir dir;
     RecordingReporter creator;
     const std::string path = dir.file("LIST.mdb");
-    ASSERT_TRUE(CreateDatabase(path, {{6005.0, "Alpha", "00:00", "01:00"}, {5900.0, "BBC", "22:00", "02:00"}}, creator));
+    ASSERT_TRUE(
+        CreateDatabase(path, {{6005.0, "Alpha", "00:00", "01:00"}, {5900.0, "BBC", "22:00", "02:00"}}, creator));
     ForwardingReporter reporter;
     RecordStore store{reporter};
     ListCellSource source{store};

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/CMainFrame.h"
-#include "base/Clock.h"
-#include "app/ZofarProgram.h"
 #include "app/ModalDriver.h"
+#include "app/ZofarProgram.h"
+#include "base/Clock.h"
 #include "store/SqliteDatabase.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
@@ -28,11 +28,10 @@ namespace {
 TEST(ListInMainWindow, reopenedDatabaseFillsTheListAndHeaderClickSorts) {
     test::TempDir dir;
     test::RecordingReporter reporter;
-    ASSERT_TRUE(test::CreateDatabase(dir.file("TEST.mdb"),
-                                     {{9400.0, "Gamma", "12:00", "13:00"},
-                                      {5900.0, "Alpha", "22:00", "02:00"},
-                                      {6005.0, "Beta", "00:00", "01:00"}},
-                                     reporter));
+    ASSERT_TRUE(test::CreateDatabase(
+        dir.file("TEST.mdb"),
+        {{9400.0, "Gamma", "12:00", "13:00"}, {5900.0, "Alpha", "22:00", "02:00"}, {6005.0, "Beta", "00:00", "01:00"}},
+        reporter));
     std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=TEST\nSort=FREQ\n";
     AppPaths paths{dir.file("zofar.INI"), dir.folder(), dir.file("zofar.dat"), dir.file("zofar.html")};
     FixedClock clock;
@@ -61,9 +60,8 @@ TEST(ListInMainWindow, reopenedDatabaseFillsTheListAndHeaderClickSorts) {
 TEST(ListInMainWindow, unreadableDatabaseGivesOneMessageAndTheListComesBack) {
     test::TempDir dir;
     test::RecordingReporter reporter;
-    ASSERT_TRUE(test::CreateDatabase(dir.file("TEST.mdb"),
-                                     {{9400.0, "Gamma", "12:00", "13:00"}, {5900.0, "Alpha", "22:00", "02:00"}},
-                                     reporter));
+    ASSERT_TRUE(test::CreateDatabase(
+        dir.file("TEST.mdb"), {{9400.0, "Gamma", "12:00", "13:00"}, {5900.0, "Alpha", "22:00", "02:00"}}, reporter));
     std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=TEST\n";
     AppPaths paths{dir.file("zofar.INI"), dir.folder(), dir.file("zofar.dat"), dir.file("zofar.html")};
     FixedClock clock;

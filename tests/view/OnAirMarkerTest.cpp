@@ -49,9 +49,7 @@ TEST(OnAirTest, timesThatDoNotReadAreNeverOnAir) {
     EXPECT_FALSE(OnAirAt(3, 0, FieldValue{6070.0}, Text("04:00")));
 }
 
-TEST(OnAirTest, separatorIsNotExamined) {
-    EXPECT_TRUE(OnAirAt(3, 0, Text("02.00"), Text("04 00")));
-}
+TEST(OnAirTest, separatorIsNotExamined) { EXPECT_TRUE(OnAirAt(3, 0, Text("02.00"), Text("04 00"))); }
 
 TEST(OnAirTest, daysListRunsOnlyOnItsWeekdays) {
     EXPECT_TRUE(OnAirAt(3, 0, Text("02:00"), Text("04:00"), Text("1 3 5"), kWednesday));
