@@ -52,11 +52,6 @@ protected:
                               night ? "02:00" : "13:00", nullptr, "Country " + std::to_string(i % 7));
         }
         MakeDatabase("TEST", rows);
-        MakeDatabase("SMALL", {{6000.0, "A", "00:00", "01:00"},
-                               {6005.0, "B", "00:00", "01:00"},
-                               {6010.0, "C", "00:00", "01:00"},
-                               {6015.0, "D", "00:00", "01:00"},
-                               {6020.0, "E", "00:00", "01:00"}});
         view = std::make_unique<CZOFView>(doc);
         view->resize(900, 420);
         view->show();
@@ -229,20 +224,6 @@ TEST_F(CZOFViewTest, showCurrentPositionSelectsTheRowAndCentresIt) {
     EXPECT_EQ(last, first + perPage - 1);
 }
 
-TEST_F(CZOFViewTest, showCurrentPositionNearTheEndStopsAtTheLastRow) {
-    Open();
-    ShowPosition(kRecords - 1);
-    EXPECT_EQ(view->GetSelectedRow(), kRecords - 1);
-    EXPECT_EQ(view->GetScreenRows().second, kRecords - 1);
-}
-
-TEST_F(CZOFViewTest, firstRowOfAShortListIsSelectedWithoutScrolling) {
-    Open("SMALL");
-    ShowPosition(0);
-    EXPECT_EQ(view->GetSelectedRow(), 0);
-    EXPECT_EQ(view->GetScreenRows(), std::make_pair(0, 4));
-}
-
 TEST_F(CZOFViewTest, noPositionWithOnAirNowFilterLeavesSelectionAndScrollAlone) {
     Open();
     ShowPosition(80);
@@ -321,12 +302,6 @@ TEST_F(CZOFViewTest, storedLayoutIsAppliedAndCapturedBack) {
     EXPECT_TRUE(IsHiddenColumnWidth(captured->widths[0]));
     EXPECT_EQ(captured->widths[2], 150);
     EXPECT_EQ(captured->widths[1], DefaultColumnWidth(1, view->AverageCharWidth()));
-}
-
-TEST_F(CZOFViewTest, damagedStoredOrderShowsTableOrder) {
-    ChangeSettings([](DocumentSettings& s) { s.layout.order[3] = 0; });
-    Open();
-    for (int c = 0; c < kFieldCount; ++c) EXPECT_EQ(Header().visualIndex(c), c);
 }
 
 TEST_F(CZOFViewTest, closingKeepsTheUsersLayoutForTheNextDatabase) {
