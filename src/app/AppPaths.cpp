@@ -68,14 +68,6 @@ bool FileExists(const std::string& path) {
 
 }  // namespace
 
-EnvironmentLookup SystemEnvironment() {
-    return [](const std::string& name) -> std::optional<std::string> {
-        const char* value = std::getenv(name.c_str());
-        if (value == nullptr) return std::nullopt;
-        return std::string(value);
-    };
-}
-
 std::string CurrentExecutablePath() {
     std::vector<char> buffer(4096);
     for (;;) {

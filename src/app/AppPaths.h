@@ -1,13 +1,10 @@
 #pragma once
 
-#include <functional>
-#include <optional>
 #include <string>
 
-namespace zofar {
+#include "base/Environment.h"
 
-/// Looks up an environment variable; nothing when it is not set.
-using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
+namespace zofar {
 
 /// Where the program keeps its files. Folders end with '/'.
 struct AppPaths {
@@ -17,9 +14,6 @@ struct AppPaths {
     /// Executable name + ".html", beside the program or else in the data folder.
     std::string helpFile;
 };
-
-/// The process environment through getenv.
-EnvironmentLookup SystemEnvironment();
 
 /// The running program's full path (from /proc/self/exe); empty when it cannot be read.
 std::string CurrentExecutablePath();

@@ -9,6 +9,7 @@
 #include "base/AtomicFile.h"
 #include "base/RegularFile.h"
 #include "base/TextEncoding.h"
+#include "base/TextLines.h"
 
 namespace zofar {
 
@@ -56,19 +57,13 @@ bool EnclosedInQuotes(std::string_view s) { return s.size() >= 2 && IsQuote(s.fr
 }  // namespace
 
 IniFile IniFile::FromText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    const std::string text = ToUtf8Guessing(bytes);
+    const std::string text = ToUtf8Guessing(WithoutByteOrderMark(bytes));
 
     IniFile ini;
     ini.sections_.emplace_back();
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t eol = text.find('\n', pos);
-        if (eol == std::string::npos) eol = text.size();
-        std::string_view line(text.data() + pos, eol - pos);
-        pos = eol + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-
+    TextLines lines(text);
+    std::string_view line;
+    while (lines.Next(line)) {
         const std::string_view trimmed = Trim(line);
         const auto close = trimmed.rfind(']');
         if (trimmed.starts_with('[') && close != std::string_view::npos) {

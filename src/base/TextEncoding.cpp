@@ -78,6 +78,12 @@ std::string ToUtf8Guessing(std::string_view bytes) {
     return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
 }
 
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    return bytes;
+}
+
 size_t Utf8Length(std::string_view utf8) {
     size_t n = 0;
     for (char c : utf8) {

@@ -18,6 +18,9 @@ bool IsValidUtf8(std::string_view bytes);
 /// The text as UTF-8: kept when it is valid UTF-8, read as code page 1252 otherwise.
 std::string ToUtf8Guessing(std::string_view bytes);
 
+/// The text without a leading UTF-8 byte-order mark.
+std::string_view WithoutByteOrderMark(std::string_view bytes);
+
 /// Number of characters (code points) of a UTF-8 text.
 size_t Utf8Length(std::string_view utf8);
 

@@ -178,9 +178,7 @@ std::optional<EibiCodeTables> EibiCodeTables::Load(const std::string& path) {
     if (path.find('\0') != std::string::npos) return std::nullopt;
     const auto bytes = ReadRegularFile(path, kMaxBytes);
     if (!bytes) return std::nullopt;
-    std::string_view text = *bytes;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    return Parse(ToUtf8Guessing(text));
+    return Parse(ToUtf8Guessing(WithoutByteOrderMark(*bytes)));
 }
 
 namespace {

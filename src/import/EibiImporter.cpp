@@ -11,6 +11,7 @@
 
 #include "base/RegularFile.h"
 #include "base/TextEncoding.h"
+#include "base/TextLines.h"
 #include "import/EibiRecord.h"
 #include "import/IlgTextImporter.h"
 
@@ -19,7 +20,6 @@ namespace zofar {
 namespace {
 
 constexpr long long kProgressStep = 100;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kHeaderStart = "kHz";
 constexpr std::string_view kCodesFileName = "README.TXT";
 
@@ -48,20 +48,14 @@ long long CountLines(std::string_view text) {
 // The whole file as UTF-8: EiBi writes Latin-1, a file saved again by an editor may be UTF-8.
 EibiImportResult ImportBytes(std::string_view bytes, const EibiCodeTables* codes, RecordSink& sink, ImportUi& ui,
                              ImportProgress& progress) {
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
-    const std::string text = ToUtf8Guessing(bytes);
+    const std::string text = ToUtf8Guessing(WithoutByteOrderMark(bytes));
 
     EibiImportResult result;
     progress.SetRange(0, ClampToInt(CountLines(text)));
     long long counter = 1;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        auto end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line(text.data() + pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-
+    TextLines lines(text);
+    std::string_view line;
+    while (lines.Next(line)) {
         const bool header = counter == 1 && line.substr(0, kHeaderStart.size()) == kHeaderStart;
         if (!header && !IsBlankLine(line)) {
             if (const auto record = ParseEibiLine(line, codes)) {

@@ -2,18 +2,18 @@
 
 #include <sys/types.h>
 
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/Environment.h"
 
 namespace zofar {
 
 /// The name ZOFAR's own socket carries in the link folder, and the sender name of its frames.
 constexpr std::string_view kZofarLinkName = "ZOFAR";
 
-/// Reads one environment variable; nothing when it is not set.
-using LinkEnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
+/// The environment the link folder is found in.
+using LinkEnvironmentLookup = EnvironmentLookup;
 
 /// The link folder of user `uid`, ending with '/': $XDG_RUNTIME_DIR/zofar-link/ when that
 /// variable holds an absolute path, otherwise /tmp/zofar-link-UID/.

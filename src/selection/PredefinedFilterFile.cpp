@@ -39,8 +39,6 @@ constexpr std::size_t kFrequency1Field = kFirstFlagField + kFlags.size();
 constexpr std::size_t kFrequency2Field = kFrequency1Field + 1;
 constexpr std::size_t kFirstTextField = kFrequency2Field + 1;
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 bool BreaksLine(char c) { return c == kPredefinedFilterSeparator || c == '\r' || c == '\n'; }
 
 std::optional<double> ReadFrequency(std::string_view field) {
@@ -126,8 +124,7 @@ std::optional<CPredefFilter> ParsePredefinedFilterLine(std::string_view line) {
 
 PredefinedFilterLoad ParsePredefinedFilterText(std::string_view bytes) {
     const std::string utf8 = ToUtf8Guessing(bytes);
-    std::string_view text = utf8;
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    const std::string_view text = WithoutByteOrderMark(utf8);
 
     PredefinedFilterLoad load;
     for (std::size_t start = 0; start < text.size();) {

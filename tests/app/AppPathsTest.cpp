@@ -5,22 +5,13 @@
 #include <map>
 
 #include "app/AppPaths.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 using namespace zofar;
 using zofar::test::TempDir;
 
-namespace {
-
-EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values) {
-    return [values = std::move(values)](const std::string& name) -> std::optional<std::string> {
-        const auto it = values.find(name);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    };
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(AppPaths, executableNameLosesFolderAndExtension) {
     EXPECT_EQ(ExecutableName("C:/PROGRAMS/ZOFAR.EXE"), "ZOFAR");
@@ -31,18 +22,18 @@ TEST(AppPaths, executableNameLosesFolderAndExtension) {
 
 TEST(AppPaths, settingsFileIsInTheConfigFolderWhichIsCreated) {
     TempDir dir;
-    const auto xdg = FakeEnvironment({{"XDG_CONFIG_HOME", dir.file("conf")}, {"HOME", "/nowhere"}});
+    const auto xdg = test::FakeEnvironment({{"XDG_CONFIG_HOME", dir.file("conf")}, {"HOME", "/nowhere"}});
     EXPECT_EQ(SettingsFilePath("/usr/bin/zofar", xdg), dir.file("conf") + "/zofar.INI");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("conf")));
 
-    const auto home = FakeEnvironment({{"XDG_CONFIG_HOME", "relative"}, {"HOME", dir.file("home")}});
+    const auto home = test::FakeEnvironment({{"XDG_CONFIG_HOME", "relative"}, {"HOME", dir.file("home")}});
     EXPECT_EQ(SettingsFilePath("/usr/bin/zofar", home), dir.file("home") + "/.config/zofar.INI");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("home/.config")));
 }
 
 TEST(AppPaths, databasesLiveBesideAWritableProgram) {
     TempDir dir;
-    const auto env = FakeEnvironment({{"HOME", dir.file("home")}});
+    const auto env = test::FakeEnvironment({{"HOME", dir.file("home")}});
     EXPECT_EQ(DatabaseFolderPath(dir.file("zofar"), env), dir.folder());
     EXPECT_FALSE(std::filesystem::exists(dir.file("home")));
 }
@@ -50,18 +41,18 @@ TEST(AppPaths, databasesLiveBesideAWritableProgram) {
 TEST(AppPaths, databasesMoveToTheDataFolderWhenTheProgramFolderIsUnusable) {
     TempDir dir;
     const std::string program = dir.file("gone/bin/zofar");
-    EXPECT_EQ(DatabaseFolderPath(program, FakeEnvironment({{"XDG_DATA_HOME", dir.file("data")}})),
+    EXPECT_EQ(DatabaseFolderPath(program, test::FakeEnvironment({{"XDG_DATA_HOME", dir.file("data")}})),
               dir.file("data") + "/zofar/");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("data/zofar")));
 
-    EXPECT_EQ(DatabaseFolderPath(program, FakeEnvironment({{"HOME", dir.file("home")}})),
+    EXPECT_EQ(DatabaseFolderPath(program, test::FakeEnvironment({{"HOME", dir.file("home")}})),
               dir.file("home") + "/.local/share/zofar/");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("home/.local/share/zofar")));
 }
 
 TEST(AppPaths, helpManualIsFoundBesideTheProgramOrElseInTheDataFolder) {
     TempDir dir;
-    const auto env = FakeEnvironment({{"HOME", dir.file("home")}, {"XDG_CONFIG_HOME", dir.file("c")}});
+    const auto env = test::FakeEnvironment({{"HOME", dir.file("home")}, {"XDG_CONFIG_HOME", dir.file("c")}});
     const AppPaths without = ResolveAppPaths(dir.file("zofar"), env);
     EXPECT_EQ(without.helpFile, dir.file("home") + "/.local/share/zofar/zofar.html");
     EXPECT_EQ(without.filterFile, dir.file("zofar.dat"));

@@ -5,21 +5,11 @@
 #include <random>
 
 #include "app/IniFile.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 using namespace zofar;
-using zofar::test::TempDir;
-
-namespace {
-
-void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-}  // namespace
+using namespace zofar::test;
 
 TEST(IniFile, namesCompareWithoutCaseAndTheFirstMatchCounts) {
     const IniFile ini =

@@ -1,32 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
 #include "base/AtomicFile.h"
 #include "base/RegularFile.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 using namespace zofar;
-using zofar::test::TempDir;
-
-namespace {
-
-void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-size_t FilesIn(const std::filesystem::path& folder) {
-    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
-
-}  // namespace
+using namespace zofar::test;
 
 TEST(AtomicFile, writeFailsWhenTheFolderIsMissingOrAFile) {
     TempDir dir;
@@ -44,15 +28,11 @@ TEST(AtomicFile, aWriteThatFailsHalfwayLeavesTheOldFileWhole) {
     WriteBytes(path, old);
 
     // A file-size limit makes the write stop partway, as a full disk would.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved_ok = WriteFileAtomically(path, std::string(100000, 's'), ".bak");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved_ok = true;
+    {
+        const FileSizeLimit limit(4096);
+        saved_ok = WriteFileAtomically(path, std::string(100000, 's'), ".bak");
+    }
 
     EXPECT_FALSE(saved_ok);
     EXPECT_EQ(ReadBytes(path), old);

@@ -9,20 +9,13 @@
 
 #include "LinkTestSockets.h"
 #include "receiver/LinkFolder.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 using namespace zofar;
 using zofar::test::TempDir;
 
 namespace {
-
-LinkEnvironmentLookup Environment(std::map<std::string, std::string> values) {
-    return [values = std::move(values)](const std::string& name) -> std::optional<std::string> {
-        const auto it = values.find(name);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    };
-}
 
 mode_t ModeOf(const std::string& path) {
     struct stat st {};
@@ -44,24 +37,26 @@ TEST(LinkFolder, liesInTheRuntimeFolderOnlyWhenThatIsAnAbsolutePath) {
         {{{"XDG_RUNTIME_DIR", ""}}, "/tmp/zofar-link-1000/"},
         {{}, "/tmp/zofar-link-1000/"},
     };
-    for (const Case& c : cases) EXPECT_EQ(LinkFolderPath(Environment(c.env), 1000), c.folder);
+    for (const Case& c : cases) EXPECT_EQ(LinkFolderPath(test::FakeEnvironment(c.env), 1000), c.folder);
 }
 
 TEST(LinkFolder, isCreatedWithModeOwnerOnlyWhateverTheUmask) {
     TempDir dir;
     const mode_t oldMask = ::umask(0277);
-    const LinkFolderResult result = PrepareLinkFolder(Environment({{"XDG_RUNTIME_DIR", dir.path().string()}}));
+    const LinkFolderResult result =
+        PrepareLinkFolder(test::FakeEnvironment({{"XDG_RUNTIME_DIR", dir.path().string()}}));
     ::umask(oldMask);
     EXPECT_EQ(result.error, "");
     EXPECT_EQ(result.folder, dir.folder() + "zofar-link/");
     EXPECT_EQ(ModeOf(dir.file("zofar-link")), 0700u);
     // A second start uses the folder as it is.
-    EXPECT_EQ(PrepareLinkFolder(Environment({{"XDG_RUNTIME_DIR", dir.path().string()}})).folder, result.folder);
+    EXPECT_EQ(PrepareLinkFolder(test::FakeEnvironment({{"XDG_RUNTIME_DIR", dir.path().string()}})).folder,
+              result.folder);
 }
 
 TEST(LinkFolder, anExistingFolderThatIsNotOursAloneIsRefusedAndLeftAsItIs) {
     TempDir dir;
-    const auto env = Environment({{"XDG_RUNTIME_DIR", dir.path().string()}});
+    const auto env = test::FakeEnvironment({{"XDG_RUNTIME_DIR", dir.path().string()}});
     const std::string link = dir.file("zofar-link");
 
     std::filesystem::create_directory(link);

@@ -1,27 +1,20 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 #include "selection/PredefinedFilterFile.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 using namespace zofar;
+using zofar::test::ReadBytes;
 using zofar::test::TempDir;
+using zofar::test::WriteBytes;
 
 namespace {
 
 constexpr char V = '\x0B';
-
-void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A line as the program writes it: every flag 0, the given name and lower frequency, empty texts.
 std::string Line(const std::string& name, const std::string& frequency1 = "0.0") {
@@ -220,15 +213,11 @@ TEST(PredefinedFilterFile, aFailedWriteLeavesTheOldFileWhole) {
     std::vector<CPredefFilter> many(200, Sample());
 
     // A file-size limit makes the write stop partway, as a full disk would.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = SavePredefinedFilterFile(path, PredefinedFilterList(many), false);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        const test::FileSizeLimit limit(4096);
+        written = SavePredefinedFilterFile(path, PredefinedFilterList(many), false);
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadBytes(path), old);

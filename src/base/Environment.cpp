@@ -1,0 +1,15 @@
+#include "base/Environment.h"
+
+#include <cstdlib>
+
+namespace zofar {
+
+EnvironmentLookup SystemEnvironment() {
+    return [](const std::string& name) -> std::optional<std::string> {
+        const char* value = std::getenv(name.c_str());
+        if (value == nullptr) return std::nullopt;
+        return std::string(value);
+    };
+}
+
+}  // namespace zofar
