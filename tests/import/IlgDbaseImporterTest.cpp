@@ -9,7 +9,7 @@
 #include "import/IlgDbaseWriter.h"
 #include "import/IlgTestSupport.h"
 #include "store/RecordStore.h"
-#include "support/FakeDocumentUi.h"
+#include "support/FakeScreen.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 
@@ -64,7 +64,7 @@ protected:
     test::RecordingReporter reporter;
     RecordStore store{reporter};
     StoreSink sink{store};
-    test::FakeDocumentUi ui;
+    test::FakeScreen ui;
 };
 
 TEST_F(IlgDbaseImport, everySourceColumnGoesToItsTargetColumn) {
