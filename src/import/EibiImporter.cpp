@@ -13,7 +13,7 @@
 #include "base/TextEncoding.h"
 #include "base/TextLines.h"
 #include "import/EibiRecord.h"
-#include "import/IlgTextImporter.h"
+#include "import/OpenProgressWindow.h"
 
 namespace zofar {
 
@@ -22,18 +22,6 @@ namespace {
 constexpr long long kProgressStep = 100;
 constexpr std::string_view kHeaderStart = "kHz";
 constexpr std::string_view kCodesFileName = "README.TXT";
-
-class NoProgress : public ImportProgress {
-public:
-    void SetRange(int, int) override {}
-    void SetPosition(int) override {}
-};
-
-std::unique_ptr<ImportProgress> OpenProgress(ImportUi& ui) {
-    auto progress = ui.OpenImportProgress(std::string(kImportProgressCaption));
-    if (!progress) progress = std::make_unique<NoProgress>();
-    return progress;
-}
 
 int ClampToInt(long long n) { return static_cast<int>(std::min<long long>(n, INT_MAX)); }
 
@@ -102,7 +90,7 @@ std::string Plural(long long n, std::string_view one, std::string_view many) {
 }  // namespace
 
 EibiImportResult ImportEibiCsvStream(std::istream& csv, const EibiCodeTables* codes, RecordSink& sink, ImportUi& ui) {
-    const auto progress = OpenProgress(ui);
+    const auto progress = OpenProgressWindow(ui);
     const auto bytes = ReadStream(csv);
     if (!bytes) {
         ui.ShowMessage(std::string(kEibiOpenErrorMessage));
@@ -113,7 +101,7 @@ EibiImportResult ImportEibiCsvStream(std::istream& csv, const EibiCodeTables* co
 
 EibiImportResult ImportEibiCsv(const std::string& csvPath, const std::string& codesPath, RecordSink& sink,
                                ImportUi& ui) {
-    const auto progress = OpenProgress(ui);
+    const auto progress = OpenProgressWindow(ui);
     const auto bytes = ReadFile(csvPath, kEibiMaxBytes);
     if (!bytes) {
         ui.ShowMessage(std::string(kEibiOpenErrorMessage));

@@ -10,7 +10,7 @@
 #include "import/DbaseError.h"
 #include "import/DbaseTable.h"
 #include "import/DbaseTextDecoder.h"
-#include "import/IlgTextImporter.h"
+#include "import/OpenProgressWindow.h"
 #include "store/ColumnTable.h"
 
 namespace zofar {
@@ -41,12 +41,6 @@ struct SourceColumns {
     int station = 0;
     std::array<int, kCopiedColumns.size()> copied{};
     std::array<int, kAreaCodes.size()> areas{};
-};
-
-class NoProgress : public ImportProgress {
-public:
-    void SetRange(int, int) override {}
-    void SetPosition(int) override {}
 };
 
 int Column(std::string_view name) { return *ColumnNumber(name); }
@@ -185,8 +179,7 @@ std::optional<BroadcastRecord> ReadRecord(const RowReader& reader, int record, c
 
 bool ImportIlgDbase(const std::string& sourceFolder, const std::string& fileName, RecordSink& sink, ImportUi& ui,
                     StoreErrorReporter& errors) {
-    auto progress = ui.OpenImportProgress(std::string(kImportProgressCaption));
-    if (!progress) progress = std::make_unique<NoProgress>();
+    const auto progress = OpenProgressWindow(ui);
     try {
         const DbaseTable table(sourceFolder + fileName);
         const DbaseTextDecoder decoder(table.CodePage());

@@ -109,12 +109,6 @@ private:
     std::size_t len_ = 0;
 };
 
-class NoProgress : public ImportProgress {
-public:
-    void SetRange(int, int) override {}
-    void SetPosition(int) override {}
-};
-
 int ClampToInt(long long n) { return static_cast<int>(std::min<long long>(n, INT_MAX)); }
 
 bool ImportReads(std::istream& in, RecordSink& sink, ImportUi& ui, ImportProgress& progress) {
@@ -148,12 +142,6 @@ bool ImportReads(std::istream& in, RecordSink& sink, ImportUi& ui, ImportProgres
         return false;
     }
     return true;
-}
-
-std::unique_ptr<ImportProgress> OpenProgress(ImportUi& ui) {
-    auto progress = ui.OpenImportProgress(std::string(kImportProgressCaption));
-    if (!progress) progress = std::make_unique<NoProgress>();
-    return progress;
 }
 
 }  // namespace
@@ -225,12 +213,12 @@ std::optional<BroadcastRecord> ParseIlgLine(std::string_view read) {
 }
 
 bool ImportIlgTextStream(std::istream& in, RecordSink& sink, ImportUi& ui) {
-    const auto progress = OpenProgress(ui);
+    const auto progress = OpenProgressWindow(ui);
     return ImportReads(in, sink, ui, *progress);
 }
 
 bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName, RecordSink& sink, ImportUi& ui) {
-    const auto progress = OpenProgress(ui);
+    const auto progress = OpenProgressWindow(ui);
     const std::string path = sourceFolder + fileName;
     std::ifstream in;
     // A NUL would silently cut the name the system sees and open another file. Only a regular

@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "import/ImportUi.h"
+#include "import/OpenProgressWindow.h"
 #include "store/BroadcastRecord.h"
 
 namespace zofar {
 
-inline constexpr std::string_view kImportProgressCaption = "ZOFAR  Creating a new Database";
 inline constexpr std::string_view kIlgOpenErrorMessage = "Error opening the ILG source file!";
 inline constexpr std::string_view kIlgNotAListQuestion =
     "The input file seems to be no ILG source file.\nDo you want to continue reading it?";
