@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/DocumentSettings.h"
@@ -102,6 +103,10 @@ public:
 
 private:
     bool OpenDatabase(const std::string& name);
+    /// Fills the open, empty store from the list `request` names, with the importer of its
+    /// kind (import/CZOFDocImport.cpp): the status text to show once the new database is open,
+    /// empty for none; nothing when the import failed, its message shown.
+    std::optional<std::string> ImportList(const CreateDatabaseRequest& request);
     /// View update 1. When the browse set is gone the list loses its columns: the layout the
     /// user left is kept, and the sort key and the field filters, which belong to the database
     /// that was open, are cleared.

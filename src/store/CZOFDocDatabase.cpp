@@ -1,8 +1,6 @@
 // The document's commands of the Database menu: Open, Close, Create and Delete.
 #include "store/CZOFDoc.h"
 
-#include "import/IlgTextImporter.h"
-
 namespace zofar {
 
 bool CZOFDoc::OpenDatabase(const std::string& name) {
@@ -47,12 +45,6 @@ void CZOFDoc::OnDatabaseCreate() {
     if (IsOpen()) return;
     auto request = databaseDialogs_.RunCreateDatabaseDialog(folder_.Path());
     if (!request) return;
-    if (request->sourceKind == kSourceDbase) {
-        prompts_.ShowMessage(
-            "Creating a database from a dBASE table is not available in this version.\n"
-            "Please choose an ILG TEXT file.");
-        return;
-    }
     prompts_.SetWaitCursor(true);
     prompts_.ShowStatusMessage("Creating a new database");
 
@@ -64,9 +56,9 @@ void CZOFDoc::OnDatabaseCreate() {
         EndBusy();
         return;
     }
-    bool imported = store_.BeginImport() &&
-                    ImportIlgText(request->sourceFolder, request->sourceFileName, store_, importUi_) &&
-                    store_.CommitImport();
+    std::optional<std::string> summary;
+    if (store_.BeginImport()) summary = ImportList(*request);
+    bool imported = summary && store_.CommitImport();
     store_.CloseStore();
     imported = imported && folder_.InstallBuilt(name, request->replace);
     if (!imported) {
@@ -77,7 +69,8 @@ void CZOFDoc::OnDatabaseCreate() {
     }
     settings_.sort = "FREQ";
     settings_.criteria.ClearCriterionFlags();
-    OpenDatabase(name);
+    // The counts follow "Ready", so the message pane keeps them until the next status text.
+    if (OpenDatabase(name) && !summary->empty()) prompts_.ShowStatusMessage(*summary);
 }
 
 void CZOFDoc::OnDatabaseDelete() {

@@ -10,6 +10,7 @@ namespace zofar {
 enum SourceKind : int {
     kSourceText = 0,   ///< ILG text list
     kSourceDbase = 1,  ///< ILG dBASE table
+    kSourceEibi = 2,   ///< EiBi schedule (CSV)
 };
 
 /// What the Create dialog hands back on OK.
@@ -19,6 +20,8 @@ struct CreateDatabaseRequest {
     std::string sourceFolder;    ///< the path up to and including its last '/'
     std::string sourceFileName;  ///< the file name with its extension
     int sourceKind = kSourceText;
+    /// EiBi's README.TXT with the names of the codes; empty: the one beside the CSV, if any.
+    std::string codesPath;
     bool replace = false;  ///< the user agreed to replace an existing database
 };
 

@@ -98,16 +98,6 @@ TEST_F(DocumentDatabaseTest, replaceSwapsInTheNewDatabaseWhateverTheLetterCase) 
     EXPECT_EQ(Files(), (std::vector<std::string>{"a.txt", "alpha.mdb", "b.txt"}));
 }
 
-TEST_F(DocumentDatabaseTest, createFromADbaseTableSaysSoAndCreatesNothing) {
-    auto request = Request("D", WriteList("a.txt", 1));
-    request.sourceKind = 1;
-    ui.createAnswers.push_back(request);
-    doc.OnDatabaseCreate();
-    EXPECT_FALSE(doc.IsOpen());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(Files(), (std::vector<std::string>{"a.txt"}));
-}
-
 TEST_F(DocumentDatabaseTest, aListWithoutValidLinesStillOpensWithItsName) {
     std::ofstream(dir.file("none.txt")) << std::string(300, 'x') << "\n";
     ASSERT_TRUE(Create("EMPTY", "none.txt"));

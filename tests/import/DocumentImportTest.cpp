@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "import/EibiImporter.h"
+#include "import/EibiTestSupport.h"
+#include "import/IlgDbaseImporter.h"
+#include "import/IlgDbaseWriter.h"
+#include "store/ColumnTable.h"
+#include "support/DocumentFixture.h"
+#include "support/Files.h"
+#include "support/IlgLines.h"
+
+namespace zofar {
+namespace {
+
+constexpr std::string_view kEibiHeader = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;\r\n";
+
+// Create with each kind of list: the importer of the kind fills the database that replaces an
+// old one only after success.
+class DocumentImportTest : public test::DocumentFixture {
+protected:
+    CreateDatabaseRequest Request(const std::string& name, const std::string& listFile, int kind,
+                                  bool replace = false) {
+        CreateDatabaseRequest r;
+        r.name = name;
+        r.sourceFolder = dir.folder();
+        r.sourceFileName = listFile;
+        r.sourcePath = dir.file(listFile);
+        r.sourceKind = kind;
+        r.replace = replace;
+        return r;
+    }
+    bool Create(const CreateDatabaseRequest& request) {
+        ui.createAnswers.push_back(request);
+        doc.OnDatabaseCreate();
+        return doc.IsOpen();
+    }
+    std::string Field(int row, std::string_view column) const {
+        const auto values = doc.Store().ReadRow(row);
+        return values ? TextOf((*values)[static_cast<size_t>(*ColumnNumber(column) - 1)]) : "?";
+    }
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(DocumentImportTest, aDbaseTableBecomesTheNewOpenDatabaseWithItsSelectedRows) {
+    ASSERT_TRUE(test::WriteDbaseTable(
+        dir.file("b24.dbf"), test::IlgDbaseFields(),
+        {test::IlgDbaseRow("Radio One"), test::IlgDbaseRow("=skipped"), test::IlgDbaseRow("Radio Two", "1200-1300")}));
+    ASSERT_TRUE(Create(Request("B24", "b24.dbf", kSourceDbase)));
+    EXPECT_EQ(doc.RecordCount(), 2);
+    EXPECT_EQ(Field(1, "START"), "12:00");
+    EXPECT_EQ(ui.progressCaptions, std::vector<std::string>{"ZOFAR  Creating a new Database"});
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.statusTexts.back(), "Ready");
+    EXPECT_EQ(ui.titles.back(), "B24");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"B24.mdb", "b24.dbf"}));
+}
+
+TEST_F(DocumentImportTest, aDbaseTableWithoutSelectedRowsSaysSoAndCreatesNothing) {
+    ASSERT_TRUE(test::WriteDbaseTable(dir.file("eq.dbf"), test::IlgDbaseFields(), {test::IlgDbaseRow("=a")}));
+    EXPECT_FALSE(Create(Request("EQ", "eq.dbf", kSourceDbase)));
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{std::string(kIlgDbaseEmptyMessage), "Error creating a new database!"}));
+    EXPECT_TRUE(ui.storeErrors.empty());
+    EXPECT_EQ(Files(), std::vector<std::string>{"eq.dbf"});
+}
+
+TEST_F(DocumentImportTest, anEibiScheduleBecomesTheDatabaseAndTheCountsStayInTheMessagePane) {
+    test::WriteBytes(dir.file("sked-a26.csv"), std::string(kEibiHeader) +
+                                                   "6005;0000-0100;;D;Radio One;E;Eu\r\n"
+                                                   "bad;0000-0100;;D;Not A Line\r\n"
+                                                   "7005;0100-0200;Mo-Fr;D;Radio Two;E;Eu\r\n");
+    test::WriteBytes(dir.file("README.TXT"), std::string(test::kSmallEibiReadme));
+    ASSERT_TRUE(Create(Request("A26", "sked-a26.csv", kSourceEibi)));
+    EXPECT_EQ(doc.RecordCount(), 2);
+    EXPECT_EQ(Field(0, "LANGUAGE"), "English") << "the README beside the schedule names the codes";
+    EXPECT_EQ(Field(1, "DAYS"), "12345");
+    EXPECT_EQ(ui.progressCaptions.size(), 1u);
+    EXPECT_TRUE(ui.messages.empty());
+    const std::vector<std::string> last(ui.statusTexts.end() - 2, ui.statusTexts.end());
+    EXPECT_EQ(last, (std::vector<std::string>{"Ready", "2 records stored, 1 line skipped"}));
+    EXPECT_EQ(ui.hints.back(), kHintShowCurrent);
+}
+
+TEST_F(DocumentImportTest, anEibiRequestNamingItsCodeFileTakesTheNamesFromThere) {
+    std::filesystem::create_directories(dir.file("codes"));
+    test::WriteBytes(dir.file("codes/eibi-readme.txt"), std::string(test::kSmallEibiReadme));
+    test::WriteBytes(dir.file("s.csv"), "6005;0000-0100;;D;Radio One;F;Af\n");
+    auto request = Request("S", "s.csv", kSourceEibi);
+    request.codesPath = dir.file("codes/eibi-readme.txt");
+    ASSERT_TRUE(Create(request));
+    EXPECT_EQ(Field(0, "LANGUAGE"), "French");
+    EXPECT_EQ(Field(0, "COUNTRY"), "Germany");
+}
+
+// Each kind fails in its own way; none of them leaves a file or touches the database it was
+// to replace.
+TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {
+    std::ofstream(dir.file("old.txt")) << test::IlgLine("   6005", "Old Station", "0000-0100");
+    ASSERT_TRUE(Create(Request("OLD", "old.txt", kSourceText)));
+    doc.OnDatabaseClose();
+    const std::string before = test::ReadBytes(dir.file("OLD.mdb"));
+
+    test::WriteBytes(dir.file("noise.dbf"), "\x03\x7f\x01\x01 random bytes, no dBASE table at all");
+    test::WriteBytes(dir.file("nothing.csv"), std::string(kEibiHeader) + "junk;line\r\n");
+    struct Case {
+        int kind;
+        const char* file;
+        std::vector<std::string> messages;
+        size_t storeErrors;
+    };
+    const std::vector<Case> cases = {
+        {kSourceText, "missing.txt", {"Error opening the ILG source file!", "Error creating a new database!"}, 0},
+        {kSourceDbase, "noise.dbf", {"Error creating a new database!"}, 1},
+        {kSourceEibi, "nothing.csv", {std::string(kEibiNoValidLineMessage), "Error creating a new database!"}, 0},
+        {kSourceEibi, "missing.csv", {std::string(kEibiOpenErrorMessage), "Error creating a new database!"}, 0},
+    };
+    for (const Case& c : cases) {
+        ui.messages.clear();
+        ui.storeErrors.clear();
+        EXPECT_FALSE(Create(Request("old", c.file, c.kind, true))) << c.file;
+        EXPECT_EQ(ui.messages, c.messages) << c.file;
+        EXPECT_EQ(ui.storeErrors.size(), c.storeErrors) << c.file;
+        EXPECT_EQ(ui.statusTexts.back(), "Ready");
+        EXPECT_EQ(ui.waitDepth, 0);
+        EXPECT_EQ(Files(), (std::vector<std::string>{"OLD.mdb", "noise.dbf", "nothing.csv", "old.txt"})) << c.file;
+        EXPECT_EQ(test::ReadBytes(dir.file("OLD.mdb")), before) << c.file;
+    }
+}
+
+}  // namespace
+}  // namespace zofar
