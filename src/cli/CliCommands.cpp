@@ -9,6 +9,7 @@
 #include "app/SettingsFile.h"
 #include "base/Clock.h"
 #include "cli/ConsoleUi.h"
+#include "import/SourceKindOfFile.h"
 #include "selection/ConditionBuilder.h"
 #include "store/CZOFDoc.h"
 #include "store/CreateDatabaseChecks.h"
@@ -63,11 +64,23 @@ std::optional<FixedClock> ClockFor(const CommonOptions& o) {
     return FixedClock(*t);
 }
 
+int SourceKindNamed(const std::string& kind, const std::filesystem::path& list) {
+    if (kind == "text") return kSourceText;
+    if (kind == "dbase") return kSourceDbase;
+    if (kind == "eibi") return kSourceEibi;
+    return SourceKindOfFile(list.filename().string());
+}
+
 }  // namespace
 
 int RunImport(const ImportOptions& o) {
     const std::filesystem::path list = std::filesystem::absolute(o.list);
     const std::string folder = Folder(o.folder);
+    const int kind = SourceKindNamed(o.kind, list);
+    if (!o.codes.empty() && kind != kSourceEibi) {
+        std::fprintf(stderr, "zofar-cli: --codes belongs to an EiBi list (--kind eibi, or a LIST ending in .csv)\n");
+        return kUsageError;
+    }
 
     ConsoleUi ui;
     ui.answerYes = o.yes;
@@ -82,6 +95,8 @@ int RunImport(const ImportOptions& o) {
     request.sourcePath = list.string();
     request.sourceFolder = list.parent_path().string() + "/";
     request.sourceFileName = list.filename().string();
+    request.sourceKind = kind;
+    if (!o.codes.empty()) request.codesPath = std::filesystem::absolute(o.codes).string();
     request.replace = check.replace;
     ui.createRequest = request;
 
@@ -89,7 +104,12 @@ int RunImport(const ImportOptions& o) {
     CZOFDoc doc(DocumentScreen::Of(ui), clock, DocumentPaths{"", folder});
     doc.OnDatabaseCreate();
     if (!doc.IsOpen()) return 1;
-    std::printf("%d records stored in %s%s.mdb\n", doc.RecordCount(), folder.c_str(), o.name.c_str());
+    if (kind == kSourceEibi) {
+        // The status text of an EiBi import has both counts, the stored and the skipped lines.
+        std::printf("%s%s.mdb: %s\n", folder.c_str(), o.name.c_str(), ui.lastStatus.c_str());
+    } else {
+        std::printf("%d records stored in %s%s.mdb\n", doc.RecordCount(), folder.c_str(), o.name.c_str());
+    }
     return 0;
 }
 

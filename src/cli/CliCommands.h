@@ -19,6 +19,8 @@ struct ImportOptions {
     std::string folder;
     std::string list;
     std::string name;
+    std::string kind;   ///< --kind text|dbase|eibi; empty: by the list's extension
+    std::string codes;  ///< --codes FILE, EiBi's README.TXT
     bool yes = false;
     bool replace = false;
 };

@@ -26,11 +26,13 @@ public:
     std::optional<CreateDatabaseRequest> createRequest;
     /// Messages and engine errors shown so far.
     int messagesShown = 0;
+    /// The status text shown last.
+    std::string lastStatus;
 
     void ShowMessage(const std::string& text) override;
     void ShowStoreError(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
-    void ShowStatusMessage(const std::string&) override {}
+    void ShowStatusMessage(const std::string& text) override { lastStatus = text; }
     void SetWaitCursor(bool) override {}
     void SetMainTitle(const std::string&) override {}
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override;

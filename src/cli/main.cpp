@@ -29,8 +29,16 @@ int main(int argc, char** argv) {
 
     ImportOptions import;
     CLI::App* importCommand = app.add_subcommand(
-        "import", "Builds the database NAME.mdb from the ILG text list LIST, as Database > Create does.");
+        "import",
+        "Builds the database NAME.mdb from the list LIST (an ILG text list, an ILG dBASE table or an EiBi "
+        "schedule), as Database > Create does.");
     AddFolderOption(*importCommand, import.folder);
+    importCommand
+        ->add_option("--kind", import.kind,
+                     "The kind of LIST: text, dbase or eibi (default: dbase for *.dbf, eibi for *.csv, else text)")
+        ->check(CLI::IsMember({"text", "dbase", "eibi"}));
+    importCommand->add_option("--codes", import.codes,
+                              "EiBi's README.TXT with the names of the codes (default: the one beside LIST)");
     importCommand->add_flag("--yes", import.yes, "Go on when the first line is too short for an ILG list");
     importCommand->add_flag("--replace", import.replace, "Replace an existing database of that name");
     importCommand->add_option("LIST", import.list, "The list to import")->required();

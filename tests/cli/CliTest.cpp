@@ -5,6 +5,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "import/EibiTestSupport.h"
+#include "import/IlgDbaseWriter.h"
+#include "support/Files.h"
 #include "support/IlgLines.h"
 #include "support/TempDir.h"
 
@@ -18,10 +21,12 @@ struct Result {
     std::string out;
 };
 
-// Runs zofar-cli with the arguments (already shell-quoted where needed), standard error dropped.
-Result Cli(const std::string& args) {
+// Runs zofar-cli with the arguments (already shell-quoted where needed), standard error dropped;
+// with `errorsOnly` the output is standard error and standard output is dropped.
+Result Cli(const std::string& args, bool errorsOnly = false) {
     Result r;
-    const std::string command = std::string(ZOFAR_CLI_PATH) + " " + args + " 2>/dev/null";
+    const std::string command =
+        std::string(ZOFAR_CLI_PATH) + " " + args + (errorsOnly ? " 2>&1 >/dev/null" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return r;
     std::array<char, 4096> buf{};
@@ -92,4 +97,72 @@ TEST(CliConditionAndList, printTheConditionAndTheFilteredRowsInListOrder) {
     EXPECT_EQ(Cli("condition --settings " + Quote(settings) + " --now 2026-02-31T10:00Z").code, 2);
     EXPECT_NE(Cli("condition --settings " + Quote(settings) + " --now 2028-02-29T10:00Z").out.find("'*2*'"),
               std::string::npos);  // a leap day, a Tuesday
+}
+
+namespace {
+
+constexpr std::string_view kEibiLines =
+    "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;\r\n"
+    "6005;0000-0100;;D;Radio One;F;Eu\r\n"
+    "6O05;0000-0100;;D;Not A Frequency;F;Eu\r\n"
+    "7005;0100-0200;;D;Radio Two;E;Eu\r\n";
+
+}  // namespace
+
+TEST(CliImport, theKindFollowsTheExtensionInAnyLetterCaseUnlessKindNamesIt) {
+    TempDir dir;
+    const std::string folder = " --folder " + Quote(dir.folder()) + " ";
+    zofar::test::WriteBytes(dir.file("sked.CSV"), std::string(kEibiLines));
+    zofar::test::WriteBytes(dir.file("sked.txt"), std::string(kEibiLines));
+    ASSERT_TRUE(
+        zofar::test::WriteDbaseTable(dir.file("b24.dbf"), zofar::test::IlgDbaseFields(), {zofar::test::IlgDbaseRow()}));
+    std::filesystem::rename(dir.file("b24.dbf"), dir.file("b24.DBF"));  // the writer spells it in lower case
+
+    Result eibi = Cli("import" + folder + Quote(dir.file("sked.CSV")) + " E");
+    EXPECT_EQ(eibi.code, 0);
+    EXPECT_EQ(eibi.out, dir.file("E.mdb") + ": 2 records stored, 1 line skipped\n");
+    EXPECT_EQ(Cli("import --kind eibi" + folder + Quote(dir.file("sked.txt")) + " E2").out,
+              dir.file("E2.mdb") + ": 2 records stored, 1 line skipped\n");
+    Result dbase = Cli("import" + folder + Quote(dir.file("b24.DBF")) + " D");
+    EXPECT_EQ(dbase.code, 0);
+    EXPECT_EQ(dbase.out.rfind("1 records stored in ", 0), 0u);
+
+    // Read as an ILG text list, the schedule's short first line needs --yes.
+    Result text = Cli("import --kind text" + folder + Quote(dir.file("sked.CSV")) + " T", true);
+    EXPECT_EQ(text.code, 1);
+    EXPECT_NE(text.out.find("The input file seems to be no ILG source file."), std::string::npos);
+    EXPECT_EQ(Cli("import --kind csv" + folder + Quote(dir.file("sked.CSV")) + " X").code, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("T.mdb")));
+}
+
+TEST(CliImport, eibiNamesComeFromTheCodesFileAndEveryFailureIsReportedOnStandardError) {
+    TempDir dir;
+    const std::string folder = " --folder " + Quote(dir.folder()) + " ";
+    std::filesystem::create_directories(dir.file("codes"));
+    zofar::test::WriteBytes(dir.file("codes/readme.txt"), std::string(zofar::test::kSmallEibiReadme));
+    zofar::test::WriteBytes(dir.file("sked.csv"), std::string(kEibiLines));
+    ASSERT_EQ(
+        Cli("import --codes " + Quote(dir.file("codes/readme.txt")) + folder + Quote(dir.file("sked.csv")) + " N").code,
+        0);
+    EXPECT_NE(Cli("list" + folder + "--settings " + Quote(dir.file("none.INI")) + " N").out.find("\tFrench\t"),
+              std::string::npos);
+
+    Result missingCodes =
+        Cli("import --codes " + Quote(dir.file("none.txt")) + folder + Quote(dir.file("sked.csv")) + " M", true);
+    EXPECT_EQ(missingCodes.code, 1);
+    EXPECT_NE(missingCodes.out.find("Error opening the EiBi code file (README.TXT)!"), std::string::npos);
+    EXPECT_NE(missingCodes.out.find("Error creating a new database!"), std::string::npos);
+
+    Result codesForText = Cli("import --kind text --codes " + Quote(dir.file("codes/readme.txt")) + folder +
+                                  Quote(dir.file("sked.csv")) + " M",
+                              true);
+    EXPECT_EQ(codesForText.code, 2);
+    EXPECT_NE(codesForText.out.find("--codes"), std::string::npos);
+
+    zofar::test::WriteBytes(dir.file("noise.dbf"), "not a dBASE table, only some bytes");
+    Result noise = Cli("import" + folder + Quote(dir.file("noise.dbf")) + " M", true);
+    EXPECT_EQ(noise.code, 1);
+    EXPECT_NE(noise.out.find("zofar-cli: database error: "), std::string::npos);
+    EXPECT_NE(noise.out.find("Error creating a new database!"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("M.mdb")));
 }
