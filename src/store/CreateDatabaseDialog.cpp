@@ -37,15 +37,18 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
     sourceLabel_->setMinimumWidth(360);
     textRadio_ = new QRadioButton(QStringLiteral("TEXT File"), sourceGroup);
     dbaseRadio_ = new QRadioButton(QStringLiteral("DBASE File"), sourceGroup);
-    auto* kinds = new QButtonGroup(this);
-    kinds->addButton(textRadio_, 0);
-    kinds->addButton(dbaseRadio_, 1);
+    eibiRadio_ = new QRadioButton(QStringLiteral("EiBi CSV File"), sourceGroup);
+    kinds_ = new QButtonGroup(this);
+    kinds_->addButton(textRadio_, kSourceText);
+    kinds_->addButton(dbaseRadio_, kSourceDbase);
+    kinds_->addButton(eibiRadio_, kSourceEibi);
     textRadio_->setChecked(true);
     selectButton_ = new QPushButton(QStringLiteral("Select ILG Source File"), sourceGroup);
     connect(selectButton_, &QPushButton::clicked, this, &CreateDatabaseDialog::ChooseSourceFile);
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(textRadio_);
     kindRow->addWidget(dbaseRadio_);
+    kindRow->addWidget(eibiRadio_);
     kindRow->addStretch();
     kindRow->addWidget(selectButton_);
     auto* sourceLayout = new QVBoxLayout(sourceGroup);
@@ -66,9 +69,15 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
 }
 
 void CreateDatabaseDialog::ChooseSourceFile() {
-    const bool dbase = dbaseRadio_->isChecked();
-    const QString filter = dbase ? QStringLiteral("ILG Files (*.dbf)") : QStringLiteral("ILG Files (*.txt)");
-    const QString path = chooser_(QStringLiteral("ZOFAR Select an ILG File"), filter);
+    QString title = QStringLiteral("ZOFAR Select an ILG File");
+    QString filter = QStringLiteral("ILG Files (*.txt)");
+    if (dbaseRadio_->isChecked()) {
+        filter = QStringLiteral("ILG Files (*.dbf)");
+    } else if (eibiRadio_->isChecked()) {
+        title = QStringLiteral("ZOFAR Select an EiBi File");
+        filter = QStringLiteral("EiBi Files (*.csv)");
+    }
+    const QString path = chooser_(title, filter);
     if (path.isEmpty()) return;
     // File names are bytes on Linux; keep them as the file system spells them.
     const std::string bytes = QFile::encodeName(path).toStdString();
@@ -96,7 +105,7 @@ void CreateDatabaseDialog::accept() {
         return;
     }
     request_.name = name;
-    request_.sourceKind = dbaseRadio_->isChecked() ? 1 : 0;
+    request_.sourceKind = kinds_->checkedId();
     request_.replace = result.replace;
     QDialog::accept();
 }

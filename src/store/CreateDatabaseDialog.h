@@ -7,6 +7,7 @@
 
 #include "store/DatabaseDialogs.h"
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,8 +15,8 @@ class QRadioButton;
 
 namespace zofar {
 
-/// "ZOFAR  Create a Database": the new database's name, the ILG list to import (text or
-/// dBASE) and the checks before the dialog closes with OK.
+/// "ZOFAR  Create a Database": the new database's name, the list to import (ILG text, ILG
+/// dBASE or EiBi CSV) and the checks before the dialog closes with OK.
 class CreateDatabaseDialog : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +36,7 @@ public:
     QLabel* SourceLabel() const { return sourceLabel_; }
     QRadioButton* TextRadio() const { return textRadio_; }
     QRadioButton* DbaseRadio() const { return dbaseRadio_; }
+    QRadioButton* EibiRadio() const { return eibiRadio_; }
     QPushButton* SelectButton() const { return selectButton_; }
 
     /// The Select ILG Source File button.
@@ -49,6 +51,8 @@ private:
     QLabel* sourceLabel_ = nullptr;
     QRadioButton* textRadio_ = nullptr;
     QRadioButton* dbaseRadio_ = nullptr;
+    QRadioButton* eibiRadio_ = nullptr;
+    QButtonGroup* kinds_ = nullptr;
     QPushButton* selectButton_ = nullptr;
 };
 

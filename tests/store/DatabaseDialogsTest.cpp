@@ -83,6 +83,7 @@ TEST_F(CreateDatabaseDialogTest, showsItsCaptionControlsAndNote) {
     EXPECT_EQ(groups, (QStringList{"Name of the new Database", "ILG Source File"}));
     EXPECT_EQ(dialog->TextRadio()->text(), "TEXT File");
     EXPECT_EQ(dialog->DbaseRadio()->text(), "DBASE File");
+    EXPECT_EQ(dialog->EibiRadio()->text(), "EiBi CSV File");
     EXPECT_TRUE(dialog->TextRadio()->isChecked());
     EXPECT_EQ(dialog->SelectButton()->text(), "Select ILG Source File");
     bool note = false;
@@ -115,6 +116,22 @@ TEST_F(CreateDatabaseDialogTest, fileDialogFilterFollowsTheKindAndThePathIsSplit
     EXPECT_EQ(r.sourceFileName, "b24.dbf");
     EXPECT_EQ(r.sourceKind, 1);
     EXPECT_FALSE(r.replace);
+}
+
+TEST_F(CreateDatabaseDialogTest, theEibiKindAsksForACsvFileAndIsKindTwo) {
+    auto dialog = Make();
+    dialog->EibiRadio()->setChecked(true);
+    EXPECT_FALSE(dialog->TextRadio()->isChecked()) << "the three kinds are one group";
+    nextFile = "/data/eibi/sked-a26.csv";
+    dialog->ChooseSourceFile();
+    EXPECT_EQ(titles, QStringList{"ZOFAR Select an EiBi File"});
+    EXPECT_EQ(filters, QStringList{"EiBi Files (*.csv)"});
+    dialog->NameEdit()->setText("A26");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->Request().sourceKind, kSourceEibi);
+    EXPECT_EQ(dialog->Request().sourceFileName, "sked-a26.csv");
+    EXPECT_TRUE(dialog->Request().codesPath.empty());
 }
 
 // The checks themselves are the core's; the dialog shows what they say and puts the focus on
