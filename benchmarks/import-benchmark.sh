@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Imports a generated list of N lines (default 100,000) with zofar-cli and, side by side, the same
 # records as CSV with the sqlite3 shell's .import into a table of the same columns. Prints
-# seconds, lines per second and the ratio. Usage: benchmarks/import-benchmark.sh [BUILD_DIR] [N]
+# seconds, lines per second and the ratio. Then imports a whole EiBi season (about 10,000 lines:
+# the shared excerpt's lines repeated, with its README.TXT) and prints its time.
+# Usage: benchmarks/import-benchmark.sh [BUILD_DIR] [N]
 set -euo pipefail
 build=${1:-build}
 lines=${2:-100000}
@@ -50,3 +52,27 @@ printf 'records stored:                 %d\n' "$records"
 printf 'zofar-cli import:               %.3f s  (%.0f lines/s)\n' "$zofar_s" "$(echo "$lines / $zofar_s" | bc -l)"
 printf 'sqlite3 .import of the CSV:     %.3f s  (%.0f records/s)\n' "$shell_s" "$(echo "$records / $shell_s" | bc -l)"
 printf 'ratio zofar / sqlite3 shell:    %.2f\n' "$(echo "$zofar_s / $shell_s" | bc -l)"
+
+# A whole EiBi season: the excerpt's header, then its data lines over and over to 10,000 lines.
+eibi_dir=${ZOFAR_EIBI_DIR:-$(sed -n 's/^ZOFAR_SHARED_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/dev/null)/eibi}
+excerpt="$eibi_dir/sked-a26-excerpt.csv"
+if [ ! -r "$excerpt" ]; then
+  echo "EiBi import: skipped, no $excerpt (set ZOFAR_EIBI_DIR)" >&2
+  exit 0
+fi
+mkdir -p "$work/eibi"
+cp "$eibi_dir/README.TXT" "$work/eibi/README.TXT"
+season_lines=10000
+awk -v n="$season_lines" 'NR == 1 { print; next } { data[++k] = $0 }
+  END { for (i = 0; i < n; i++) print data[i % k + 1] }' "$excerpt" > "$work/eibi/sked-a26.csv"
+
+eibi_import() {
+  rm -f "$work/db/A26.mdb"
+  "$bin/zofar-cli" import --folder "$work/db" "$work/eibi/sked-a26.csv" A26
+}
+eibi_s=$(best eibi_import)
+eibi_summary=$(eibi_import)
+
+printf 'EiBi season lines:              %d\n' "$season_lines"
+printf 'EiBi import:                    %s\n' "${eibi_summary#*: }"
+printf 'zofar-cli import of the season: %.3f s  (%.0f lines/s)\n' "$eibi_s" "$(echo "$season_lines / $eibi_s" | bc -l)"
