@@ -101,6 +101,32 @@ TEST_F(DocumentImportTest, anEibiRequestNamingItsCodeFileTakesTheNamesFromThere)
     EXPECT_EQ(Field(0, "COUNTRY"), "Germany");
 }
 
+// A real season's schedule, with EiBi's README beside it, is filtered by the on-air-now
+// condition as an ILG list is: its days became weekday digits and its times "hh:mm".
+TEST_F(DocumentImportTest, anEibiSeasonShowsWhatIsOnTheAirNow) {
+    CreateDatabaseRequest request = Request("A26", "sked-a26-excerpt.csv", kSourceEibi);
+    request.sourceFolder = ZOFAR_EIBI_DIR;
+    ASSERT_TRUE(Create(request));
+    const int all = doc.RecordCount();
+    EXPECT_EQ(ui.statusTexts.back(), std::to_string(all) + " records stored, 0 lines skipped");
+
+    clock.Set(UtcTime{2026, 6, 1, 16, 15, 0, 1});  // a Monday
+    FilterCriteria c = doc.Settings().criteria;
+    c.BFOnair = 1;
+    c.BFOnairNow = 1;
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
+    ASSERT_GT(doc.RecordCount(), 0);
+    EXPECT_LT(doc.RecordCount(), all);
+    bool algiers = false;
+    for (int row = 0; row < doc.RecordCount(); ++row) {
+        const std::string days = Field(row, "DAYS");
+        EXPECT_TRUE(days.empty() || days.find('1') != std::string::npos) << days;
+        algiers |= Field(row, "STATION") == "R.Algiers Int." && Field(row, "START") == "16:00";
+    }
+    EXPECT_TRUE(algiers);
+}
+
 // Each kind fails in its own way; none of them leaves a file or touches the database it was
 // to replace.
 TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {
