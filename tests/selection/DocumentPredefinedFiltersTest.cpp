@@ -119,12 +119,13 @@ TEST_F(DocumentPredefinedFiltersTest, aDocumentThatOnlyLooksNeverWritesTheFile) 
     EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
 }
 
-TEST_F(DocumentPredefinedFiltersTest, createInAnEmptyListAsksForANameAtOnceAndMakesTheOnlyLine) {
-    ui.manageScripts.push_back({{Step::Create, -1}});
+TEST_F(DocumentPredefinedFiltersTest, inAnEmptyListDeleteDoesNothingAndCreateAsksForANameAtOnce) {
+    ui.manageScripts.push_back({{Step::Delete, -1}, {Step::Create, -1}});
     ui.nameAnswers.push_back(" Evening ");
     ASSERT_TRUE(doc.Execute(CommandId::ManagePredefinedFilters));
     EXPECT_EQ(ui.nameDialogs, 1);
     EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(ui.manageLists, (std::vector<Names>{{}, {" Evening "}}));
 }
 
@@ -158,21 +159,6 @@ TEST_F(DocumentPredefinedFiltersTest, everyManageMessageComesUpInItsPlace) {
     EXPECT_EQ(ui.nameDialogs - namesBefore, 1);
     EXPECT_EQ(ui.questions, (Names{std::string(Checks::kConfirmDelete), std::string(Checks::kConfirmDelete)}));
     EXPECT_EQ(ui.manageLists, (std::vector<Names>{{"a", "b"}, {"b"}}));
-}
-
-TEST_F(DocumentPredefinedFiltersTest, deleteInAnEmptyListDoesNothingAndDeletingTheOnlyLineThenCreatingMakesItFirst) {
-    ui.manageScripts.push_back({{Step::Delete, -1}});
-    doc.ManagePredefinedFilters();
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(ui.questions.empty());
-
-    CreateThroughManage({"only"});
-    ui.manageScripts.push_back({{Step::Delete, 0}, {Step::Create, -1}});
-    ui.answers = {true};
-    ui.nameAnswers = {"new"};
-    ui.manageLists.clear();
-    doc.ManagePredefinedFilters();
-    EXPECT_EQ(ui.manageLists, (std::vector<Names>{{"only"}, {}, {"new"}}));
 }
 
 TEST_F(DocumentPredefinedFiltersTest, aNewFilterHoldsTheCurrentCriteriaAlsoWithTheSwitchOff) {
