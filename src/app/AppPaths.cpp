@@ -101,6 +101,10 @@ std::string DatabaseFolderPath(const std::string& executablePath, const Environm
     return data;
 }
 
+std::string FilterFilePath(const std::string& executablePath, const EnvironmentLookup& env) {
+    return DatabaseFolderPath(executablePath, env) + ExecutableName(executablePath) + ".dat";
+}
+
 AppPaths ResolveAppPaths(const std::string& executablePath, const EnvironmentLookup& env) {
     AppPaths paths;
     const std::string name = ExecutableName(executablePath);

@@ -31,6 +31,9 @@ std::string SettingsFilePath(const std::string& executablePath, const Environmen
 /// Always ends with '/'.
 std::string DatabaseFolderPath(const std::string& executablePath, const EnvironmentLookup& env);
 
+/// DatabaseFolderPath + executable name + ".dat": the named filters' file.
+std::string FilterFilePath(const std::string& executablePath, const EnvironmentLookup& env);
+
 /// All paths at once, for the start-up.
 AppPaths ResolveAppPaths(const std::string& executablePath, const EnvironmentLookup& env);
 

@@ -21,6 +21,8 @@ constexpr std::array kDocumentCommands{
     DocumentCommand{CommandId::Delete, &CZOFDoc::OnDatabaseDelete},
     DocumentCommand{CommandId::SetFilter, &CZOFDoc::SetFilter},
     DocumentCommand{CommandId::DisableFilter, &CZOFDoc::ToggleFilter},
+    DocumentCommand{CommandId::SelectPredefinedFilter, &CZOFDoc::SelectPredefinedFilter},
+    DocumentCommand{CommandId::ManagePredefinedFilters, &CZOFDoc::ManagePredefinedFilters},
 };
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "app/ImportProgressWindow.h"
 #include "app/ZofarMessageBox.h"
 #include "selection/FilterDialog.h"
+#include "selection/ManagePredefinedFiltersDialog.h"
+#include "selection/SelectPredefinedFilterDialog.h"
 #include "store/CreateDatabaseDialog.h"
 #include "store/SelectDatabaseDialog.h"
 
@@ -94,6 +96,15 @@ std::optional<CreateDatabaseRequest> QtDocumentUi::RunCreateDatabaseDialog(const
 
 std::optional<FilterCriteria> QtDocumentUi::RunFilterDialog(const FilterCriteria& criteria) {
     return FilterDialog::Run(frame_, criteria);
+}
+
+std::optional<int> QtDocumentUi::RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) {
+    return SelectPredefinedFilterDialog::Run(frame_, names);
+}
+
+void QtDocumentUi::RunManagePredefinedFiltersDialog(PredefinedFilterManager& manager) {
+    ManagePredefinedFiltersDialog dialog(manager, frame_);
+    dialog.exec();
 }
 
 }  // namespace zofar

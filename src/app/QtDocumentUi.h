@@ -52,6 +52,8 @@ public:
                                                        const std::vector<std::string>& names) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& databaseFolder) override;
     std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) override;
+    std::optional<int> RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) override;
+    void RunManagePredefinedFiltersDialog(PredefinedFilterManager& manager) override;
 
     /// How many busy-cursor requests are still open.
     int WaitCursorDepth() const { return waitDepth_; }

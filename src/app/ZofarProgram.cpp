@@ -6,7 +6,7 @@
 namespace zofar {
 
 ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
-    : doc_(DocumentScreen::Of(ui_), clock, DocumentPaths{paths.settingsFile, paths.databaseFolder}),
+    : doc_(DocumentScreen::Of(ui_), clock, DocumentPaths{paths.settingsFile, paths.databaseFolder, paths.filterFile}),
       frame_(std::make_unique<CMainFrame>(doc_, clock, paths.helpFile)) {
     ui_.AttachFrame(frame_.get());
     // The list must be in place before Start: reopening the last database sends it the

@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "app/AppPaths.h"
-#include "app/SettingsFile.h"
 #include "base/Clock.h"
 #include "cli/ConsoleUi.h"
+#include "cli/NamedFilter.h"
 #include "import/SourceKindOfFile.h"
 #include "selection/ConditionBuilder.h"
+#include "selection/PredefinedFilterDialogChecks.h"
 #include "store/CZOFDoc.h"
 #include "store/CreateDatabaseChecks.h"
 #include "view/CellText.h"
@@ -52,6 +53,20 @@ std::string SettingsPath(const CommonOptions& o) {
 std::string Folder(const std::string& folder) {
     if (!folder.empty()) return folder.back() == '/' ? folder : folder + "/";
     return DatabaseFolderPath(ZofarProgramPath(), SystemEnvironment());
+}
+
+std::string FilterFile(const CommonOptions& o) {
+    if (!o.file.empty()) return o.file;
+    return FilterFilePath(ZofarProgramPath(), SystemEnvironment());
+}
+
+// The document's files for a command that only looks: the named filters' file is read when a
+// filter is asked for, and never written.
+DocumentPaths LookingPaths(const CommonOptions& o, std::string settings, std::string folder) {
+    DocumentPaths paths{std::move(settings), std::move(folder)};
+    if (!o.filter.empty()) paths.filterFile = FilterFile(o);
+    paths.saveFilterFile = false;
+    return paths;
 }
 
 std::optional<FixedClock> ClockFor(const CommonOptions& o) {
@@ -116,10 +131,11 @@ int RunImport(const ImportOptions& o) {
 int RunCondition(const CommonOptions& o) {
     auto clock = ClockFor(o);
     if (!clock) return kUsageError;
-    DocumentSettings settings;
-    LoadSettingsFile(SettingsPath(o), settings);
-    std::printf("%s\n",
-                ConditionBuilder::BuildFilterCondition(settings.criteria, settings.bFilter, clock->NowUtc()).c_str());
+    ConsoleUi ui;
+    CZOFDoc doc(DocumentScreen::Of(ui), *clock, LookingPaths(o, SettingsPath(o), ""));
+    doc.LoadSettings();
+    if (!o.filter.empty() && !UseNamedFilter(doc, o.filter)) return kUsageError;
+    std::printf("%s\n", doc.BuildFilterCondition().c_str());
     return 0;
 }
 
@@ -127,8 +143,9 @@ int RunList(const CommonOptions& o, const std::string& name) {
     auto clock = ClockFor(o);
     if (!clock) return kUsageError;
     ConsoleUi ui;
-    CZOFDoc doc(DocumentScreen::Of(ui), *clock, DocumentPaths{SettingsPath(o), Folder(o.folder)});
+    CZOFDoc doc(DocumentScreen::Of(ui), *clock, LookingPaths(o, SettingsPath(o), Folder(o.folder)));
     doc.LoadSettings();
+    if (!o.filter.empty() && !UseNamedFilter(doc, o.filter)) return kUsageError;
     if (!IsPlainDatabaseName(name) || !doc.ReopenDatabase(name)) return 1;
     const RecordStore& store = doc.Store();
     std::string line;
@@ -142,6 +159,20 @@ int RunList(const CommonOptions& o, const std::string& name) {
         }
         line += CellText((*values)[kUniqueIdField]);
         line += '\n';
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
+    return 0;
+}
+
+int RunFilters(const CommonOptions& o) {
+    ConsoleUi ui;
+    SystemClock clock;
+    DocumentPaths paths{"", ""};
+    paths.filterFile = FilterFile(o);
+    paths.saveFilterFile = false;
+    const CZOFDoc doc(DocumentScreen::Of(ui), clock, paths);
+    for (const std::string& name : PredefinedFilterDialogChecks::ListNames(doc)) {
+        const std::string line = PrintableFilterName(name) + "\n";
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
     return 0;

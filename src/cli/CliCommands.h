@@ -13,6 +13,8 @@ struct CommonOptions {
     std::string settings;  ///< --settings FILE
     std::string folder;    ///< --folder DIR
     std::string now;       ///< --now YYYY-MM-DDTHH:MMZ, empty for the system clock
+    std::string filter;    ///< --filter NAME: a named filter instead of the settings' criteria
+    std::string file;      ///< --file FILE, the named filters' file
 };
 
 struct ImportOptions {
@@ -29,5 +31,7 @@ struct ImportOptions {
 int RunImport(const ImportOptions& options);
 int RunCondition(const CommonOptions& options);
 int RunList(const CommonOptions& options, const std::string& name);
+/// Prints the names of the named filters' file in list order, one per line.
+int RunFilters(const CommonOptions& options);
 
 }  // namespace zofar::cli

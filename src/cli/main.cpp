@@ -20,6 +20,17 @@ void AddNowOption(CLI::App& command, CommonOptions& o) {
     command.add_option("--now", o.now, "Fixes the clock, a UTC time as YYYY-MM-DDTHH:MMZ (default: now)");
 }
 
+void AddFilterFileOption(CLI::App& command, CommonOptions& o) {
+    command.add_option("--file", o.file, "The named filters' file (default: the zofar program's own)");
+}
+
+void AddNamedFilterOptions(CLI::App& command, CommonOptions& o) {
+    command.add_option("--filter", o.filter,
+                       "Uses the first named filter of this name, with the filter on, instead of the settings' "
+                       "criteria");
+    AddFilterFileOption(command, o);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +61,7 @@ int main(int argc, char** argv) {
         "condition", "Prints the filter condition for the criteria and the switch in the settings file.");
     AddSettingsOption(*conditionCommand, condition);
     AddNowOption(*conditionCommand, condition);
+    AddNamedFilterOptions(*conditionCommand, condition);
     conditionCommand->callback([&] { status = RunCondition(condition); });
 
     CommonOptions list;
@@ -61,8 +73,15 @@ int main(int argc, char** argv) {
     AddSettingsOption(*listCommand, list);
     AddFolderOption(*listCommand, list.folder);
     AddNowOption(*listCommand, list);
+    AddNamedFilterOptions(*listCommand, list);
     listCommand->add_option("NAME", listName, "The database")->required();
     listCommand->callback([&] { status = RunList(list, listName); });
+
+    CommonOptions filters;
+    CLI::App* filtersCommand =
+        app.add_subcommand("filters", "Prints the names of the named filters in list order, one per line.");
+    AddFilterFileOption(*filtersCommand, filters);
+    filtersCommand->callback([&] { status = RunFilters(filters); });
 
     try {
         app.parse(argc, argv);

@@ -2,6 +2,7 @@
 #include "store/CZOFDoc.h"
 
 #include "selection/ConditionBuilder.h"
+#include "selection/PredefinedFilterFile.h"
 
 namespace zofar {
 
@@ -33,7 +34,8 @@ void CZOFDoc::RequeryCycle() {
 void CZOFDoc::SetFilter() {
     auto accepted = selectionDialogs_.RunFilterDialog(settings_.criteria);
     if (!accepted) return;
-    settings_.criteria = *accepted;
+    // Kept as a named filter's line can hold them, so saving the filter later loses nothing.
+    settings_.criteria = WithStorableTexts(*accepted);
     if (FilterIsOn() && IsOpen()) RequeryCycle();
 }
 

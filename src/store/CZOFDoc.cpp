@@ -17,9 +17,10 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       folder_(paths_.databaseFolder),
       store_(*this) {
     settings_.sort = "FREQ";
+    LoadPredefinedFilters();
 }
 
-CZOFDoc::~CZOFDoc() = default;
+CZOFDoc::~CZOFDoc() { SavePredefinedFilters(); }
 
 bool CZOFDoc::OnNewDocument() {
     LoadSettings();

@@ -8,6 +8,8 @@
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "selection/PredefinedFilterList.h"
+#include "selection/PredefinedFilterOperations.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "store/DatabaseFolder.h"
@@ -20,6 +22,11 @@ namespace zofar {
 struct DocumentPaths {
     std::string settingsFile;    ///< full path of the settings file
     std::string databaseFolder;  ///< ends with '/'
+    /// The named filters' file, read when the document is made and written when it is
+    /// destroyed; empty for none (the named filters then live in memory only).
+    std::string filterFile = {};
+    /// False: the named filters' file is read but never written, for tools that only look.
+    bool saveFilterFile = true;
 };
 
 /// The screen the document works with, one interface per role. Each must outlive the document.
@@ -41,9 +48,12 @@ struct DocumentScreen {
 /// and every persistent setting, and handles the commands. It reaches the screen only through
 /// the role interfaces of DocumentScreen, so every handler runs in tests without a display.
 /// Its handlers are written in the folders of their subsystems.
-class CZOFDoc : public StoreErrorReporter {
+class CZOFDoc : public StoreErrorReporter, public PredefinedFilterOperations {
 public:
+    /// Loads the named filters' file; a file that cannot be read leaves the list empty.
     CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths);
+    /// Writes the named filters' file; a failure loses this run's changes of the list, the
+    /// file as it was stays whole.
     ~CZOFDoc() override;
     CZOFDoc(const CZOFDoc&) = delete;
     CZOFDoc& operator=(const CZOFDoc&) = delete;
@@ -99,6 +109,18 @@ public:
     void SetFilter();
     void ToggleFilter();
 
+    // Named filters (selection/CZOFDocPredefinedFilters.cpp).
+    void SelectPredefinedFilter();
+    void ManagePredefinedFilters();
+    std::optional<std::string> PredefinedFilterName(int index) const override;
+    /// The new entry holds the current criteria, whether or not the filter switch is on.
+    bool CreatePredefinedFilter(int index, const std::string& name) override;
+    void DeletePredefinedFilter(int index) override;
+    /// Copies the criteria of the entry at `index` (the switch stays as it is) and, with the
+    /// switch on and a database open, runs the requery cycle; nothing without an entry.
+    void ApplyPredefinedFilter(int index);
+    const PredefinedFilterList& PredefinedFilters() const { return predefinedFilters_; }
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -112,6 +134,8 @@ private:
     /// that was open, are cleared.
     void SendDatabaseChanged();
     void EndBusy();
+    void LoadPredefinedFilters();
+    void SavePredefinedFilters();
 
     UserPrompts& prompts_;
     ImportUi& importUi_;
@@ -123,6 +147,9 @@ private:
     DatabaseFolder folder_;
     DocumentSettings settings_;
     RecordStore store_;
+    PredefinedFilterList predefinedFilters_;
+    /// The file was not taken over whole: its first overwrite keeps it beside.
+    bool keepOldFilterFile_ = false;
 };
 
 }  // namespace zofar

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -165,4 +166,47 @@ TEST(CliImport, eibiNamesComeFromTheCodesFileAndEveryFailureIsReportedOnStandard
     EXPECT_NE(noise.out.find("zofar-cli: database error: "), std::string::npos);
     EXPECT_NE(noise.out.find("Error creating a new database!"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("M.mdb")));
+}
+
+TEST(CliNamedFilters, filtersConditionAndListUseTheFirstFilterOfTheNameAndNeverWriteTheFile) {
+    TempDir dir;
+    const std::string list = dir.file("l.txt");
+    std::ofstream(list) << IlgLine("   9400", "Late Radio", "2200-0200") << IlgLine("   6005", "Day Radio", "1000-1200")
+                        << IlgLine("   5900", "Night Radio", "2300-0100");
+    ASSERT_EQ(Cli("import --folder " + Quote(dir.folder()) + " " + Quote(list) + " L").code, 0);
+    const std::string settings = dir.file("z.INI");
+    std::ofstream(settings) << "[Settings]\nBFilter=0\nBFFrequency=1\nFFrequency1=9000\nFFrequency2=9500\n";
+
+    // Three filters, two of them named "Radio": the first keeps the day station only.
+    const auto line = [](const std::string& name, const std::string& station) {
+        std::string l = name + '\x0B';
+        for (int flag = 1; flag <= 16; ++flag) l += std::string(flag == 2 ? "1" : "0") + '\x0B';
+        l += std::string("0.0") + '\x0B' + "1000000.0" + '\x0B' + station + '\x0B';
+        for (int text = 2; text <= 14; ++text) l += '\x0B';
+        return l + "\n";
+    };
+    const std::string filters = dir.file("f.dat");
+    const std::string bytes = line("Radio", "Day") + line("Night", "Night") + line("Radio", "Late");
+    std::ofstream(filters, std::ios::binary) << bytes;
+    const std::string file = " --file " + Quote(filters);
+
+    EXPECT_EQ(Cli("filters" + file).out, "Radio\nNight\nRadio\n");
+    EXPECT_EQ(Cli("condition --settings " + Quote(settings) + " --filter Radio" + file).out,
+              "(STATION LIKE '*Day*')\n");
+    EXPECT_EQ(Cli("condition --settings " + Quote(settings)).out, "\n");  // the settings' switch is off
+
+    Result rows = Cli("list --settings " + Quote(settings) + " --folder " + Quote(dir.folder()) + " --filter Night" +
+                      file + " L");
+    EXPECT_EQ(rows.code, 0);
+    EXPECT_EQ(rows.out.find(" 5900.0  \tNight Radio\t"), 0u);
+    EXPECT_EQ(std::count(rows.out.begin(), rows.out.end(), '\n'), 1);
+
+    EXPECT_EQ(Cli("condition --settings " + Quote(settings) + " --filter Nobody" + file).code, 2);
+    EXPECT_EQ(Cli("list --folder " + Quote(dir.folder()) + " --filter radio" + file + " L").code, 2);
+    EXPECT_EQ(Cli("filters --file " + Quote(dir.file("missing.dat"))).out, "");
+
+    std::ifstream in(filters, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
+    EXPECT_FALSE(std::filesystem::exists(filters + ".bak"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing.dat")));
 }

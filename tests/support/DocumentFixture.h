@@ -15,10 +15,12 @@
 
 namespace zofar::test {
 
-/// A document over a temporary database folder, with a scripted screen and a fixed clock.
+/// A document over a temporary database folder and named filters' file, with a scripted screen
+/// and a fixed clock.
 class DocumentFixture : public ::testing::Test {
 protected:
     std::string SettingsPath() const { return dir.file("zofar.INI"); }
+    std::string FilterPath() const { return dir.file("zofar.dat"); }
 
     /// Changes the document's settings the way a user editing the settings file would: the
     /// changed settings are written and the document loads them.
@@ -44,7 +46,7 @@ protected:
     TempDir dir;
     FakeScreen ui;
     FixedClock clock;
-    CZOFDoc doc{DocumentScreen::Of(ui), clock, DocumentPaths{SettingsPath(), dir.folder()}};
+    CZOFDoc doc{DocumentScreen::Of(ui), clock, DocumentPaths{SettingsPath(), dir.folder(), FilterPath()}};
 };
 
 }  // namespace zofar::test

@@ -46,6 +46,21 @@ public:
     std::deque<std::optional<std::string>> selectAnswers;
     std::deque<std::optional<CreateDatabaseRequest>> createAnswers;
     std::deque<std::optional<FilterCriteria>> filterAnswers;
+
+    /// A press of a Manage dialog button with the list box line `selected` (-1 for none).
+    struct ManageStep {
+        enum Button { Create, Delete } button;
+        int selected;
+    };
+    std::vector<std::vector<std::string>> selectFilterLists;  ///< names shown by each Select dialog
+    std::deque<std::optional<int>> selectFilterAnswers;       ///< the line chosen with OK, or Cancel
+    std::deque<std::vector<ManageStep>> manageScripts;        ///< one script per Manage dialog
+    /// The Manage dialog's list box: its lines when it opens and after every refill.
+    std::vector<std::vector<std::string>> manageLists;
+    /// Names typed into the name dialog, each followed by OK; nothing is Cancel. A name the
+    /// dialog's check refuses shows its message and the next one is typed.
+    std::deque<std::optional<std::string>> nameAnswers;
+    int nameDialogs = 0;  ///< name dialogs opened
     ListRows listRows;
     std::optional<ColumnLayout> layout;
 
@@ -88,6 +103,24 @@ public:
         return Pop(createAnswers);
     }
     std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria&) override { return Pop(filterAnswers); }
+    std::optional<int> RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) override {
+        selectFilterLists.push_back(names);
+        return Pop(selectFilterAnswers);
+    }
+    void RunManagePredefinedFiltersDialog(PredefinedFilterManager& manager) override {
+        std::vector<ManageStep> script;
+        if (!manageScripts.empty()) {
+            script = std::move(manageScripts.front());
+            manageScripts.pop_front();
+        }
+        ManagePrompts prompts(*this);
+        manageLists.push_back(manager.Names());
+        for (const ManageStep& step : script) {
+            const bool changed = step.button == ManageStep::Create ? manager.CreateFilter(step.selected, prompts)
+                                                                   : manager.DeleteFilter(step.selected, prompts);
+            if (changed) manageLists.push_back(manager.Names());
+        }
+    }
 
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override {
         progressCaptions.push_back(caption);
@@ -95,6 +128,26 @@ public:
     }
 
 private:
+    // The Manage dialog's messages and questions land with all the others.
+    class ManagePrompts : public PredefinedFilterPrompts {
+    public:
+        explicit ManagePrompts(FakeScreen& screen) : screen_(screen) {}
+        void ShowMessage(const std::string& text) override { screen_.ShowMessage(text); }
+        bool AskYesNo(const std::string& text) override { return screen_.AskYesNo(text); }
+        std::optional<std::string> EnterFilterName(const FilterNameCheck& check) override {
+            ++screen_.nameDialogs;
+            while (auto typed = Pop(screen_.nameAnswers)) {
+                const auto problem = check(*typed);
+                if (!problem) return typed;
+                screen_.ShowMessage(*problem);
+            }
+            return std::nullopt;
+        }
+
+    private:
+        FakeScreen& screen_;
+    };
+
     class Progress : public ImportProgress {
     public:
         explicit Progress(std::vector<std::pair<int, int>>& calls) : calls_(calls) {}
