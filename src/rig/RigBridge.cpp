@@ -90,9 +90,10 @@ std::optional<RigTime> RigBridge::NextDeadline() const {
     return soonest;
 }
 
-void RigBridge::RunRound(std::chrono::milliseconds maxWait) {
+void RigBridge::RunRound(std::chrono::milliseconds maxWait, std::span<pollfd> extra) {
     std::vector<pollfd> fds = link_.PollFds();
     const std::size_t linkCount = fds.size();
+    fds.insert(fds.end(), extra.begin(), extra.end());
     fds.push_back(pollfd{client_.Fd(), client_.WantedEvents(), 0});
 
     std::optional<RigTime> soonest = NextDeadline();
@@ -109,6 +110,8 @@ void RigBridge::RunRound(std::chrono::milliseconds maxWait) {
     const RigTime now = std::chrono::steady_clock::now();
     const short rigEvents = fds.back().revents;
     fds.pop_back();
+    for (std::size_t i = 0; i < extra.size(); ++i) extra[i].revents = fds[linkCount + i].revents;
+    fds.resize(linkCount);
     if (linkCount > 0) link_.OnPollFds(fds, now);
     client_.OnEvents(rigEvents, now);
     link_.OnTimer(now);

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <poll.h>
+
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 
 #include "rig/EchoGuard.h"
@@ -39,7 +42,9 @@ public:
 
     /// One turn of the main loop: waits, at most `maxWait`, for the rig's socket, the link's
     /// descriptors or the next deadline, then handles whatever is due. A signal ends the wait.
-    void RunRound(std::chrono::milliseconds maxWait);
+    /// The descriptors in `extra` are waited on as well and get their revents filled in; the
+    /// caller handles them (the program's stop signals, say).
+    void RunRound(std::chrono::milliseconds maxWait, std::span<pollfd> extra = {});
 
     void OnLinkRequest(const LinkRequest& request, RigTime now);
     void OnTimer(RigTime now);

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "receiver/LinkFolder.h"
+#include "receiver/LinkMessage.h"
+#include "receiver/LinkSender.h"
+#include "receiver/ReceiverSimulator.h"
+#include "rig/FakeRigServer.h"
+#include "rig/RigProgram.h"
+#include "rig/RigctldProcess.h"
+#include "support/TempDir.h"
+
+using namespace zofar;
+using namespace zofar::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+const RecordSummary kStation{9420.0, "Radio Exterior", "Noblejas", "Spain", "E"};
+
+// The link folder the program makes for itself under the runtime folder.
+std::string LinkFolderIn(const TempDir& runtime) {
+    const std::string path = runtime.path().string();
+    return PrepareLinkFolder([&](const std::string& name) {
+               return name == "XDG_RUNTIME_DIR" ? std::optional<std::string>(path) : std::nullopt;
+           })
+        .folder;
+}
+
+// What ZOFAR does on Tune and on Find/Create station; the answer, or nothing when the bridge
+// did not answer within the link's bound.
+std::optional<std::uint32_t> Ask(const std::string& socket, std::uint32_t message, std::int32_t hz) {
+    const LinkSendResult result = SendLinkFrame(socket, MakeReceiverRecordFrame(message, hz, kStation));
+    if (result.status != LinkSendStatus::Delivered) return std::nullopt;
+    return result.answer;
+}
+
+std::vector<std::string> ProgramArgs(std::uint16_t port) {
+    return {"--port", std::to_string(port), "--poll-ms", "100"};
+}
+
+std::string Connected(std::uint16_t port) { return "connected to the rig server at 127.0.0.1:" + std::to_string(port); }
+
+}  // namespace
+
+TEST(RigProgram, tunesTheRigForZofarAndReportsOnlyWhatIsTunedAtTheRig) {
+    TempDir runtime;
+    const std::string folder = LinkFolderIn(runtime);
+    ReceiverSimulator zofar(folder, std::string(kZofarLinkName));
+    ASSERT_TRUE(zofar.Listening());
+    const std::uint16_t port = FreeLoopbackPort();
+    RigctldProcess rigctld(port);
+    ASSERT_TRUE(rigctld.Running());
+    ASSERT_EQ(AskRigServer(port, "F 6085000"), "RPRT 0");
+    RigProgram program(runtime.path().string(), ProgramArgs(port));
+    ASSERT_TRUE(program.WaitForLog(Connected(port))) << program.Log();
+    const std::string socket = LinkSocketPath(folder, "VESTRIX");
+
+    EXPECT_EQ(Ask(socket, kTuneMessage, 9420000), 1u);
+    EXPECT_EQ(AskRigServer(port, "f"), "9420000");
+    // Neither where the rig stood at the start nor the bridge's own tune is news to ZOFAR.
+    EXPECT_FALSE(zofar.WaitForFrames(1, 500ms));
+
+    ASSERT_EQ(AskRigServer(port, "F 7100000"), "RPRT 0");
+    ASSERT_TRUE(zofar.WaitForFrames(1));
+    const LinkFrame report = zofar.Frames().at(0);
+    EXPECT_EQ(report.dwData, kGoToFrequencyMessage);
+    EXPECT_EQ(report.senderName, "VESTRIX");
+    EXPECT_EQ(IncomingFrequencyHz(report), 7100000);
+
+    EXPECT_EQ(program.Stop(SIGINT), 0);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(socket)));
+    EXPECT_EQ(Occurrences(program.Log(), "zofar-rig: stopped by SIGINT\n"), 1) << program.Log();
+}
+
+TEST(RigProgram, keepsItsLinkSocketWhileTheRigServerIsAwayAndReconnectsWhenItIsBack) {
+    TempDir runtime;
+    const std::string folder = LinkFolderIn(runtime);
+    const std::uint16_t port = FreeLoopbackPort();
+    auto rigctld = std::make_unique<RigctldProcess>(port);
+    ASSERT_TRUE(rigctld->Running());
+    RigProgram program(runtime.path().string(), ProgramArgs(port));
+    ASSERT_TRUE(program.WaitForLog(Connected(port))) << program.Log();
+    const std::string socket = LinkSocketPath(folder, "VESTRIX");
+
+    rigctld.reset();
+    ASSERT_TRUE(program.WaitForLog("lost the rig server")) << program.Log();
+    EXPECT_EQ(Ask(socket, kTuneMessage, 9420000), 0u);
+    EXPECT_EQ(Ask(socket, kFindStationMessage, 9420000), 1u);
+
+    rigctld = std::make_unique<RigctldProcess>(port);
+    ASSERT_TRUE(rigctld->Running());
+    ASSERT_TRUE(program.WaitForLog(Connected(port), 2)) << program.Log();
+    EXPECT_EQ(Ask(socket, kTuneMessage, 9420000), 1u);
+    EXPECT_EQ(AskRigServer(port, "f"), "9420000");
+
+    const std::string log = program.Log();
+    EXPECT_EQ(Occurrences(log, "lost the rig server"), 1) << log;
+    EXPECT_LE(Occurrences(log, "cannot connect to the rig server"), 1) << log;
+    EXPECT_EQ(program.Stop(SIGTERM), 0);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(socket)));
+}
+
+TEST(RigProgram, answersTheLinkWithinItsBoundWhateverTheRigServerDoes) {
+    struct Case {
+        std::string server;
+        std::function<std::string(FakeRig&, const std::string&)> reply;
+        std::uint32_t tuneAnswer;
+    };
+    const auto asRig = [](FakeRig& rig, const std::string& line) { return rig.Answer(line); };
+    const Case cases[] = {
+        {"answers RPRT 1 to what it does not know", asRig, 1},
+        {"stays silent on what it does not know",
+         [](FakeRig& rig, const std::string& line) {
+             rig.unknownReply.clear();
+             return rig.Answer(line);
+         },
+         1},
+        {"writes every report twice",
+         [](FakeRig& rig, const std::string& line) {
+             const std::string reply = rig.Answer(line);
+             return reply.rfind("RPRT", 0) == 0 ? reply + reply : reply;
+         },
+         1},
+        {"sends garbage for the frequency",
+         [](FakeRig& rig, const std::string& line) { return line == "f" ? "14.07.3\x01\n" : rig.Answer(line); }, 1},
+        {"refuses every tune",
+         [](FakeRig&, const std::string& line) { return line == "f" ? "7100000\n" : "RPRT -11\n"; }, 0},
+        {"accepts and never answers", [](FakeRig&, const std::string&) { return std::string(); }, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("a rig server that " + c.server);
+        TempDir runtime;
+        const std::string folder = LinkFolderIn(runtime);
+        FakeRig rig;
+        FakeRigServer server([&](const std::string& line) { return c.reply(rig, line); });
+        RigProgram program(runtime.path().string(), ProgramArgs(server.Port()));
+        ASSERT_TRUE(program.WaitForLog(Connected(server.Port()))) << program.Log();
+        const std::string socket = LinkSocketPath(folder, "VESTRIX");
+
+        EXPECT_EQ(Ask(socket, kTuneMessage, 9420000), c.tuneAnswer);
+        EXPECT_EQ(Ask(socket, kFindStationMessage, 9420000), 1u);
+        EXPECT_EQ(Ask(socket, kTuneMessage, 6085000), c.tuneAnswer);
+        EXPECT_TRUE(program.Running());
+        EXPECT_EQ(program.Stop(SIGTERM), 0);
+    }
+}
