@@ -7,7 +7,10 @@
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
 #include "app/ZofarMessageBox.h"
+#include "receiver/CReceiverProgramDlg.h"
 #include "selection/FilterDialog.h"
+#include "selection/GoToFrequencyDialog.h"
+#include "selection/GoToTextDialog.h"
 #include "store/CreateDatabaseDialog.h"
 #include "store/SelectDatabaseDialog.h"
 
@@ -94,6 +97,20 @@ std::optional<CreateDatabaseRequest> QtDocumentUi::RunCreateDatabaseDialog(const
 
 std::optional<FilterCriteria> QtDocumentUi::RunFilterDialog(const FilterCriteria& criteria) {
     return FilterDialog::Run(frame_, criteria);
+}
+
+std::optional<double> QtDocumentUi::RunGoToFrequencyDialog() { return GoToFrequencyDialog::Run(frame_); }
+
+std::optional<GoToTextEntry> QtDocumentUi::RunGoToTextDialog(const std::string& label, GoToMode mode) {
+    return GoToTextDialog::Run(frame_, label, mode);
+}
+
+std::optional<std::string> QtDocumentUi::RunReceiverProgramDialog(const std::string& name) {
+    return CReceiverProgramDlg::Run(frame_, name);
+}
+
+bool QtDocumentUi::Send(const std::string& receiverName, const LinkFrame& frame) {
+    return link_.Send(receiverName, frame);
 }
 
 }  // namespace zofar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "app/DocumentSettings.h"
@@ -7,9 +9,12 @@
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "receiver/ReceiverDialogs.h"
+#include "receiver/ReceiverLink.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "store/DatabaseFolder.h"
+#include "store/KeyColumns.h"
 #include "store/RecordStore.h"
 #include "view/ListPort.h"
 
@@ -28,11 +33,13 @@ struct DocumentScreen {
     ListPort& list;
     DatabaseDialogs& databaseDialogs;
     SelectionDialogs& selectionDialogs;
+    ReceiverLink& receiverLink;
+    ReceiverDialogs& receiverDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -98,6 +105,23 @@ public:
     void SetFilter();
     void ToggleFilter();
 
+    // Go-to searches (selection/CZOFDocGoTo.cpp).
+    void GoToFrequency();
+    /// The search in key column `column`, asked for in the dialog titled after `label`.
+    void GoToText(const std::string& column, const std::string& label, GoToMode mode);
+    /// The search for the first record at or above a frequency the receiver program reported,
+    /// in Hz; re-sorts by frequency first.
+    void GoToReceivedFrequency(int32_t hz);
+
+    // Receiver link (receiver/CZOFDocReceiver.cpp).
+    void OnTune();
+    void OnFindCreateStation();
+    void OnReceiverProgram();
+    /// A message from a program on the link: a go-to-frequency request (10001 with at least
+    /// four data bytes) moves the list while a database is open; everything else is ignored.
+    /// `data` is only read during the call.
+    void OnReceiverData(uint32_t dwData, std::span<const uint8_t> data);
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -107,12 +131,19 @@ private:
     /// that was open, are cleared.
     void SendDatabaseChanged();
     void EndBusy();
+    /// Found: view update 3. Not found: "No record found!", after a view update 0 when
+    /// `repaintWhenNotFound`.
+    void ShowGoToResult(bool found, bool repaintWhenNotFound);
+    /// Tune and Find/Create station, which differ only in the message type.
+    void SendSelectedStation(uint32_t messageType);
 
     UserPrompts& prompts_;
     ImportUi& importUi_;
     ListPort& list_;
     DatabaseDialogs& databaseDialogs_;
     SelectionDialogs& selectionDialogs_;
+    ReceiverLink& receiverLink_;
+    ReceiverDialogs& receiverDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;
