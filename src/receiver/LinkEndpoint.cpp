@@ -50,7 +50,6 @@ LinkOpenResult LinkEndpoint::Open(const std::string& folder) {
     if (result.status != LinkOpenStatus::Listening) return result;
     listenNotifier_ = new QSocketNotifier(listener_.ListenFd(), QSocketNotifier::Read, this);
     connect(listenNotifier_, &QSocketNotifier::activated, this, &LinkEndpoint::OnListenReadable);
-    idleTimer_.start();
     return result;
 }
 
@@ -105,6 +104,12 @@ void LinkEndpoint::SyncNotifiers() {
         auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [this, fd] { OnConnectionReadable(fd); });
         connectionNotifiers_[fd] = notifier;
+    }
+    // Only open connections can stall; without any the program is not woken every second.
+    if (connectionNotifiers_.empty()) {
+        idleTimer_.stop();
+    } else if (!idleTimer_.isActive()) {
+        idleTimer_.start();
     }
 }
 

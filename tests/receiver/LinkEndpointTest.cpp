@@ -98,16 +98,6 @@ TEST_F(LinkEndpointTest, framesArrivingWhileOneIsHandledAreAnsweredAtOnceAndOnly
     EXPECT_EQ(IncomingFrequencyHz(handled[1]), 8000000);
 }
 
-TEST_F(LinkEndpointTest, aSecondEndpointFindsTheNameTakenAndLeavesTheFirstListening) {
-    LinkEndpoint second{[](const LinkFrame&) {}};
-    EXPECT_EQ(second.Open(dir.folder()).status, LinkOpenStatus::Taken);
-    EXPECT_FALSE(second.Listening());
-
-    FileDescriptor client = Connect();
-    ASSERT_TRUE(test::SendBytes(client.Get(), Report(9420000)));
-    EXPECT_TRUE(SpinUntil([&] { return handled.size() == 1; }));
-}
-
 TEST_F(LinkEndpointTest, anExceptionFromTheHandlerStaysInsideTheEndpoint) {
     onFrame = [](const LinkFrame&) { throw std::runtime_error("broken"); };
     FileDescriptor client = Connect();
