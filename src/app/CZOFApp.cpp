@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/ZofarProgram.h"
 #include "base/Version.h"
+#include "receiver/LinkFolder.h"
 
 namespace zofar {
 
@@ -20,6 +21,7 @@ bool CZOFApp::InitInstance() {
     if (executable.empty()) return false;
     program_ = std::make_unique<ZofarProgram>(ResolveAppPaths(executable, SystemEnvironment()), clock_);
     program_->Start();
+    program_->StartLink(PrepareLinkFolder(SystemEnvironment()));
     return true;
 }
 

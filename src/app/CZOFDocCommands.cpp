@@ -23,6 +23,9 @@ constexpr std::array kDocumentCommands{
     DocumentCommand{CommandId::DisableFilter, &CZOFDoc::ToggleFilter},
     DocumentCommand{CommandId::SelectPredefinedFilter, &CZOFDoc::SelectPredefinedFilter},
     DocumentCommand{CommandId::ManagePredefinedFilters, &CZOFDoc::ManagePredefinedFilters},
+    DocumentCommand{CommandId::Tune, &CZOFDoc::OnTune},
+    DocumentCommand{CommandId::FindCreateStation, &CZOFDoc::OnFindCreateStation},
+    DocumentCommand{CommandId::ReceiverProgram, &CZOFDoc::OnReceiverProgram},
 };
 
 }  // namespace
@@ -36,6 +39,14 @@ bool CZOFDoc::Execute(CommandId id) {
     }
     if (const KeyColumn* key = KeyColumnOfCommand(id); key && key->sortCommand == id) {
         SortBy(std::string(key->column));
+        return true;
+    }
+    if (const KeyColumn* key = KeyColumnOfCommand(id); key && key->goToCommand == id) {
+        if (key->goToMode == GoToMode::Number) {
+            GoToFrequency();
+        } else {
+            GoToText(std::string(key->column), std::string(key->goToLabel), key->goToMode);
+        }
         return true;
     }
     return false;

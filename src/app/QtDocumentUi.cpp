@@ -7,9 +7,12 @@
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
 #include "app/ZofarMessageBox.h"
+#include "receiver/CReceiverProgramDlg.h"
 #include "selection/FilterDialog.h"
 #include "selection/ManagePredefinedFiltersDialog.h"
 #include "selection/SelectPredefinedFilterDialog.h"
+#include "selection/GoToFrequencyDialog.h"
+#include "selection/GoToTextDialog.h"
 #include "store/CreateDatabaseDialog.h"
 #include "store/SelectDatabaseDialog.h"
 
@@ -105,6 +108,20 @@ std::optional<int> QtDocumentUi::RunSelectPredefinedFilterDialog(const std::vect
 void QtDocumentUi::RunManagePredefinedFiltersDialog(PredefinedFilterManager& manager) {
     ManagePredefinedFiltersDialog dialog(manager, frame_);
     dialog.exec();
+}
+
+std::optional<double> QtDocumentUi::RunGoToFrequencyDialog() { return GoToFrequencyDialog::Run(frame_); }
+
+std::optional<GoToTextEntry> QtDocumentUi::RunGoToTextDialog(const std::string& label, GoToMode mode) {
+    return GoToTextDialog::Run(frame_, label, mode);
+}
+
+std::optional<std::string> QtDocumentUi::RunReceiverProgramDialog(const std::string& name) {
+    return CReceiverProgramDlg::Run(frame_, name);
+}
+
+bool QtDocumentUi::Send(const std::string& receiverName, const LinkFrame& frame) {
+    return link_.Send(receiverName, frame);
 }
 
 }  // namespace zofar

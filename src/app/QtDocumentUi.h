@@ -4,6 +4,8 @@
 
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "receiver/ReceiverDialogs.h"
+#include "receiver/SocketReceiverLink.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -20,7 +22,9 @@ class QtDocumentUi : public UserPrompts,
                      public ImportUi,
                      public ListPort,
                      public DatabaseDialogs,
-                     public SelectionDialogs {
+                     public SelectionDialogs,
+                     public ReceiverLink,
+                     public ReceiverDialogs {
 public:
     QtDocumentUi() = default;
     ~QtDocumentUi() override;
@@ -54,6 +58,14 @@ public:
     std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) override;
     std::optional<int> RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) override;
     void RunManagePredefinedFiltersDialog(PredefinedFilterManager& manager) override;
+    std::optional<double> RunGoToFrequencyDialog() override;
+    std::optional<GoToTextEntry> RunGoToTextDialog(const std::string& label, GoToMode mode) override;
+    std::optional<std::string> RunReceiverProgramDialog(const std::string& name) override;
+
+    // ReceiverLink: the sockets of the link folder; until SetLinkFolder no program is active.
+    bool Send(const std::string& receiverName, const LinkFrame& frame) override;
+    /// The link folder, ending with '/'; empty for none.
+    void SetLinkFolder(const std::string& folder) { link_.SetFolder(folder); }
 
     /// How many busy-cursor requests are still open.
     int WaitCursorDepth() const { return waitDepth_; }
@@ -63,6 +75,7 @@ private:
 
     QPointer<CMainFrame> frame_;
     int waitDepth_ = 0;
+    SocketReceiverLink link_;
 };
 
 }  // namespace zofar

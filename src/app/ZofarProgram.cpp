@@ -1,6 +1,7 @@
 #include "app/ZofarProgram.h"
 
 #include "app/CMainFrame.h"
+#include "receiver/LinkEndpoint.h"
 #include "view/CZOFView.h"
 
 namespace zofar {
@@ -21,6 +22,26 @@ ZofarProgram::~ZofarProgram() = default;
 void ZofarProgram::Start() {
     doc_.OnNewDocument();
     frame_->Activate();
+}
+
+void ZofarProgram::StartLink(const LinkFolderResult& link) {
+    constexpr const char* kNoReports = " Frequency reports of the receiver program are not received.";
+    if (link.folder.empty()) {
+        frame_->ShowStatusMessage(link.error + kNoReports);
+        return;
+    }
+    ui_.SetLinkFolder(link.folder);
+    auto endpoint = std::make_unique<LinkEndpoint>(
+        [this](const LinkFrame& frame) { doc_.OnReceiverData(frame.dwData, frame.data); });
+    const LinkOpenResult opened = endpoint->Open(link.folder);
+    switch (opened.status) {
+    case LinkOpenStatus::Listening: endpoint_ = std::move(endpoint); break;
+    case LinkOpenStatus::Taken:
+        frame_->ShowStatusMessage(
+            "Another ZOFAR is running: it receives the frequency reports of the receiver program.");
+        break;
+    case LinkOpenStatus::Failed: frame_->ShowStatusMessage(opened.message + kNoReports); break;
+    }
 }
 
 }  // namespace zofar

@@ -4,12 +4,14 @@
 
 #include "app/AppPaths.h"
 #include "app/QtDocumentUi.h"
+#include "receiver/LinkFolder.h"
 #include "store/CZOFDoc.h"
 
 namespace zofar {
 
 class CMainFrame;
 class Clock;
+class LinkEndpoint;
 
 /// The program's objects for one run, built in their start-up order: the document's screen,
 /// the document, the main window. Given the paths and the clock, so tests build the real
@@ -24,16 +26,25 @@ public:
 
     /// Loads the settings, reopens the last database, then shows the window where it was left.
     void Start();
+    /// Joins the receiver link in `link`'s folder: Tune and Find/Create station reach the
+    /// programs there, and frequency reports sent to "ZOFAR" move the list. When the folder is
+    /// unusable or another ZOFAR already listens, the status bar says so once and the program
+    /// runs without incoming reports.
+    void StartLink(const LinkFolderResult& link);
 
     CZOFDoc& Doc() { return doc_; }
     QtDocumentUi& Ui() { return ui_; }
     CMainFrame& Frame() { return *frame_; }
+    /// The incoming side of the link; null before StartLink or when it could not listen.
+    LinkEndpoint* Endpoint() { return endpoint_.get(); }
 
 private:
-    // Destroyed in reverse: the window before the document it shows, the screen last.
+    // Destroyed in reverse: the link before the document it feeds, the window before the
+    // document it shows, the screen last.
     QtDocumentUi ui_;
     CZOFDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<LinkEndpoint> endpoint_;
 };
 
 }  // namespace zofar

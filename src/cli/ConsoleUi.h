@@ -5,6 +5,8 @@
 
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "receiver/ReceiverDialogs.h"
+#include "receiver/ReceiverLink.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -13,12 +15,14 @@ namespace zofar {
 
 /// The document's screen for the command line: messages go to standard error, questions are
 /// answered by the options given, and the Create dialog's answer is prepared beforehand. There
-/// is no list, and the other dialogs answer Cancel.
+/// is no list, no receiver program is active, and the other dialogs answer Cancel.
 class ConsoleUi : public UserPrompts,
                   public ImportUi,
                   public ListPort,
                   public DatabaseDialogs,
-                  public SelectionDialogs {
+                  public SelectionDialogs,
+                  public ReceiverLink,
+                  public ReceiverDialogs {
 public:
     /// Answer to every Yes/No question (the first-line question of an import).
     bool answerYes = false;

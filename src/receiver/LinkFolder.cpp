@@ -79,7 +79,8 @@ bool ReceiverNameMatches(std::string_view socketName, std::string_view receiverN
     return title.starts_with(receiverName);
 }
 
-std::optional<std::string> FindReceiverSocket(const std::string& folder, const std::string& receiverName) {
+std::optional<std::string> FindReceiverSocket(const std::string& folder, const std::string& receiverName,
+                                              std::string_view skippedName) {
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, ec);
     if (ec) return std::nullopt;
@@ -95,7 +96,7 @@ std::optional<std::string> FindReceiverSocket(const std::string& folder, const s
     // std::string orders by unsigned bytes, which is the order the names are tried in.
     std::sort(sockets.begin(), sockets.end());
     for (const std::string& name : sockets) {
-        if (ReceiverNameMatches(name, receiverName)) return LinkSocketPath(folder, name);
+        if (name != skippedName && ReceiverNameMatches(name, receiverName)) return LinkSocketPath(folder, name);
     }
     return std::nullopt;
 }

@@ -45,7 +45,9 @@ bool ReceiverNameMatches(std::string_view socketName, std::string_view receiverN
 
 /// The socket path of the receiver program: the first socket of `folder`, in byte-wise name
 /// order, whose name matches `receiverName`. Files other than sockets are passed over. Nothing
-/// when no socket matches or the folder cannot be read.
-std::optional<std::string> FindReceiverSocket(const std::string& folder, const std::string& receiverName);
+/// when no socket matches or the folder cannot be read. A socket named exactly `skippedName`
+/// is passed over too (ZOFAR's own socket, which is never the receiver program).
+std::optional<std::string> FindReceiverSocket(const std::string& folder, const std::string& receiverName,
+                                              std::string_view skippedName = {});
 
 }  // namespace zofar

@@ -12,8 +12,12 @@ LinkFrame MakeReceiverRecordFrame(uint32_t messageType, int32_t hz, const Record
 }
 
 std::optional<int32_t> IncomingFrequencyHz(const LinkFrame& frame) {
-    if (frame.dwData != kGoToFrequencyMessage || frame.data.size() < 4) return std::nullopt;
-    return static_cast<int32_t>(GetU32LittleEndian(frame.data.data()));
+    return IncomingFrequencyHz(frame.dwData, frame.data);
+}
+
+std::optional<int32_t> IncomingFrequencyHz(uint32_t dwData, std::span<const uint8_t> data) {
+    if (dwData != kGoToFrequencyMessage || data.size() < 4) return std::nullopt;
+    return static_cast<int32_t>(GetU32LittleEndian(data.data()));
 }
 
 }  // namespace zofar

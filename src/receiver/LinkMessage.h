@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "receiver/LinkFrame.h"
@@ -22,5 +23,7 @@ LinkFrame MakeReceiverRecordFrame(uint32_t messageType, int32_t hz, const Record
 /// the first four data bytes of a go-to-frequency frame. Nothing for any other type, or for a
 /// frame with fewer than four data bytes.
 std::optional<int32_t> IncomingFrequencyHz(const LinkFrame& frame);
+/// The same for a message given as its type and data bytes.
+std::optional<int32_t> IncomingFrequencyHz(uint32_t dwData, std::span<const uint8_t> data);
 
 }  // namespace zofar

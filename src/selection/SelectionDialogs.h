@@ -6,11 +6,18 @@
 
 #include "selection/FilterCriteria.h"
 #include "selection/PredefinedFilterManager.h"
+#include "store/KeyColumns.h"
 
 namespace zofar {
 
-/// The dialogs of the record selection: the filter dialog and the named filters' dialogs. The
-/// defaults answer Cancel.
+/// What the go-to text dialog returns on OK: the text as typed and the radio chosen.
+struct GoToTextEntry {
+    std::string text;
+    bool exactMatch = false;  ///< "Exact match" chosen; always false in exact mode (no radios)
+};
+
+/// The dialogs of the record selection: the filter dialog, the named filters' dialogs and the
+/// go-to dialogs. The defaults answer Cancel.
 class SelectionDialogs {
 public:
     virtual ~SelectionDialogs() = default;
@@ -26,6 +33,13 @@ public:
 
     /// The Manage dialog, which changes the list through `manager` while it is open.
     virtual void RunManagePredefinedFiltersDialog(PredefinedFilterManager& /*manager*/) {}
+
+    /// "ZOFAR  Go to Frequency", opening at 0; the checked frequency in kHz, nothing on Cancel.
+    virtual std::optional<double> RunGoToFrequencyDialog() { return std::nullopt; }
+    /// "ZOFAR  Go to " + `label`, empty and at "Substring"; the radios only in choice mode.
+    virtual std::optional<GoToTextEntry> RunGoToTextDialog(const std::string& /*label*/, GoToMode /*mode*/) {
+        return std::nullopt;
+    }
 };
 
 }  // namespace zofar

@@ -12,6 +12,8 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       list_(screen.list),
       databaseDialogs_(screen.databaseDialogs),
       selectionDialogs_(screen.selectionDialogs),
+      receiverLink_(screen.receiverLink),
+      receiverDialogs_(screen.receiverDialogs),
       clock_(clock),
       paths_(std::move(paths)),
       folder_(paths_.databaseFolder),

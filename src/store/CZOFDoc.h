@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "app/DocumentSettings.h"
@@ -10,9 +12,12 @@
 #include "import/ImportUi.h"
 #include "selection/PredefinedFilterList.h"
 #include "selection/PredefinedFilterOperations.h"
+#include "receiver/ReceiverDialogs.h"
+#include "receiver/ReceiverLink.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "store/DatabaseFolder.h"
+#include "store/KeyColumns.h"
 #include "store/RecordStore.h"
 #include "view/ListPort.h"
 
@@ -36,11 +41,13 @@ struct DocumentScreen {
     ListPort& list;
     DatabaseDialogs& databaseDialogs;
     SelectionDialogs& selectionDialogs;
+    ReceiverLink& receiverLink;
+    ReceiverDialogs& receiverDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -121,6 +128,23 @@ public:
     void ApplyPredefinedFilter(int index);
     const PredefinedFilterList& PredefinedFilters() const { return predefinedFilters_; }
 
+    // Go-to searches (selection/CZOFDocGoTo.cpp).
+    void GoToFrequency();
+    /// The search in key column `column`, asked for in the dialog titled after `label`.
+    void GoToText(const std::string& column, const std::string& label, GoToMode mode);
+    /// The search for the first record at or above a frequency the receiver program reported,
+    /// in Hz; re-sorts by frequency first.
+    void GoToReceivedFrequency(int32_t hz);
+
+    // Receiver link (receiver/CZOFDocReceiver.cpp).
+    void OnTune();
+    void OnFindCreateStation();
+    void OnReceiverProgram();
+    /// A message from a program on the link: a go-to-frequency request (10001 with at least
+    /// four data bytes) moves the list while a database is open; everything else is ignored.
+    /// `data` is only read during the call.
+    void OnReceiverData(uint32_t dwData, std::span<const uint8_t> data);
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -136,12 +160,19 @@ private:
     void EndBusy();
     void LoadPredefinedFilters();
     void SavePredefinedFilters();
+    /// Found: view update 3. Not found: "No record found!", after a view update 0 when
+    /// `repaintWhenNotFound`.
+    void ShowGoToResult(bool found, bool repaintWhenNotFound);
+    /// Tune and Find/Create station, which differ only in the message type.
+    void SendSelectedStation(uint32_t messageType);
 
     UserPrompts& prompts_;
     ImportUi& importUi_;
     ListPort& list_;
     DatabaseDialogs& databaseDialogs_;
     SelectionDialogs& selectionDialogs_;
+    ReceiverLink& receiverLink_;
+    ReceiverDialogs& receiverDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "receiver/LinkMessage.h"
+#include "receiver/LinkSender.h"
 #include "support/TempDir.h"
 
 namespace zofar {
@@ -31,6 +33,9 @@ TEST(ProgramSmoke, startsAndRunsUntilEndedAndWritesNothingUnasked) {
     ASSERT_TRUE(zofar.waitForStarted(10000));
     EXPECT_FALSE(zofar.waitForFinished(1500))
         << "the program ended by itself: " << zofar.readAllStandardError().toStdString();
+    // It listens on the link in its runtime folder and answers a frequency report.
+    const LinkFrame report{kGoToFrequencyMessage, "VESTRIX", {0xE0, 0xBC, 0x8F, 0x00}};
+    EXPECT_EQ(SendLinkFrame(home.file("runtime") + "/zofar-link/ZOFAR", report).status, LinkSendStatus::Delivered);
     zofar.terminate();
     ASSERT_TRUE(zofar.waitForFinished(10000));
     EXPECT_TRUE(zofar.readAllStandardOutput().isEmpty());

@@ -122,5 +122,7 @@ TEST(LinkFolder, findsTheFirstMatchingSocketInByteOrderAndPassesOverOtherFiles) 
     EXPECT_EQ(FindReceiverSocket(dir.folder(), ""), dir.folder() + "Alpha");
     EXPECT_EQ(FindReceiverSocket(dir.folder(), "alp"), dir.folder() + "alpha");
     EXPECT_EQ(FindReceiverSocket(dir.folder(), "vestrix"), std::nullopt);
+    EXPECT_EQ(FindReceiverSocket(dir.folder(), "Z"), dir.folder() + "ZOFAR");
+    EXPECT_EQ(FindReceiverSocket(dir.folder(), "Z", "ZOFAR"), std::nullopt);
     EXPECT_EQ(FindReceiverSocket(dir.folder() + "missing/", "VESTRIX"), std::nullopt);
 }

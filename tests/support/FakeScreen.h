@@ -9,6 +9,8 @@
 
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "receiver/ReceiverDialogs.h"
+#include "receiver/ReceiverLink.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -21,7 +23,9 @@ class FakeScreen : public UserPrompts,
                    public ImportUi,
                    public ListPort,
                    public DatabaseDialogs,
-                   public SelectionDialogs {
+                   public SelectionDialogs,
+                   public ReceiverLink,
+                   public ReceiverDialogs {
 public:
     std::vector<std::string> messages;     ///< ShowMessage texts
     std::vector<std::string> storeErrors;  ///< ShowStoreError texts
@@ -61,6 +65,15 @@ public:
     /// dialog's check refuses shows its message and the next one is typed.
     std::deque<std::optional<std::string>> nameAnswers;
     int nameDialogs = 0;  ///< name dialogs opened
+    std::deque<std::optional<double>> goToFrequencyAnswers;
+    std::deque<std::optional<GoToTextEntry>> goToTextAnswers;
+    std::vector<std::pair<std::string, GoToMode>> goToTextDialogs;  ///< (label, mode) of each text dialog
+    std::deque<std::optional<std::string>> receiverNameAnswers;
+    std::vector<std::string> receiverNameDialogs;  ///< the name each receiver dialog opened with
+    /// Frames sent on the link with the receiver name they were sent to.
+    std::vector<std::pair<std::string, LinkFrame>> sentFrames;
+    /// Whether a receiver program takes the frames sent.
+    bool receiverActive = true;
     ListRows listRows;
     std::optional<ColumnLayout> layout;
 
@@ -120,6 +133,19 @@ public:
                                                                    : manager.DeleteFilter(step.selected, prompts);
             if (changed) manageLists.push_back(manager.Names());
         }
+    }
+    std::optional<double> RunGoToFrequencyDialog() override { return Pop(goToFrequencyAnswers); }
+    std::optional<GoToTextEntry> RunGoToTextDialog(const std::string& label, GoToMode mode) override {
+        goToTextDialogs.emplace_back(label, mode);
+        return Pop(goToTextAnswers);
+    }
+    std::optional<std::string> RunReceiverProgramDialog(const std::string& name) override {
+        receiverNameDialogs.push_back(name);
+        return Pop(receiverNameAnswers);
+    }
+    bool Send(const std::string& receiverName, const LinkFrame& frame) override {
+        sentFrames.emplace_back(receiverName, frame);
+        return receiverActive;
     }
 
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override {
