@@ -9,10 +9,10 @@
 #include "app/ZofarMessageBox.h"
 #include "receiver/CReceiverProgramDlg.h"
 #include "selection/FilterDialog.h"
-#include "selection/ManagePredefinedFiltersDialog.h"
-#include "selection/SelectPredefinedFilterDialog.h"
 #include "selection/GoToFrequencyDialog.h"
 #include "selection/GoToTextDialog.h"
+#include "selection/ManagePredefinedFiltersDialog.h"
+#include "selection/SelectPredefinedFilterDialog.h"
 #include "store/CreateDatabaseDialog.h"
 #include "store/SelectDatabaseDialog.h"
 
