@@ -1,12 +1,15 @@
 #include "app/QtDocumentUi.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QTimer>
 
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
 #include "app/ZofarMessageBox.h"
+#include "output/ClipboardDialog.h"
+#include "output/PrintOptionsDialog.h"
 #include "selection/FilterDialog.h"
 #include "store/CreateDatabaseDialog.h"
 #include "store/SelectDatabaseDialog.h"
@@ -94,6 +97,22 @@ std::optional<CreateDatabaseRequest> QtDocumentUi::RunCreateDatabaseDialog(const
 
 std::optional<FilterCriteria> QtDocumentUi::RunFilterDialog(const FilterCriteria& criteria) {
     return FilterDialog::Run(frame_, criteria);
+}
+
+std::optional<ClipboardChoices> QtDocumentUi::RunClipboardDialog(const ClipboardChoices& choices) {
+    return ClipboardDialog::Run(frame_, choices);
+}
+
+void QtDocumentUi::PutOnClipboard(const std::string& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(QString::fromStdString(text));
+}
+
+std::optional<PrintRequest> QtDocumentUi::RunPrintDialog(const PrintChoices& choices) {
+    return PrintOptionsDialog::Run(frame_, choices, [this](QWidget* parent) { printing_.Setup(parent); });
+}
+
+PrintRunResult QtDocumentUi::RunPrintJob(PrintAction action, const PrintJob& job) {
+    return printing_.Run(frame_, action, job);
 }
 
 }  // namespace zofar

@@ -4,6 +4,8 @@
 
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "output/OutputDialogs.h"
+#include "output/PrintRunner.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -20,7 +22,8 @@ class QtDocumentUi : public UserPrompts,
                      public ImportUi,
                      public ListPort,
                      public DatabaseDialogs,
-                     public SelectionDialogs {
+                     public SelectionDialogs,
+                     public OutputDialogs {
 public:
     QtDocumentUi() = default;
     ~QtDocumentUi() override;
@@ -52,6 +55,14 @@ public:
                                                        const std::vector<std::string>& names) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& databaseFolder) override;
     std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) override;
+    std::optional<ClipboardChoices> RunClipboardDialog(const ClipboardChoices& choices) override;
+    /// The text goes to the system clipboard as Unicode text.
+    void PutOnClipboard(const std::string& text) override;
+    std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override;
+    PrintRunResult RunPrintJob(PrintAction action, const PrintJob& job) override;
+
+    /// Prints and previews with the printer the print dialog's Setup button chose.
+    PrintRunner& Printing() { return printing_; }
 
     /// How many busy-cursor requests are still open.
     int WaitCursorDepth() const { return waitDepth_; }
@@ -61,6 +72,7 @@ private:
 
     QPointer<CMainFrame> frame_;
     int waitDepth_ = 0;
+    PrintRunner printing_;
 };
 
 }  // namespace zofar

@@ -5,6 +5,7 @@
 
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "output/OutputDialogs.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -13,12 +14,14 @@ namespace zofar {
 
 /// The document's screen for the command line: messages go to standard error, questions are
 /// answered by the options given, and the Create dialog's answer is prepared beforehand. There
-/// is no list, and the other dialogs answer Cancel.
+/// is no list; the clipboard and print dialogs answer as `outputScope` says, the other dialogs
+/// answer Cancel.
 class ConsoleUi : public UserPrompts,
                   public ImportUi,
                   public ListPort,
                   public DatabaseDialogs,
-                  public SelectionDialogs {
+                  public SelectionDialogs,
+                  public OutputDialogs {
 public:
     /// Answer to every Yes/No question (the first-line question of an import).
     bool answerYes = false;
@@ -26,6 +29,9 @@ public:
     std::optional<CreateDatabaseRequest> createRequest;
     /// Messages and engine errors shown so far.
     int messagesShown = 0;
+    /// The record scope the clipboard and print dialogs answer with (their other values as
+    /// they were filled, Print for the print dialog); nothing makes them answer Cancel.
+    std::optional<int> outputScope;
 
     void ShowMessage(const std::string& text) override;
     void ShowStoreError(const std::string& text) override;
@@ -35,6 +41,10 @@ public:
     void SetMainTitle(const std::string&) override {}
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string&) override { return createRequest; }
+    std::optional<ClipboardChoices> RunClipboardDialog(const ClipboardChoices& choices) override;
+    /// The clipboard of the command line is standard output: the text and one line feed.
+    void PutOnClipboard(const std::string& text) override;
+    std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override;
 };
 
 }  // namespace zofar

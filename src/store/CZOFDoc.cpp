@@ -12,6 +12,7 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       list_(screen.list),
       databaseDialogs_(screen.databaseDialogs),
       selectionDialogs_(screen.selectionDialogs),
+      outputDialogs_(screen.outputDialogs),
       clock_(clock),
       paths_(std::move(paths)),
       folder_(paths_.databaseFolder),

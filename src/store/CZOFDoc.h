@@ -7,6 +7,7 @@
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
+#include "output/OutputDialogs.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "store/DatabaseFolder.h"
@@ -28,11 +29,12 @@ struct DocumentScreen {
     ListPort& list;
     DatabaseDialogs& databaseDialogs;
     SelectionDialogs& selectionDialogs;
+    OutputDialogs& outputDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -98,6 +100,16 @@ public:
     void SetFilter();
     void ToggleFilter();
 
+    // Output commands (output/CZOFDocOutput.cpp).
+    /// The Clipboard command: the clipboard dialog, then ExportToClipboard with its choices.
+    void CopyToClipboard();
+    /// Copies the rows of the clipboard's record scope, with its columns and separator, to the
+    /// clipboard as one text.
+    void ExportToClipboard();
+    /// The Print command: the print dialog, then printing or the preview; closing the preview
+    /// brings the dialog back.
+    void PrintCommand();
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -107,12 +119,15 @@ private:
     /// that was open, are cleared.
     void SendDatabaseChanged();
     void EndBusy();
+    /// One round of the Print command; true when the preview was closed without printing.
+    bool PrintOnce();
 
     UserPrompts& prompts_;
     ImportUi& importUi_;
     ListPort& list_;
     DatabaseDialogs& databaseDialogs_;
     SelectionDialogs& selectionDialogs_;
+    OutputDialogs& outputDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;
