@@ -1,6 +1,7 @@
 #include "app/QtDocumentUi.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QTimer>
 
@@ -8,6 +9,8 @@
 #include "app/ImportProgressWindow.h"
 #include "app/ZofarMessageBox.h"
 #include "receiver/CReceiverProgramDlg.h"
+#include "output/ClipboardDialog.h"
+#include "output/PrintOptionsDialog.h"
 #include "selection/FilterDialog.h"
 #include "selection/GoToFrequencyDialog.h"
 #include "selection/GoToTextDialog.h"
@@ -122,6 +125,22 @@ std::optional<std::string> QtDocumentUi::RunReceiverProgramDialog(const std::str
 
 bool QtDocumentUi::Send(const std::string& receiverName, const LinkFrame& frame) {
     return link_.Send(receiverName, frame);
+}
+
+std::optional<ClipboardChoices> QtDocumentUi::RunClipboardDialog(const ClipboardChoices& choices) {
+    return ClipboardDialog::Run(frame_, choices);
+}
+
+void QtDocumentUi::PutOnClipboard(const std::string& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(QString::fromStdString(text));
+}
+
+std::optional<PrintRequest> QtDocumentUi::RunPrintDialog(const PrintChoices& choices) {
+    return PrintOptionsDialog::Run(frame_, choices, [this](QWidget* parent) { printing_.Setup(parent); });
+}
+
+PrintRunResult QtDocumentUi::RunPrintJob(PrintAction action, const PrintJob& job) {
+    return printing_.Run(frame_, action, job);
 }
 
 }  // namespace zofar

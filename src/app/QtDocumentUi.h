@@ -6,6 +6,8 @@
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/SocketReceiverLink.h"
+#include "output/OutputDialogs.h"
+#include "output/PrintRunner.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -24,7 +26,8 @@ class QtDocumentUi : public UserPrompts,
                      public DatabaseDialogs,
                      public SelectionDialogs,
                      public ReceiverLink,
-                     public ReceiverDialogs {
+                     public ReceiverDialogs,
+                     public OutputDialogs {
 public:
     QtDocumentUi() = default;
     ~QtDocumentUi() override;
@@ -66,6 +69,14 @@ public:
     bool Send(const std::string& receiverName, const LinkFrame& frame) override;
     /// The link folder, ending with '/'; empty for none.
     void SetLinkFolder(const std::string& folder) { link_.SetFolder(folder); }
+    std::optional<ClipboardChoices> RunClipboardDialog(const ClipboardChoices& choices) override;
+    /// The text goes to the system clipboard as Unicode text.
+    void PutOnClipboard(const std::string& text) override;
+    std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override;
+    PrintRunResult RunPrintJob(PrintAction action, const PrintJob& job) override;
+
+    /// Prints and previews with the printer the print dialog's Setup button chose.
+    PrintRunner& Printing() { return printing_; }
 
     /// How many busy-cursor requests are still open.
     int WaitCursorDepth() const { return waitDepth_; }
@@ -76,6 +87,7 @@ private:
     QPointer<CMainFrame> frame_;
     int waitDepth_ = 0;
     SocketReceiverLink link_;
+    PrintRunner printing_;
 };
 
 }  // namespace zofar

@@ -10,6 +10,7 @@
 #include "cli/ConsoleUi.h"
 #include "cli/NamedFilter.h"
 #include "import/SourceKindOfFile.h"
+#include "output/OutputOptions.h"
 #include "selection/ConditionBuilder.h"
 #include "selection/PredefinedFilterDialogChecks.h"
 #include "store/CZOFDoc.h"
@@ -176,6 +177,26 @@ int RunFilters(const CommonOptions& o) {
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
     return 0;
+}
+
+}  // namespace zofar::cli
+
+namespace zofar::cli {
+
+int RunDocumentCommand(const CommonOptions& o, const std::string& name, ConsoleUi& ui, CommandId command) {
+    auto clock = ClockFor(o);
+    if (!clock) return kUsageError;
+    CZOFDoc doc(DocumentScreen::Of(ui), *clock, DocumentPaths{SettingsPath(o), Folder(o.folder)});
+    doc.LoadSettings();
+    if (!IsPlainDatabaseName(name) || !doc.ReopenDatabase(name)) return 1;
+    doc.Execute(command);
+    return ui.messagesShown > 0 ? 1 : 0;
+}
+
+int RunCopy(const CommonOptions& o, const std::string& name) {
+    ConsoleUi ui;
+    ui.outputScope = kScopeAll;
+    return RunDocumentCommand(o, name, ui, CommandId::Clipboard);
 }
 
 }  // namespace zofar::cli

@@ -3,6 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "base/CommandId.h"
+
+namespace zofar {
+class ConsoleUi;
+}
+
 namespace zofar::cli {
 
 /// Exit status of a command line the tool could not understand.
@@ -33,5 +39,15 @@ int RunCondition(const CommonOptions& options);
 int RunList(const CommonOptions& options, const std::string& name);
 /// Prints the names of the named filters' file in list order, one per line.
 int RunFilters(const CommonOptions& options);
+
+/// Prints the clipboard text of all records of `name` as the settings choose the columns, the
+/// separator, the filter and the sort, followed by one line feed; nothing for no records.
+int RunCopy(const CommonOptions& options, const std::string& name);
+
+/// Opens the database `name` as the program does at start-up (with the settings' sort key and
+/// filter) and runs the document command `command` with `ui` as its screen. The exit status:
+/// 0; 1 when the database cannot be opened or the command showed a message; kUsageError for
+/// a bad --now.
+int RunDocumentCommand(const CommonOptions& options, const std::string& name, ConsoleUi& ui, CommandId command);
 
 }  // namespace zofar::cli

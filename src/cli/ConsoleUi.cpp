@@ -34,6 +34,25 @@ bool ConsoleUi::AskYesNo(const std::string& text) {
     return answerYes;
 }
 
+std::optional<ClipboardChoices> ConsoleUi::RunClipboardDialog(const ClipboardChoices& choices) {
+    if (!outputScope) return std::nullopt;
+    ClipboardChoices answer = choices;
+    answer.scopeIndex = *outputScope - 1;
+    return answer;
+}
+
+void ConsoleUi::PutOnClipboard(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+std::optional<PrintRequest> ConsoleUi::RunPrintDialog(const PrintChoices& choices) {
+    if (!outputScope) return std::nullopt;
+    PrintRequest answer{PrintAction::Print, choices};
+    answer.choices.scopeIndex = *outputScope - 1;
+    return answer;
+}
+
 std::unique_ptr<ImportProgress> ConsoleUi::OpenImportProgress(const std::string&) {
     return std::make_unique<SilentProgress>();
 }

@@ -7,6 +7,7 @@
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
+#include "output/OutputDialogs.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -15,14 +16,16 @@ namespace zofar {
 
 /// The document's screen for the command line: messages go to standard error, questions are
 /// answered by the options given, and the Create dialog's answer is prepared beforehand. There
-/// is no list, no receiver program is active, and the other dialogs answer Cancel.
+/// is no list, no receiver program is active; the clipboard and print dialogs answer as
+/// `outputScope` says, the other dialogs answer Cancel.
 class ConsoleUi : public UserPrompts,
                   public ImportUi,
                   public ListPort,
                   public DatabaseDialogs,
                   public SelectionDialogs,
                   public ReceiverLink,
-                  public ReceiverDialogs {
+                  public ReceiverDialogs,
+                  public OutputDialogs {
 public:
     /// Answer to every Yes/No question (the first-line question of an import).
     bool answerYes = false;
@@ -32,6 +35,9 @@ public:
     int messagesShown = 0;
     /// The status text shown last.
     std::string lastStatus;
+    /// The record scope the clipboard and print dialogs answer with (their other values as
+    /// they were filled, Print for the print dialog); nothing makes them answer Cancel.
+    std::optional<int> outputScope;
 
     void ShowMessage(const std::string& text) override;
     void ShowStoreError(const std::string& text) override;
@@ -41,6 +47,10 @@ public:
     void SetMainTitle(const std::string&) override {}
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string&) override { return createRequest; }
+    std::optional<ClipboardChoices> RunClipboardDialog(const ClipboardChoices& choices) override;
+    /// The clipboard of the command line is standard output: the text and one line feed.
+    void PutOnClipboard(const std::string& text) override;
+    std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override;
 };
 
 }  // namespace zofar

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/CliCommands.h"
+#include "cli/CliPrint.h"
 
 namespace {
 
@@ -82,6 +83,32 @@ int main(int argc, char** argv) {
         app.add_subcommand("filters", "Prints the names of the named filters in list order, one per line.");
     AddFilterFileOption(*filtersCommand, filters);
     filtersCommand->callback([&] { status = RunFilters(filters); });
+
+    CommonOptions copy;
+    std::string copyName;
+    CLI::App* copyCommand = app.add_subcommand(
+        "copy",
+        "Prints what Database > Clipboard copies for \"All records\": one line per record with the columns, "
+        "column order and separator of the settings, in the settings' filter and sort, then one line feed.");
+    AddSettingsOption(*copyCommand, copy);
+    AddFolderOption(*copyCommand, copy.folder);
+    AddNowOption(*copyCommand, copy);
+    copyCommand->add_option("NAME", copyName, "The database")->required();
+    copyCommand->callback([&] { status = RunCopy(copy, copyName); });
+
+    CommonOptions print;
+    std::string printName;
+    std::string pdfPath;
+    CLI::App* printCommand = app.add_subcommand(
+        "print",
+        "Writes what Database > Print prints for \"All records\" as A4 portrait pages into a PDF file, with the "
+        "columns, borders and font height of the settings, in the settings' filter and sort.");
+    printCommand->add_option("--pdf", pdfPath, "The PDF file to write")->required();
+    AddSettingsOption(*printCommand, print);
+    AddFolderOption(*printCommand, print.folder);
+    AddNowOption(*printCommand, print);
+    printCommand->add_option("NAME", printName, "The database")->required();
+    printCommand->callback([&] { status = RunPrint(print, pdfPath, printName); });
 
     try {
         app.parse(argc, argv);

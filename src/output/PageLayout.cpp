@@ -55,7 +55,7 @@ PageLayout::Margins EffectiveMargins(const PageInput& in) {
 }
 
 struct SlotRow {
-    std::vector<PageLayout::Slot> slots;
+    std::vector<PageLayout::Slot> columnSlots;
     int endX = 0;  // the right end of the last slot, its three blanks of spacing included
 };
 
@@ -72,7 +72,7 @@ SlotRow ColumnSlots(const PageInput& in, int x0, int w) {
         slot.rightAligned = info.rightAligned;
         slot.textX = info.rightAligned ? x + info.size * w : x;
         slot.heading = std::string(Utf8Prefix(info.name, static_cast<std::size_t>(info.size) + 1));
-        row.slots.push_back(std::move(slot));
+        row.columnSlots.push_back(std::move(slot));
         x += (info.size + 3) * w;
     }
     row.endX = x;
@@ -120,7 +120,7 @@ PageLayout ComputePageLayout(const PageInput& in) {
     out.header = {
         {{"Date:", in.printDate}, {"Database:", in.databaseName}, {"Filter:", in.filter}, {"Sort:", in.sortKey}}};
     SlotRow row = ColumnSlots(in, out.x0, out.charWidth);
-    out.slots = std::move(row.slots);
+    out.columnSlots = std::move(row.columnSlots);
     out.ruleY = Trunc(out.LineY(PageLayout::kRuleLine) + 0.5 * out.linePitch);
     out.ruleEndX = row.endX - 3 * out.charWidth;
     return out;

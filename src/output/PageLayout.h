@@ -98,7 +98,7 @@ struct PageLayout {
     int rowsPerPage = 1;               ///< at least 1 whatever the margins and font
     int pageCount = 0;                 ///< 0 when there is no row to print
     std::array<HeaderLine, 4> header;  ///< lines 0 to 3
-    std::vector<Slot> slots;           ///< printed columns, with their headings
+    std::vector<Slot> columnSlots;     ///< printed columns, with their headings (not "slots": a Qt keyword)
     int ruleY = 0;                     ///< the rule under the headings
     int ruleEndX = 0;                  ///< the rule runs from x0 to here
     RecordRange range;

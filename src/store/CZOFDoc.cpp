@@ -14,6 +14,7 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       selectionDialogs_(screen.selectionDialogs),
       receiverLink_(screen.receiverLink),
       receiverDialogs_(screen.receiverDialogs),
+      outputDialogs_(screen.outputDialogs),
       clock_(clock),
       paths_(std::move(paths)),
       folder_(paths_.databaseFolder),

@@ -14,6 +14,7 @@
 #include "receiver/ReceiverLink.h"
 #include "selection/PredefinedFilterList.h"
 #include "selection/PredefinedFilterOperations.h"
+#include "output/OutputDialogs.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "store/DatabaseFolder.h"
@@ -43,11 +44,12 @@ struct DocumentScreen {
     SelectionDialogs& selectionDialogs;
     ReceiverLink& receiverLink;
     ReceiverDialogs& receiverDialogs;
+    OutputDialogs& outputDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -145,6 +147,16 @@ public:
     /// `data` is only read during the call.
     void OnReceiverData(uint32_t dwData, std::span<const uint8_t> data);
 
+    // Output commands (output/CZOFDocOutput.cpp).
+    /// The Clipboard command: the clipboard dialog, then ExportToClipboard with its choices.
+    void CopyToClipboard();
+    /// Copies the rows of the clipboard's record scope, with its columns and separator, to the
+    /// clipboard as one text.
+    void ExportToClipboard();
+    /// The Print command: the print dialog, then printing or the preview; closing the preview
+    /// brings the dialog back.
+    void PrintCommand();
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -165,6 +177,8 @@ private:
     void ShowGoToResult(bool found, bool repaintWhenNotFound);
     /// Tune and Find/Create station, which differ only in the message type.
     void SendSelectedStation(uint32_t messageType);
+    /// One round of the Print command; true when the preview was closed without printing.
+    bool PrintOnce();
 
     UserPrompts& prompts_;
     ImportUi& importUi_;
@@ -173,6 +187,7 @@ private:
     SelectionDialogs& selectionDialogs_;
     ReceiverLink& receiverLink_;
     ReceiverDialogs& receiverDialogs_;
+    OutputDialogs& outputDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;

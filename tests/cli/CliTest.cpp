@@ -9,38 +9,16 @@
 #include "import/EibiTestSupport.h"
 #include "import/IlgDbaseWriter.h"
 #include "support/Files.h"
+#include "cli/CliProcess.h"
 #include "support/IlgLines.h"
 #include "support/TempDir.h"
 
 using zofar::test::IlgLine;
 using zofar::test::TempDir;
 
-namespace {
-
-struct Result {
-    int code = -1;
-    std::string out;
-};
-
-// Runs zofar-cli with the arguments (already shell-quoted where needed), standard error dropped;
-// with `errorsOnly` the output is standard error and standard output is dropped.
-Result Cli(const std::string& args, bool errorsOnly = false) {
-    Result r;
-    const std::string command =
-        std::string(ZOFAR_CLI_PATH) + " " + args + (errorsOnly ? " 2>&1 >/dev/null" : " 2>/dev/null");
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buf{};
-    size_t n = 0;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-}  // namespace
+using Result = zofar::test::ProcessResult;
+using zofar::test::Cli;
+using zofar::test::Quote;
 
 TEST(CliImport, buildsTheSampleDatabaseAndNeverOverwritesUnasked) {
     TempDir dir;

@@ -156,21 +156,21 @@ TEST(PageLayout, slotsFollowTheDisplayOrderWithCutHeadingsAndAlignment) {
         {3, x0 + 36 * w, x0 + 36 * w, "MO"},
         {9, x0 + 40 * w, x0 + 40 * w, "LC"},
     };
-    ASSERT_EQ(page.slots.size(), std::size(expected));
-    for (std::size_t i = 0; i < page.slots.size(); ++i) {
-        EXPECT_EQ(page.slots[i].column, expected[i].column);
-        EXPECT_EQ(page.slots[i].x, expected[i].x);
-        EXPECT_EQ(page.slots[i].textX, expected[i].textX) << "right-aligned columns end at their slot's end";
-        EXPECT_EQ(page.slots[i].heading, expected[i].heading);
+    ASSERT_EQ(page.columnSlots.size(), std::size(expected));
+    for (std::size_t i = 0; i < page.columnSlots.size(); ++i) {
+        EXPECT_EQ(page.columnSlots[i].column, expected[i].column);
+        EXPECT_EQ(page.columnSlots[i].x, expected[i].x);
+        EXPECT_EQ(page.columnSlots[i].textX, expected[i].textX) << "right-aligned columns end at their slot's end";
+        EXPECT_EQ(page.columnSlots[i].heading, expected[i].heading);
     }
-    EXPECT_TRUE(page.slots[0].rightAligned);
-    EXPECT_FALSE(page.slots[1].rightAligned);
+    EXPECT_TRUE(page.columnSlots[0].rightAligned);
+    EXPECT_FALSE(page.columnSlots[1].rightAligned);
     EXPECT_EQ(page.ruleEndX, x0 + 41 * w);
 
     in.layout = ColumnLayout{};
     in.columns = {};
     in.columns[4] = true;
-    EXPECT_EQ(ComputePageLayout(in).slots.at(0).heading, "ST");
+    EXPECT_EQ(ComputePageLayout(in).columnSlots.at(0).heading, "ST");
 }
 
 TEST(PageLayout, headerBlockCarriesDateDatabaseFilterSortAndPage) {
@@ -204,7 +204,7 @@ TEST(PageLayout, nonsensePrinterAnswersGiveAUsableLayout) {
     EXPECT_GE(page.rowsPerPage, 1);
     EXPECT_EQ(page.pageCount, 10 / page.rowsPerPage + (10 % page.rowsPerPage ? 1 : 0));
     EXPECT_GT(page.linePitch, 0.0);
-    EXPECT_GE(page.slots.back().x, page.slots.front().x);
+    EXPECT_GE(page.columnSlots.back().x, page.columnSlots.front().x);
 }
 
 }  // namespace

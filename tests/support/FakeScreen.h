@@ -11,6 +11,7 @@
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
+#include "output/OutputDialogs.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
 #include "view/ListPort.h"
@@ -25,7 +26,8 @@ class FakeScreen : public UserPrompts,
                    public DatabaseDialogs,
                    public SelectionDialogs,
                    public ReceiverLink,
-                   public ReceiverDialogs {
+                   public ReceiverDialogs,
+                   public OutputDialogs {
 public:
     std::vector<std::string> messages;     ///< ShowMessage texts
     std::vector<std::string> storeErrors;  ///< ShowStoreError texts
@@ -76,6 +78,22 @@ public:
     bool receiverActive = true;
     ListRows listRows;
     std::optional<ColumnLayout> layout;
+
+    /// A print run as the screen received it, with the state of the screen at that moment.
+    struct PrintRun {
+        PrintAction action = PrintAction::Print;
+        PageInput page;
+        int previewPages = 0;
+        int waitDepth = 0;
+        bool liveUpdates = true;
+    };
+    std::vector<ClipboardChoices> clipboardDialogs;  ///< what each clipboard dialog was filled with
+    std::deque<std::optional<ClipboardChoices>> clipboardAnswers;
+    std::vector<std::string> clipboardTexts;
+    std::vector<PrintChoices> printDialogs;  ///< what each print dialog was filled with
+    std::deque<std::optional<PrintRequest>> printAnswers;
+    std::vector<PrintRun> printRuns;
+    std::deque<PrintRunResult> printResults;  ///< unscripted: printed, no reopening
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowStoreError(const std::string& text) override { storeErrors.push_back(text); }
@@ -146,6 +164,23 @@ public:
     bool Send(const std::string& receiverName, const LinkFrame& frame) override {
         sentFrames.emplace_back(receiverName, frame);
         return receiverActive;
+    }
+
+    std::optional<ClipboardChoices> RunClipboardDialog(const ClipboardChoices& choices) override {
+        clipboardDialogs.push_back(choices);
+        return Pop(clipboardAnswers);
+    }
+    void PutOnClipboard(const std::string& text) override { clipboardTexts.push_back(text); }
+    std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override {
+        printDialogs.push_back(choices);
+        return Pop(printAnswers);
+    }
+    PrintRunResult RunPrintJob(PrintAction action, const PrintJob& job) override {
+        printRuns.push_back({action, job.page, job.previewPages, waitDepth, liveUpdates.empty() || liveUpdates.back()});
+        if (printResults.empty()) return {false, job.previewPages};
+        const PrintRunResult result = printResults.front();
+        printResults.pop_front();
+        return result;
     }
 
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override {
