@@ -54,7 +54,7 @@ printf 'sqlite3 .import of the CSV:     %.3f s  (%.0f records/s)\n' "$shell_s" "
 printf 'ratio zofar / sqlite3 shell:    %.2f\n' "$(echo "$zofar_s / $shell_s" | bc -l)"
 
 # A whole EiBi season: the excerpt's header, then its data lines over and over to 10,000 lines.
-eibi_dir=${ZOFAR_EIBI_DIR:-$(sed -n 's/^ZOFAR_SHARED_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/dev/null)/eibi}
+eibi_dir=${ZOFAR_EIBI_DIR:-$(dirname "$0")/../tests/data/eibi}
 excerpt="$eibi_dir/sked-a26-excerpt.csv"
 if [ ! -r "$excerpt" ]; then
   echo "EiBi import: skipped, no $excerpt (set ZOFAR_EIBI_DIR)" >&2
