@@ -16,15 +16,23 @@ namespace {
 
 // While the rows are walked or printed, the list's minute tick must not requery the browse
 // set under them; however the walk ends, the tick resumes.
+// The document's own flag keeps frequency reports of the receiver link from re-sorting them.
 class LiveUpdatesPaused {
 public:
-    explicit LiveUpdatesPaused(ListPort& list) : list_(list) { list_.SetLiveUpdates(false); }
-    ~LiveUpdatesPaused() { list_.SetLiveUpdates(true); }
+    LiveUpdatesPaused(ListPort& list, bool& holdingRows) : list_(list), holdingRows_(holdingRows) {
+        list_.SetLiveUpdates(false);
+        holdingRows_ = true;
+    }
+    ~LiveUpdatesPaused() {
+        holdingRows_ = false;
+        list_.SetLiveUpdates(true);
+    }
     LiveUpdatesPaused(const LiveUpdatesPaused&) = delete;
     LiveUpdatesPaused& operator=(const LiveUpdatesPaused&) = delete;
 
 private:
     ListPort& list_;
+    bool& holdingRows_;
 };
 
 class BusyCursor {
@@ -87,7 +95,7 @@ void CZOFDoc::ExportToClipboard() {
     if (store_.RecordCount() <= 0) return;
     const OutputOptions& out = settings_.output;
     BusyStatus busy(prompts_, "Copying records to the clipboard");
-    LiveUpdatesPaused paused(list_);
+    LiveUpdatesPaused paused(list_, holdingRows_);
     const auto range = ResolveRecordRange(out.clipbRecordSel, list_.GetListRows(), store_.RecordCount());
     if (!range) {
         prompts_.ShowMessage(std::string(kNoRecordSelectedMessage));
@@ -138,7 +146,7 @@ bool CZOFDoc::PrintOnce() {
     PrintJob job{PageInput{}, store_, settings_.previewPages};
     PageInput& page = job.page;
     page.printDate = FormatPrintDate(clock_.NowUtc());
-    LiveUpdatesPaused paused(list_);
+    LiveUpdatesPaused paused(list_, holdingRows_);
     const auto range = ResolveRecordRange(out.printRecordSel, list_.GetListRows(), store_.RecordCount());
     if (!range) {
         prompts_.ShowMessage(std::string(kNoRecordSelectedMessage));

@@ -20,6 +20,9 @@ void CZOFDoc::OnReceiverProgram() {
 void CZOFDoc::OnReceiverData(uint32_t dwData, std::span<const uint8_t> data) {
     // While a database is only being filled by an import there is no list to move.
     if (!store_.HasBrowseSet()) return;
+    // A report while the clipboard export or a printout (its preview) walks the rows would
+    // re-sort them under it; it is dropped, and the next report moves the list.
+    if (holdingRows_) return;
     if (const std::optional<int32_t> hz = IncomingFrequencyHz(dwData, data)) GoToReceivedFrequency(*hz);
 }
 

@@ -196,6 +196,8 @@ private:
     PredefinedFilterList predefinedFilters_;
     /// The file was not taken over whole: its first overwrite keeps it beside.
     bool keepOldFilterFile_ = false;
+    /// The clipboard export or a printout is walking the browse set's rows.
+    bool holdingRows_ = false;
 };
 
 }  // namespace zofar

@@ -108,6 +108,20 @@ TEST_F(DocumentReceiverTest, aFrequencyReportResortsByFrequencyAndSelectsTheFirs
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(DocumentReceiverTest, aReportWhileAPrintoutWalksTheRowsIsDroppedAndTheNextOneMovesTheList) {
+    doc.SortBy("STATION");
+    PrintRequest preview{PrintAction::Preview, {}};
+    preview.choices.scopeIndex = 2;  // all records
+    ui.printAnswers.push_back(preview);
+    ui.duringPrintJob = [this] { Report(10001, 9420000); };
+    doc.PrintCommand();
+    ASSERT_EQ(ui.printRuns.size(), 1u);
+    EXPECT_EQ(doc.SortKey(), "STATION") << "the printout's rows stay in their order";
+    ui.duringPrintJob = nullptr;
+    Report(10001, 9420000);
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+}
+
 TEST_F(DocumentReceiverTest, aReportAboveEveryRecordIsNotFoundWithoutARepaintButStillResorts) {
     FilterCriteria c = doc.Settings().criteria;  // hides FAR AWAY, above every frequency in Hz
     c.BFFrequency = 1;

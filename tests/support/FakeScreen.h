@@ -47,6 +47,8 @@ public:
     ListPort* list = nullptr;
     /// Runs while the document shows a status text, as events delivered during a long operation.
     std::function<void()> duringStatus;
+    /// Runs while a print job or preview is open, as events delivered by its event loop.
+    std::function<void()> duringPrintJob;
 
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> selectAnswers;
@@ -176,6 +178,7 @@ public:
         return Pop(printAnswers);
     }
     PrintRunResult RunPrintJob(PrintAction action, const PrintJob& job) override {
+        if (duringPrintJob) duringPrintJob();
         printRuns.push_back({action, job.page, job.previewPages, waitDepth, liveUpdates.empty() || liveUpdates.back()});
         if (printResults.empty()) return {false, job.previewPages};
         const PrintRunResult result = printResults.front();
