@@ -60,7 +60,9 @@ int ReadOnlyAuthorizer(void*, int action, const char* arg1, const char*, const c
 }  // namespace
 
 Database::Database(const std::string& path, Mode mode) {
-    const int flags = mode == Mode::CreateNew ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READWRITE;
+    // A connection is only ever used by the thread that opened it, so it needs no mutex of its own.
+    const int flags = (mode == Mode::CreateNew ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READWRITE) |
+                      SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
@@ -143,6 +145,16 @@ void Statement::BindText(int index, std::string_view value) {
     if (int rc = sqlite3_bind_text64(stmt_, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
         rc != SQLITE_OK)
         db_.Throw(rc);
+}
+
+void Statement::BindKeptText(int index, const std::string& value) {
+    // A length of -1 tells the engine the text ends in a NUL, so the table's checks can read it
+    // in place; a text with a NUL inside needs its length and a copy.
+    const bool noNulInside = std::strlen(value.c_str()) == value.size();
+    const int rc = noNulInside
+                       ? sqlite3_bind_text(stmt_, index, value.c_str(), -1, SQLITE_STATIC)
+                       : sqlite3_bind_text64(stmt_, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+    if (rc != SQLITE_OK) db_.Throw(rc);
 }
 
 void Statement::BindNull(int index) {

@@ -46,6 +46,9 @@ public:
     void BindInt64(int index, int64_t value);
     void BindDouble(int index, double value);
     void BindText(int index, std::string_view value);
+    /// Binds `value` without copying it: it must stay alive and unchanged until the statement
+    /// is reset or the parameter bound again.
+    void BindKeptText(int index, const std::string& value);
     void BindNull(int index);
 
     int ColumnType(int column) const;

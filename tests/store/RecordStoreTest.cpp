@@ -164,7 +164,49 @@ TEST_F(RecordStoreTest, tooLongOrWronglyTypedValuesAreRefused) {
     padded.SetText(2, "Radio Caf\u00E9 Internation");  // 22 characters, 23 bytes
     EXPECT_TRUE(writer.AddRecord(padded));
     EXPECT_TRUE(writer.CommitImport());
-    EXPECT_EQ(reporter.errors.size(), 1u);
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0], "CHECK constraint failed: length(LC) <= 1");
+}
+
+TEST_F(RecordStoreTest, recordsKeepTheirOrderValuesAndNullsAcrossBatchesOfInserts) {
+    // 37 records: two full batches of one statement each and five inserted one by one at the
+    // commit; the records that leave FREQ and DAYS unset reuse, from batch to batch, the buffers of
+    // records that set them.
+    RecordStore writer(reporter);
+    ASSERT_TRUE(writer.CreateDatabaseFile(dir.file("B.mdb"), "B"));
+    ASSERT_TRUE(writer.BeginImport());
+    for (int k = 1; k <= 37; ++k) {
+        BroadcastRecord rec;
+        rec.SetText(2, "Station " + std::to_string(k) + "   ");
+        if (k % 3 == 1) {
+            rec.freq = 1000.0 + k;
+            rec.SetText(13, std::string("12\0"
+                                        "3",
+                                        4));  // a NUL inside is kept
+        }
+        ASSERT_TRUE(writer.AddRecord(rec));
+    }
+    ASSERT_TRUE(writer.CommitImport());
+    writer.CloseStore();
+
+    ASSERT_TRUE(store.OpenBrowseSet(dir.file("B.mdb"), "B", BuildSelectText(), "UNIQUEID", ""));
+    ASSERT_EQ(store.RecordCount(), 37);
+    for (int k = 1; k <= 37; ++k) {
+        const auto row = store.ReadRow(k - 1);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(std::get<int64_t>((*row)[kUniqueIdField]), k);
+        EXPECT_EQ(TextOf((*row)[1]), "Station " + std::to_string(k));
+        if (k % 3 == 1) {
+            EXPECT_EQ(std::get<double>((*row)[0]), 1000.0 + k);
+            EXPECT_EQ(TextOf((*row)[12]), std::string("12\0"
+                                                      "3",
+                                                      4));
+        } else {
+            EXPECT_TRUE(IsNull((*row)[0])) << k;
+            EXPECT_TRUE(IsNull((*row)[12])) << k;
+        }
+    }
+    EXPECT_TRUE(reporter.errors.empty());
 }
 
 TEST_F(RecordStoreTest, notADatabaseOrNoTableLeavesNothingOpen) {
