@@ -19,6 +19,9 @@ constexpr const char* kNoEngineText =
     "This application requires Microsoft DAO.\nDAO is probably not or not properly installed on this "
     "machine.\n\n(See the ZOFAR web page for a DAO installation procedure.)";
 
+// Negative: a size in KiB rather than in pages.
+constexpr int kBrowseCacheKiB = -32768;
+
 bool FileExists(const std::string& path) {
     struct stat st {};
     return lstat(path.c_str(), &st) == 0;
@@ -199,6 +202,10 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
     databaseName_ = name;
     try {
         db_ = std::make_unique<Database>(path, Database::Mode::OpenExisting);
+        // The browse set sorts the whole table and fetches rows from all over it. A cache that
+        // can hold the table of a large list keeps the engine's sort in memory (it spills to
+        // temporary files beyond the cache's size) and spares a file read per fetched row.
+        db_->Execute("PRAGMA cache_size = " + std::to_string(kBrowseCacheKiB));
     } catch (const StoreException& e) {
         db_.reset();
         databaseName_.clear();
@@ -293,6 +300,16 @@ FieldValue RecordStore::GetFieldValue(int row, int field) const {
     } catch (const StoreException& e) {
         Fail(e.what());
         return std::monostate{};
+    }
+}
+
+const RowValues* RecordStore::RowAt(int row) const {
+    if (!browse_ || row < 0 || row >= browse_->RecordCount()) return nullptr;
+    try {
+        return &browse_->Row(row);
+    } catch (const StoreException& e) {
+        Fail(e.what());
+        return nullptr;
     }
 }
 

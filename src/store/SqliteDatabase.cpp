@@ -170,6 +170,20 @@ std::string Statement::ColumnText(int column) const {
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, column))) : std::string();
 }
 
+FieldValue Statement::ColumnValue(int column) const {
+    // The value object is only used on this thread, before the statement moves on.
+    sqlite3_value* value = sqlite3_column_value(stmt_, column);
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_NULL: return std::monostate{};
+    case SQLITE_INTEGER: return static_cast<int64_t>(sqlite3_value_int64(value));
+    case SQLITE_FLOAT: return sqlite3_value_double(value);
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return text ? std::string(text, static_cast<size_t>(sqlite3_value_bytes(value))) : std::string();
+    }
+    }
+}
+
 Transaction::Transaction(Database& db) : db_(db) { db_.Execute("BEGIN"); }
 
 Transaction::~Transaction() {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/FieldValue.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -55,6 +57,9 @@ public:
     int64_t ColumnInt64(int column) const;
     double ColumnDouble(int column) const;
     std::string ColumnText(int column) const;
+    /// Null, an integer, a double or a text (a blob reads as its bytes), with one lookup of
+    /// the column for all of it.
+    FieldValue ColumnValue(int column) const;
 
 private:
     Database& db_;

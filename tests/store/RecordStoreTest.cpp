@@ -2,7 +2,9 @@
 
 #include <fstream>
 
+#include "store/ColumnTable.h"
 #include "store/RecordStore.h"
+#include "store/SqliteDatabase.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 
@@ -71,6 +73,22 @@ TEST_F(RecordStoreTest, valuesComeBackTypedAndWithoutTrailingBlanks) {
     EXPECT_TRUE(IsNull(store.GetFieldValue(0, 12)));  // DAYS Null
     EXPECT_TRUE(IsNull(store.GetFieldValue(0, 3)));   // never set
     EXPECT_TRUE(IsNull(store.GetFieldValue(99, 0)));
+}
+
+TEST_F(RecordStoreTest, aTableWrittenByAnotherToolReadsAsTheStoresTypes) {
+    // Without the store's schema a FREQ may hold an integer and a text column a blob.
+    {
+        Database other(dir.file("OTHER.mdb"), Database::Mode::CreateNew);
+        std::string columns = "UNIQUEID INTEGER PRIMARY KEY";
+        for (int c = 1; c < kColumnCount; ++c) columns += ", " + std::string(kColumnTable[static_cast<size_t>(c)].name);
+        other.Execute("CREATE TABLE ZOFTABLE (" + columns + ")");
+        other.Execute("INSERT INTO ZOFTABLE (FREQ, STATION, STN) VALUES (6005, x'4142', 7)");
+    }
+    ASSERT_TRUE(store.OpenBrowseSet(dir.file("OTHER.mdb"), "OTHER", BuildSelectText(), "UNIQUEID", ""));
+    EXPECT_EQ(store.GetFieldValue(0, 0), FieldValue(6005.0));
+    EXPECT_EQ(store.GetFieldValue(0, 1), FieldValue(std::string("AB")));
+    EXPECT_EQ(store.GetFieldValue(0, 2), FieldValue(int64_t{7}));
+    EXPECT_EQ(store.GetFieldValue(0, kUniqueIdField), FieldValue(int64_t{1}));
 }
 
 TEST_F(RecordStoreTest, rowsAreFetchedAPageAtATime) {
