@@ -147,14 +147,11 @@ void Statement::BindText(int index, std::string_view value) {
         db_.Throw(rc);
 }
 
-void Statement::BindKeptText(int index, const std::string& value) {
-    // A length of -1 tells the engine the text ends in a NUL, so the table's checks can read it
-    // in place; a text with a NUL inside needs its length and a copy.
-    const bool noNulInside = std::strlen(value.c_str()) == value.size();
-    const int rc = noNulInside
-                       ? sqlite3_bind_text(stmt_, index, value.c_str(), -1, SQLITE_STATIC)
-                       : sqlite3_bind_text64(stmt_, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
-    if (rc != SQLITE_OK) db_.Throw(rc);
+void Statement::BindKeptText(int index, std::string_view value) {
+    // A null pointer would bind Null instead of the empty text.
+    const char* text = value.data() ? value.data() : "";
+    if (int rc = sqlite3_bind_text64(stmt_, index, text, value.size(), SQLITE_STATIC, SQLITE_UTF8); rc != SQLITE_OK)
+        db_.Throw(rc);
 }
 
 void Statement::BindNull(int index) {

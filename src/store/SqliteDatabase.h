@@ -50,7 +50,7 @@ public:
     void BindText(int index, std::string_view value);
     /// Binds `value` without copying it: it must stay alive and unchanged until the statement
     /// is reset or the parameter bound again.
-    void BindKeptText(int index, const std::string& value);
+    void BindKeptText(int index, std::string_view value);
     void BindNull(int index);
 
     int ColumnType(int column) const;
