@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 #include "base/TextEncoding.h"
@@ -46,6 +48,19 @@ bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' |
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// True when no byte is above 0x7F: such bytes are their own UTF-8. Looked at eight at a time.
+bool IsAscii(std::string_view bytes) {
+    uint64_t seen = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        seen |= word;
+    }
+    for (; i < bytes.size(); ++i) seen |= static_cast<uint8_t>(bytes[i]);
+    return (seen & 0x8080808080808080ull) == 0;
+}
+
 }  // namespace
 
 double ParseIlgFrequency(std::string_view field) {
@@ -81,6 +96,10 @@ double ParseIlgFrequency(std::string_view field) {
 void IlgLineParser::SetConverted(int column, std::string_view bytes) {
     auto& value = record_.text[static_cast<std::size_t>(column)];
     if (!value) value.emplace();
+    if (asciiRead_) {
+        value->assign(bytes);
+        return;
+    }
     value->clear();
     AppendCp1252ToUtf8(*value, bytes);
 }
@@ -96,13 +115,13 @@ const BroadcastRecord* IlgLineParser::Parse(std::string_view read) {
     const char separator = data[kSeparator];
     if (separator != '-' && separator != ':' && separator != '=') return nullptr;
 
+    // Most lists are plain ASCII, whose slices need no conversion.
+    asciiRead_ = IsAscii(data);
     const auto setTime = [this](int column, std::string_view hhmm) {
-        auto& value = record_.text[static_cast<std::size_t>(column)];
-        if (!value) value.emplace();
-        value->clear();
-        AppendCp1252ToUtf8(*value, hhmm.substr(0, 2));
-        value->push_back(':');
-        AppendCp1252ToUtf8(*value, hhmm.substr(2, 2));
+        SetConverted(column, hhmm.substr(0, 2));
+        auto& value = *record_.text[static_cast<std::size_t>(column)];
+        value.push_back(':');
+        AppendCp1252ToUtf8(value, hhmm.substr(2, 2));
     };
     setTime(kStart, time.substr(0, 4));
     setTime(kEnd, time.substr(5, 4));

@@ -23,6 +23,7 @@ private:
 
     BroadcastRecord record_;
     std::string areas_;
+    bool asciiRead_ = false;
 };
 
 /// IlgLineParser::Parse as a value of its own.

@@ -24,27 +24,31 @@ class ReadSplitter {
 public:
     explicit ReadSplitter(std::istream& in) : in_(in), start_(in.tellg()), block_(kBlockSize) {}
 
-    bool Next(std::string& out) {
-        out.clear();
-        while (out.size() < kIlgMaxRead) {
+    /// The next read into `out`, or only its length when `out` is null; 0 at the end.
+    std::size_t Next(std::string* out) {
+        if (out) out->clear();
+        std::size_t length = 0;
+        while (length < kIlgMaxRead) {
             if (pos_ == len_ && !Fill()) break;
             // Everything up to the next CR or LF goes at once, as far as the read has room.
             const char* begin = block_.data() + pos_;
-            const std::size_t span = std::min(len_ - pos_, kIlgMaxRead - out.size());
+            const std::size_t span = std::min(len_ - pos_, kIlgMaxRead - length);
             const char* end = begin + span;
             if (const void* lf = std::memchr(begin, '\n', span)) end = static_cast<const char*>(lf);
             if (const void* cr = std::memchr(begin, '\r', static_cast<std::size_t>(end - begin))) {
                 end = static_cast<const char*>(cr);
             }
-            out.append(begin, end);
+            if (out) out->append(begin, end);
+            length += static_cast<std::size_t>(end - begin);
             pos_ += static_cast<std::size_t>(end - begin);
             if (end == begin + span) continue;
             const char c = block_[pos_++];
             if (c == '\r' && Peek() == '\n') continue;
-            out.push_back(c);
+            if (out) out->push_back(c);
+            ++length;
             if (c == '\n') break;
         }
-        return !out.empty();
+        return length;
     }
 
     bool Failed() const { return in_.bad(); }
@@ -91,14 +95,14 @@ bool ImportReads(std::istream& in, RecordSink& sink, ImportUi& ui, ImportProgres
     ReadSplitter reader(in);
     std::string read;
     read.reserve(kIlgMaxRead);
-    if (!reader.Next(read)) {
+    if (reader.Next(&read) == 0) {
         if (reader.Failed()) ui.ShowMessage(std::string(kIlgOpenErrorMessage));
         return false;
     }
     if (read.size() < kIlgMinFirstRead && !ui.AskYesNo(std::string(kIlgNotAListQuestion))) return false;
 
     long long lineCount = 1;
-    while (reader.Next(read)) ++lineCount;
+    while (reader.Next(nullptr) > 0) ++lineCount;
     if (reader.Failed() || !reader.Rewind()) {
         ui.ShowMessage(std::string(kIlgOpenErrorMessage));
         return false;
@@ -107,7 +111,7 @@ bool ImportReads(std::istream& in, RecordSink& sink, ImportUi& ui, ImportProgres
     progress.SetRange(0, ClampToInt(lineCount));
     IlgLineParser parser;
     long long counter = 1;
-    while (reader.Next(read)) {
+    while (reader.Next(&read) > 0) {
         if (const BroadcastRecord* record = parser.Parse(read)) {
             if (!sink.AddRecord(*record)) return false;
         }
