@@ -4,6 +4,7 @@ set -euo pipefail
 
 # locales-all lets the tests run under a locale with a decimal comma, as a desktop may set one.
 # libhamlib-utils brings rigctld, the rig server the rig bridge's tests talk to.
+# valgrind counts instructions for benchmarks/instruction-counts.sh.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
@@ -12,6 +13,7 @@ packages=(
   fonts-liberation
   locales-all
   libhamlib-utils
+  valgrind
 )
 
 missing=()

@@ -202,10 +202,6 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
     databaseName_ = name;
     try {
         db_ = std::make_unique<Database>(path, Database::Mode::OpenExisting);
-        // The browse set sorts the whole table and fetches rows from all over it. A cache that
-        // can hold the table of a large list keeps the engine's sort in memory (it spills to
-        // temporary files beyond the cache's size) and spares a file read per fetched row.
-        db_->Execute("PRAGMA cache_size = " + std::to_string(kBrowseCacheKiB));
     } catch (const StoreException& e) {
         db_.reset();
         databaseName_.clear();
@@ -213,6 +209,12 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
     }
     try {
         browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition);
+        // The browse set fetches rows from all over the table and sorts it again at every
+        // requery. A cache that can hold the table of a large list spares a file read per
+        // fetched row and keeps those sorts in memory; it fills as the list is used. The first
+        // sort runs before, with the engine's small cache: filling a large one all at once would
+        // cost the open more than it saves.
+        db_->Execute("PRAGMA cache_size = " + std::to_string(kBrowseCacheKiB));
     } catch (const StoreException& e) {
         browse_.reset();
         db_.reset();
