@@ -37,7 +37,11 @@ per_call() {
   local t c
   t=$(total "$out")
   c=$(calls "$out" "$2")
-  printf '%-44s %12d instructions per call (%d calls)\n' "$1" $((t / c)) "$c"
+  if [ "$c" -eq 0 ]; then
+    printf '%-44s %12s (no call of %s in this build)\n' "$1" "-" "$2"
+  else
+    printf '%-44s %12d instructions per call (%d calls)\n' "$1" $((t / c)) "$c"
+  fi
 }
 
 "$bin/zofar-genlist" --seed 42 "$lines" "$work/list.txt" >/dev/null
