@@ -5,6 +5,7 @@ set -euo pipefail
 # locales-all lets the tests run under a locale with a decimal comma, as a desktop may set one.
 # libhamlib-utils brings rigctld, the rig server the rig bridge's tests talk to.
 # poppler-utils brings pdftotext and pdfinfo, with which the tests read printed pages back.
+# valgrind counts instructions for benchmarks/instruction-counts.sh.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
@@ -14,6 +15,7 @@ packages=(
   locales-all
   libhamlib-utils
   poppler-utils
+  valgrind
 )
 
 missing=()

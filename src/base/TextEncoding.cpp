@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "base/Utf8.h"
 
@@ -21,17 +22,27 @@ constexpr std::array<char32_t, 32> kHighTable = {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        const auto b = static_cast<uint8_t>(c);
-        if (b < 0x80) {
-            out += c;
-        } else if (b < 0xA0) {
-            AppendUtf8(out, kHighTable[b - 0x80]);
-        } else {
-            AppendUtf8(out, b);
-        }
-    }
+    AppendCp1252ToUtf8(out, bytes);
     return out;
+}
+
+void AppendCp1252ToUtf8(std::string& out, std::string_view bytes) {
+    // Runs of ASCII bytes are found eight at a time and copied whole.
+    constexpr uint64_t kHighBits = 0x8080808080808080ull;
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* const run = p;
+        for (uint64_t word = 0; end - p >= 8; p += 8) {
+            std::memcpy(&word, p, 8);
+            if (word & kHighBits) break;
+        }
+        while (p < end && static_cast<uint8_t>(*p) < 0x80) ++p;
+        out.append(run, p);
+        if (p == end) break;
+        const auto b = static_cast<uint8_t>(*p++);
+        AppendUtf8(out, b < 0xA0 ? kHighTable[b - 0x80] : b);
+    }
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {

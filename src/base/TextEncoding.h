@@ -8,6 +8,9 @@ namespace zofar {
 /// Code page 1252 bytes to UTF-8. The five bytes the code page leaves undefined map to the C1
 /// control characters of the same value, so nothing is lost.
 std::string Cp1252ToUtf8(std::string_view bytes);
+/// Cp1252ToUtf8 appended to `out`, which keeps its capacity: a reader that converts many fields
+/// reuses its buffers instead of making a string per field.
+void AppendCp1252ToUtf8(std::string& out, std::string_view bytes);
 
 /// UTF-8 to code page 1252; a character the code page lacks becomes '?'.
 std::string Utf8ToCp1252(std::string_view utf8);

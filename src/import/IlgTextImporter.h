@@ -2,10 +2,10 @@
 
 #include <cstddef>
 #include <iosfwd>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "import/IlgLineParser.h"
 #include "import/ImportUi.h"
 #include "import/OpenProgressWindow.h"
 #include "store/BroadcastRecord.h"
@@ -31,14 +31,5 @@ bool ImportIlgText(const std::string& sourceFolder, const std::string& fileName,
 /// twice (once to count the lines), so it must be seekable; one that is not fails like an
 /// unreadable file.
 bool ImportIlgTextStream(std::istream& in, RecordSink& sink, ImportUi& ui);
-
-/// The record of one read of the list (CP1252 bytes, with its line end when it has one);
-/// nothing when the read has no valid time field. The line end is never part of a value.
-std::optional<BroadcastRecord> ParseIlgLine(std::string_view read);
-
-/// The frequency field (columns 0-6) in kHz: a decimal number after optional leading white
-/// space that fills the field to its end; 0.0 for anything else, including hexadecimal,
-/// infinite and NaN forms. The decimal point is "." whatever the process locale.
-double ParseIlgFrequency(std::string_view field);
 
 }  // namespace zofar

@@ -1,10 +1,9 @@
 #include "store/BrowseSet.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
-#include <unordered_map>
+#include <array>
 #include <unordered_set>
+#include <utility>
 
 #include "store/ColumnTable.h"
 #include "store/RecordStore.h"
@@ -15,8 +14,8 @@ namespace zofar {
 
 namespace {
 
-constexpr int kPageSize = 64;
-constexpr size_t kMaxPages = 64;
+constexpr int kPageSize = 32;
+constexpr size_t kMaxPages = 128;
 
 // Holds the read-only guard for the statements a query text reaches the engine in.
 class GuardScope {
@@ -38,15 +37,12 @@ std::string WhereClause(const std::string& browseCondition, const std::string& e
 }
 
 FieldValue ReadValue(const Statement& st, int column) {
-    switch (st.ColumnType(column)) {
-    case SQLITE_NULL: return std::monostate{};
-    case SQLITE_INTEGER:
-        // FREQ is REAL; an integer there can only come from a file written by another tool.
-        if (column == 0) return static_cast<double>(st.ColumnInt64(column));
-        return st.ColumnInt64(column);
-    case SQLITE_FLOAT: return st.ColumnDouble(column);
-    default: return st.ColumnText(column);
+    FieldValue value = st.ColumnValue(column);
+    // FREQ is REAL; an integer there can only come from a file written by another tool.
+    if (const auto* integer = std::get_if<int64_t>(&value); integer && column == 0) {
+        return static_cast<double>(*integer);
     }
+    return value;
 }
 
 }  // namespace
@@ -106,8 +102,12 @@ void BrowseSet::LoadPage(int page) const {
     }
     const int first = page * kPageSize;
     const int count = std::min(kPageSize, RecordCount() - first);
-    std::unordered_map<int64_t, RowValues> byKey;
-    byKey.reserve(static_cast<size_t>(count));
+    // The engine returns the rows in an order of its own; each finds its place in the page by
+    // its key, looked up in the page's keys sorted.
+    std::array<std::pair<int64_t, int>, kPageSize> places{};
+    for (int k = 0; k < count; ++k) places[static_cast<size_t>(k)] = {keys_[static_cast<size_t>(first + k)], k};
+    std::sort(places.begin(), places.begin() + count);
+    std::vector<RowValues> rows(static_cast<size_t>(count));
     pageStatement_->Reset();
     for (int k = 0; k < kPageSize; ++k) {
         pageStatement_->BindInt64(k + 1, k < count ? keys_[static_cast<size_t>(first + k)] : -1);
@@ -117,15 +117,17 @@ void BrowseSet::LoadPage(int page) const {
         RowValues values;
         values.reserve(kFieldCount + 1);
         for (int f = 0; f <= kFieldCount; ++f) values.push_back(ReadValue(*pageStatement_, f));
-        const int64_t key = std::get<int64_t>(values[kUniqueIdField]);
-        byKey.emplace(key, std::move(values));
+        const auto* key = std::get_if<int64_t>(&values[kUniqueIdField]);
+        if (!key) continue;
+        const auto place = std::lower_bound(places.begin(), places.begin() + count, std::make_pair(*key, 0));
+        if (place != places.begin() + count && place->first == *key) {
+            rows[static_cast<size_t>(place->second)] = std::move(values);
+        }
     }
     pageStatement_->Reset();
-    std::vector<RowValues> rows;
-    rows.reserve(static_cast<size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        auto it = byKey.find(keys_[static_cast<size_t>(first + k)]);
-        rows.push_back(it != byKey.end() ? std::move(it->second) : RowValues(kFieldCount + 1));
+    // A row deleted meanwhile by another program reads as Nulls.
+    for (auto& row : rows) {
+        if (row.empty()) row.resize(kFieldCount + 1);
     }
     cache_.Store(page, std::move(rows));
 }

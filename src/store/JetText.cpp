@@ -1,84 +1,47 @@
 #include "store/JetText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "base/Utf8.h"
+#include "store/CollationWeights.h"
 
 namespace zofar {
 
 namespace {
 
-// Base letters of U+00C0..U+00FF and U+0100..U+017F; '~' marks a character that is not a letter.
-constexpr std::string_view kLatin1Base = "AAAAAAACEEEEIIIIDNOOOOO~OUUUUYTSaaaaaaaceeeeiiiidnooooo~ouuuuyty";
-constexpr std::string_view kLatinExtABase =
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiJjJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUu"
-    "UuWwYyYZzZzZzs";
-static_assert(kLatin1Base.size() == 64);
-static_assert(kLatinExtABase.size() == 128);
+using collation::FoldCase;
+using collation::PrimaryWeight;
 
-// Upper-case form used for case-insensitive character comparison.
-char32_t FoldCase(char32_t c) {
-    if (c >= 'a' && c <= 'z') return c - 32;
-    if (c < 0x80) return c;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-    if (c == 0xFF) return 0x178;
-    if (c >= 0x100 && c <= 0x17F) {
-        // Latin Extended-A alternates upper/lower, with three runs offset by one.
-        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (oddUpper) return (c % 2 == 0) ? c - 1 : c;
-        if (c == 0x138 || c == 0x149 || c == 0x17F) return c;
-        return (c % 2 == 1) ? c - 1 : c;
+// Weights of the ASCII characters, looked up without decoding.
+constexpr std::array<uint16_t, 128> kAsciiWeights = [] {
+    std::array<uint16_t, 128> t{};
+    for (char32_t c = 0; c < 128; ++c) t[c] = static_cast<uint16_t>(PrimaryWeight(c));
+    return t;
+}();
+
+// Both passes of the order, begun at byte `from`. Both texts must be at a character boundary
+// there, with everything before it equal in both passes.
+int CompareDecodedFrom(std::string_view a, std::string_view b, size_t from) {
+    // Primary pass: base letters; the first difference decides.
+    size_t i = from, j = from;
+    while (i < a.size() && j < b.size()) {
+        const uint32_t wa = PrimaryWeight(NextCodePoint(a, i));
+        const uint32_t wb = PrimaryWeight(NextCodePoint(b, j));
+        if (wa != wb) return wa < wb ? -1 : 1;
     }
-    if (c == 0x192) return 0x191;
-    return c;
-}
-
-// Primary weight: what the order looks at first. Letters weigh by their base letter only.
-uint32_t PrimaryWeight(char32_t c) {
-    char base = 0;
-    if (c < 0x80) {
-        if (c >= 'a' && c <= 'z')
-            base = static_cast<char>(c - 32);
-        else if (c >= 'A' && c <= 'Z')
-            base = static_cast<char>(c);
-        else if (c >= '0' && c <= '9')
-            return 0x1000 + (c - '0');
-        else
-            return 0x100 + c;
-    } else if (c >= 0xC0 && c <= 0xFF) {
-        base = kLatin1Base[c - 0xC0];
-    } else if (c >= 0x100 && c <= 0x17F) {
-        base = kLatinExtABase[c - 0x100];
-    } else if (c == 0x192 || c == 0x191) {
-        base = 'F';
-    } else if (c == 0x178) {
-        base = 'Y';
-    } else if (c < 0xC0) {
-        return 0x200 + c;  // Latin-1 symbols and C1 controls: after ASCII punctuation
-    } else {
-        return 0x10000 + c;
+    if (i < a.size()) return 1;
+    if (j < b.size()) return -1;
+    // Secondary pass: the unaccented letter before its accented forms; case never counts.
+    i = j = from;
+    while (i < a.size() && j < b.size()) {
+        const char32_t ca = FoldCase(NextCodePoint(a, i));
+        const char32_t cb = FoldCase(NextCodePoint(b, j));
+        if (ca != cb) return ca < cb ? -1 : 1;
     }
-    if (base == '~') return 0x200 + c;  // multiplication and division signs
-    if (base >= 'a' && base <= 'z') base = static_cast<char>(base - 32);
-    return 0x2000 + static_cast<uint32_t>(base - 'A') * 2;
-}
-
-bool IsAscii(std::string_view s) {
-    for (char ch : s) {
-        if (static_cast<uint8_t>(ch) >= 0x80) return false;
-    }
-    return true;
-}
-
-// ASCII weights: the common case, compared without decoding.
-const std::array<uint16_t, 128>& AsciiWeights() {
-    static const std::array<uint16_t, 128> table = [] {
-        std::array<uint16_t, 128> t{};
-        for (char32_t c = 0; c < 128; ++c) t[c] = static_cast<uint16_t>(PrimaryWeight(c));
-        return t;
-    }();
-    return table;
+    return 0;
 }
 
 bool CharEquals(char32_t a, char32_t b) { return a == b || FoldCase(a) == FoldCase(b); }
@@ -186,33 +149,21 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 int CompareGeneral(std::string_view a, std::string_view b) {
-    if (IsAscii(a) && IsAscii(b)) {
-        const auto& w = AsciiWeights();
-        const size_t n = a.size() < b.size() ? a.size() : b.size();
-        for (size_t k = 0; k < n; ++k) {
-            const uint16_t wa = w[static_cast<uint8_t>(a[k])];
-            const uint16_t wb = w[static_cast<uint8_t>(b[k])];
-            if (wa != wb) return wa < wb ? -1 : 1;
-        }
-        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    // Sorting compares equal texts most of the time (a column holds few distinct values).
+    if (a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0)) return 0;
+    // A run of ASCII characters is compared by table; equal weights there mean equal in both
+    // passes, and every ASCII byte stands at a character boundary, so the decoding passes may
+    // take over from the first byte that is not ASCII.
+    const size_t n = std::min(a.size(), b.size());
+    size_t k = 0;
+    for (; k < n; ++k) {
+        const auto ca = static_cast<uint8_t>(a[k]);
+        const auto cb = static_cast<uint8_t>(b[k]);
+        if ((ca | cb) >= 0x80) return CompareDecodedFrom(a, b, k);
+        if (ca != cb && kAsciiWeights[ca] != kAsciiWeights[cb]) return kAsciiWeights[ca] < kAsciiWeights[cb] ? -1 : 1;
     }
-    // Primary pass: base letters; the first difference decides.
-    size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        const uint32_t wa = PrimaryWeight(NextCodePoint(a, i));
-        const uint32_t wb = PrimaryWeight(NextCodePoint(b, j));
-        if (wa != wb) return wa < wb ? -1 : 1;
-    }
-    if (i < a.size()) return 1;
-    if (j < b.size()) return -1;
-    // Secondary pass: the unaccented letter before its accented forms; case never counts.
-    i = j = 0;
-    while (i < a.size() && j < b.size()) {
-        const char32_t ca = FoldCase(NextCodePoint(a, i));
-        const char32_t cb = FoldCase(NextCodePoint(b, j));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return 0;
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
 }
 
 }  // namespace zofar

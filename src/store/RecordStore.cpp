@@ -2,8 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <array>
+
 #include "store/BrowseSet.h"
 #include "store/ColumnTable.h"
+#include "store/EngineTextLength.h"
 #include "store/Schema.h"
 #include "store/SqliteDatabase.h"
 #include "store/StoreException.h"
@@ -15,6 +18,9 @@ namespace {
 constexpr const char* kNoEngineText =
     "This application requires Microsoft DAO.\nDAO is probably not or not properly installed on this "
     "machine.\n\n(See the ZOFAR web page for a DAO installation procedure.)";
+
+// Negative: a size in KiB rather than in pages.
+constexpr int kBrowseCacheKiB = -32768;
 
 bool FileExists(const std::string& path) {
     struct stat st {};
@@ -42,11 +48,68 @@ std::string BuildQueryText(const std::string& selectText, const std::string& con
     return text;
 }
 
-// Import state: the insert statement and the transaction the whole import runs in.
+// Import state: the transaction the whole import runs in, and the records not yet inserted.
+// Records go in batches, one insert statement of many rows each, which spares the engine its
+// per-statement work (the AUTOINCREMENT counter above all); the table numbers the rows of one
+// statement in order, as it numbers single inserts. The values are copied into buffers that
+// keep their size from batch to batch, and bound to the statement without a further copy.
 struct RecordStore::ImportState {
-    ImportState(Database& db) : transaction(db), insert(db, BuildInsertText()) {}
+    static constexpr int kBatchRows = 16;
+
+    struct PendingRow {
+        std::optional<double> freq;
+        std::array<bool, kColumnCount> set{};
+        std::array<std::string, kColumnCount> text;
+    };
+
+    explicit ImportState(Database& db)
+        : transaction(db), insertOne(db, BuildInsertText(1)), insertBatch(db, BuildInsertText(kBatchRows)) {}
+
+    // Inserts `rows` pending rows from `first` on with `st`; throws StoreException.
+    void Insert(Statement& st, int first, int rows) {
+        for (int r = 0; r < rows; ++r) {
+            const PendingRow& row = pending[static_cast<size_t>(first + r)];
+            const int base = r * kFieldCount;
+            if (row.freq) {
+                st.BindDouble(base + 1, *row.freq);
+            } else {
+                st.BindNull(base + 1);
+            }
+            for (int column = 2; column < kColumnCount; ++column) {
+                if (row.set[static_cast<size_t>(column)]) {
+                    st.BindKeptText(base + column, row.text[static_cast<size_t>(column)]);
+                } else {
+                    st.BindNull(base + column);
+                }
+            }
+        }
+        // The reset also clears the bindings, so the statement never points at a buffer that
+        // the next batch overwrites, whether the step succeeded or not.
+        try {
+            st.Step();
+        } catch (const StoreException&) {
+            st.Reset();
+            throw;
+        }
+        st.Reset();
+    }
+
+    // Inserts every pending row; throws StoreException.
+    void Flush() {
+        const int rows = pendingCount;
+        pendingCount = 0;
+        if (rows == kBatchRows) {
+            Insert(insertBatch, 0, rows);
+            return;
+        }
+        for (int r = 0; r < rows; ++r) Insert(insertOne, r, 1);
+    }
+
     Transaction transaction;
-    Statement insert;
+    Statement insertOne;
+    Statement insertBatch;
+    std::array<PendingRow, kBatchRows> pending;
+    int pendingCount = 0;
 };
 
 RecordStore::RecordStore(StoreErrorReporter& reporter) : reporter_(reporter) {}
@@ -63,6 +126,10 @@ bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string&
     try {
         if (FileExists(path)) throw StoreException(0, "Database '" + path + "' already exists.");
         db_ = std::make_unique<Database>(path, Database::Mode::CreateNew);
+        // The new file only becomes a database once the import has committed, and a failed
+        // import deletes it, so the rollback journal may stay in memory instead of being
+        // written and synced beside it. The commit still syncs the file itself.
+        db_->Execute("PRAGMA journal_mode = MEMORY");
         db_->Execute(BuildCreateTableText());
         return true;
     } catch (const StoreException& e) {
@@ -75,6 +142,10 @@ bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string&
 bool RecordStore::BeginImport() {
     if (!db_) return false;
     try {
+        // AddRecord holds every value against its column's size itself, before the value joins
+        // a batch, so the engine need not run the table's checks a second time. The setting
+        // belongs to this connection only; every other writer still meets the checks.
+        db_->Execute("PRAGMA ignore_check_constraints = ON");
         import_ = std::make_unique<ImportState>(*db_);
         return true;
     } catch (const StoreException& e) {
@@ -86,6 +157,8 @@ bool RecordStore::BeginImport() {
 bool RecordStore::CommitImport() {
     if (!import_) return false;
     try {
+        import_->Flush();
+        db_->Execute("PRAGMA ignore_check_constraints = OFF");
         import_->transaction.Commit();
         import_.reset();
         return true;
@@ -97,19 +170,29 @@ bool RecordStore::CommitImport() {
 
 bool RecordStore::AddRecord(const BroadcastRecord& record) {
     if (!import_) return Fail("The database is not open for adding records.");
-    Statement& st = import_->insert;
-    try {
-        st.Reset();
-        if (record.freq) st.BindDouble(1, *record.freq);
-        for (int column = 2; column < kColumnCount; ++column) {
-            const auto& value = record.text[static_cast<size_t>(column)];
-            if (value) st.BindText(column, WithoutTrailingBlanks(*value));
+    ImportState& state = *import_;
+    auto& row = state.pending[static_cast<size_t>(state.pendingCount)];
+    for (int column = 2; column < kColumnCount; ++column) {
+        const auto& value = record.text[static_cast<size_t>(column)];
+        row.set[static_cast<size_t>(column)] = value.has_value();
+        if (!value) continue;
+        const std::string_view stored = WithoutTrailingBlanks(*value);
+        const ColumnInfo& info = kColumnTable[static_cast<size_t>(column)];
+        // A text never has more characters than bytes, so only a long one needs counting.
+        if (stored.size() > static_cast<size_t>(info.size) &&
+            EngineTextLength(stored) > static_cast<size_t>(info.size)) {
+            // The words the engine's own check gives.
+            return Fail("CHECK constraint failed: length(" + std::string(info.name) +
+                        ") <= " + std::to_string(info.size));
         }
-        st.Step();
-        st.Reset();
+        row.text[static_cast<size_t>(column)].assign(stored);
+    }
+    row.freq = record.freq;
+    if (++state.pendingCount < ImportState::kBatchRows) return true;
+    try {
+        state.Flush();
         return true;
     } catch (const StoreException& e) {
-        st.Reset();
         return Fail(e.what());
     }
 }
@@ -126,6 +209,12 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
     }
     try {
         browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition);
+        // The browse set fetches rows from all over the table and sorts it again at every
+        // requery. A cache that can hold the table of a large list spares a file read per
+        // fetched row and keeps those sorts in memory; it fills as the list is used. The first
+        // sort runs before, with the engine's small cache: filling a large one all at once would
+        // cost the open more than it saves.
+        db_->Execute("PRAGMA cache_size = " + std::to_string(kBrowseCacheKiB));
     } catch (const StoreException& e) {
         browse_.reset();
         db_.reset();
@@ -213,6 +302,16 @@ FieldValue RecordStore::GetFieldValue(int row, int field) const {
     } catch (const StoreException& e) {
         Fail(e.what());
         return std::monostate{};
+    }
+}
+
+const RowValues* RecordStore::RowAt(int row) const {
+    if (!browse_ || row < 0 || row >= browse_->RecordCount()) return nullptr;
+    try {
+        return &browse_->Row(row);
+    } catch (const StoreException& e) {
+        Fail(e.what());
+        return nullptr;
     }
 }
 

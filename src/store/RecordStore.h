@@ -75,6 +75,11 @@ public:
     /// Value of browse-set field 0..24 of row `row`, read without moving the browse set's
     /// cursor; Null for a row outside the set and after an engine error (reported).
     FieldValue GetFieldValue(int row, int field) const;
+    /// The values of `row` (browse-set field order) where the store keeps them, read without
+    /// moving the cursor and without a copy: valid until another row is read, the browse set is
+    /// requeried or the store is closed. nullptr outside the set and after an engine error
+    /// (reported).
+    const RowValues* RowAt(int row) const;
     /// All values of `row` (browse-set field order), read without moving the cursor, so a walk
     /// over the rows never disturbs the list; nothing outside the set or after an engine error
     /// (reported).

@@ -36,6 +36,9 @@ private:
     size_t maxPages_;
     std::unordered_map<int, Entry> pages_;
     std::list<int> lru_;  // front = most recently used
+    // The page used last, found without a lookup: a screen reads many cells of one page in a row.
+    int recentPage_ = -1;
+    Entry* recent_ = nullptr;
 };
 
 }  // namespace zofar

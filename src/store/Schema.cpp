@@ -22,17 +22,22 @@ std::string BuildCreateTableText() {
     return sql;
 }
 
-std::string BuildInsertText() {
-    std::string names, params;
+std::string BuildInsertText(int rows) {
+    std::string names;
     for (int i = 1; i < kColumnCount; ++i) {
-        if (i > 1) {
-            names += ", ";
-            params += ", ";
-        }
+        if (i > 1) names += ", ";
         names += kColumnTable[static_cast<size_t>(i)].name;
-        params += "?" + std::to_string(i);
     }
-    return "INSERT INTO ZOFTABLE (" + names + ") VALUES (" + params + ")";
+    std::string sql = "INSERT INTO ZOFTABLE (" + names + ") VALUES ";
+    for (int r = 0; r < rows; ++r) {
+        sql += r == 0 ? "(" : ", (";
+        for (int i = 1; i < kColumnCount; ++i) {
+            if (i > 1) sql += ", ";
+            sql += "?" + std::to_string(r * kFieldCount + i);
+        }
+        sql += ")";
+    }
+    return sql;
 }
 
 }  // namespace zofar

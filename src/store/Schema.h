@@ -8,7 +8,8 @@ namespace zofar {
 /// column's size, text columns ordered by the general case-insensitive collation.
 std::string BuildCreateTableText();
 
-/// INSERT text with one parameter per column 1..24 in table order.
-std::string BuildInsertText();
+/// INSERT text of `rows` rows, each with one parameter per column 1..24 in table order: column
+/// c of row r (from 0) is parameter r * 24 + c.
+std::string BuildInsertText(int rows = 1);
 
 }  // namespace zofar

@@ -60,7 +60,9 @@ int ReadOnlyAuthorizer(void*, int action, const char* arg1, const char*, const c
 }  // namespace
 
 Database::Database(const std::string& path, Mode mode) {
-    const int flags = mode == Mode::CreateNew ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READWRITE;
+    // A connection is only ever used by the thread that opened it, so it needs no mutex of its own.
+    const int flags = (mode == Mode::CreateNew ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READWRITE) |
+                      SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
@@ -145,6 +147,13 @@ void Statement::BindText(int index, std::string_view value) {
         db_.Throw(rc);
 }
 
+void Statement::BindKeptText(int index, std::string_view value) {
+    // A null pointer would bind Null instead of the empty text.
+    const char* text = value.data() ? value.data() : "";
+    if (int rc = sqlite3_bind_text64(stmt_, index, text, value.size(), SQLITE_STATIC, SQLITE_UTF8); rc != SQLITE_OK)
+        db_.Throw(rc);
+}
+
 void Statement::BindNull(int index) {
     if (int rc = sqlite3_bind_null(stmt_, index); rc != SQLITE_OK) db_.Throw(rc);
 }
@@ -156,6 +165,20 @@ double Statement::ColumnDouble(int column) const { return sqlite3_column_double(
 std::string Statement::ColumnText(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, column))) : std::string();
+}
+
+FieldValue Statement::ColumnValue(int column) const {
+    // The value object is only used on this thread, before the statement moves on.
+    sqlite3_value* value = sqlite3_column_value(stmt_, column);
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_NULL: return std::monostate{};
+    case SQLITE_INTEGER: return static_cast<int64_t>(sqlite3_value_int64(value));
+    case SQLITE_FLOAT: return sqlite3_value_double(value);
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return text ? std::string(text, static_cast<size_t>(sqlite3_value_bytes(value))) : std::string();
+    }
+    }
 }
 
 Transaction::Transaction(Database& db) : db_(db) { db_.Execute("BEGIN"); }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/FieldValue.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -46,12 +48,18 @@ public:
     void BindInt64(int index, int64_t value);
     void BindDouble(int index, double value);
     void BindText(int index, std::string_view value);
+    /// Binds `value` without copying it: it must stay alive and unchanged until the statement
+    /// is reset or the parameter bound again.
+    void BindKeptText(int index, std::string_view value);
     void BindNull(int index);
 
     int ColumnType(int column) const;
     int64_t ColumnInt64(int column) const;
     double ColumnDouble(int column) const;
     std::string ColumnText(int column) const;
+    /// Null, an integer, a double or a text (a blob reads as its bytes), with one lookup of
+    /// the column for all of it.
+    FieldValue ColumnValue(int column) const;
 
 private:
     Database& db_;

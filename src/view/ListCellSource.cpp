@@ -18,20 +18,18 @@ bool ListCellSource::InSet(int row) const { return store_.HasBrowseSet() && row 
 std::optional<std::string> ListCellSource::Text(int row, int column) {
     if (column < 0 || column >= kFieldCount || stopped_ || reading_ > 0 || !InSet(row)) return std::nullopt;
     const ReadScope scope(reading_);
-    const FieldValue value = store_.GetFieldValue(row, column);
+    const RowValues* values = store_.RowAt(row);
     if (stopped_) return std::nullopt;
-    return CellText(value);
+    return CellText(values ? (*values)[static_cast<size_t>(column)] : FieldValue{});
 }
 
 std::optional<bool> ListCellSource::OnAir(int row, const OnAirTest& test) {
     if (stopped_ || reading_ > 0 || !InSet(row)) return std::nullopt;
     const ReadScope scope(reading_);
-    const FieldValue start = store_.GetFieldValue(row, kStartField);
+    const RowValues* values = store_.RowAt(row);
     if (stopped_) return std::nullopt;
-    const FieldValue end = store_.GetFieldValue(row, kEndField);
-    const FieldValue days = store_.GetFieldValue(row, kDaysField);
-    if (stopped_) return std::nullopt;
-    return test.IsOnAir(start, end, days);
+    if (!values) return test.IsOnAir(FieldValue{}, FieldValue{}, FieldValue{});
+    return test.IsOnAir((*values)[kStartField], (*values)[kEndField], (*values)[kDaysField]);
 }
 
 }  // namespace zofar

@@ -18,6 +18,9 @@ TEST(TextEncoding, euroSignAndUmlautsConvertBothWays) {
                            "nchen"),
               "\u20AC M\u00FCnchen");
     EXPECT_EQ(Utf8ToCp1252("\u20AC \u4E2D"), "\x80 ?");
+    std::string kept = "Sender ";
+    AppendCp1252ToUtf8(kept, "M\xFCnchen \x80");
+    EXPECT_EQ(kept, "Sender M\u00FCnchen \u20AC");
 }
 
 TEST(TextEncoding, malformedUtf8IsReadAsCp1252) {

@@ -154,6 +154,18 @@ TEST_F(IlgTextImport, crLfReadsAsLfAndALoneCrStaysACharacter) {
     EXPECT_EQ(ui.progressCalls.front(), std::make_pair(0, 2));
 }
 
+TEST_F(IlgTextImport, aCrLfSplitBetweenTwoBlocksOfTheFileStillReadsAsLf) {
+    // The list is taken in blocks of 64 KiB: 130 lines of 502 bytes and a line of 275 put its
+    // CR at the last byte of the first block and its LF at the first byte of the second.
+    std::string content;
+    for (int k = 0; k < 130; ++k) content += std::string(501, 'y') + "\n";
+    content += DataLine("Across").substr(0, 275) + "\r\n";
+    ASSERT_EQ(content.find('\r'), 65535u);
+    ASSERT_TRUE(Run(content));
+    ASSERT_EQ(sink.records.size(), 1u);
+    EXPECT_EQ(Value(sink.records[0], "P"), "") << "the CR of a CR LF is no character";
+}
+
 TEST_F(IlgTextImport, nulBytesAreCharactersAndDoNotCutTheLine) {
     std::string line = DataLine(std::string("Radio\0Nul", 9));
     Put(line, 296, "S");

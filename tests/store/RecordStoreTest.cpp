@@ -2,7 +2,9 @@
 
 #include <fstream>
 
+#include "store/ColumnTable.h"
 #include "store/RecordStore.h"
+#include "store/SqliteDatabase.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 
@@ -71,6 +73,22 @@ TEST_F(RecordStoreTest, valuesComeBackTypedAndWithoutTrailingBlanks) {
     EXPECT_TRUE(IsNull(store.GetFieldValue(0, 12)));  // DAYS Null
     EXPECT_TRUE(IsNull(store.GetFieldValue(0, 3)));   // never set
     EXPECT_TRUE(IsNull(store.GetFieldValue(99, 0)));
+}
+
+TEST_F(RecordStoreTest, aTableWrittenByAnotherToolReadsAsTheStoresTypes) {
+    // Without the store's schema a FREQ may hold an integer and a text column a blob.
+    {
+        Database other(dir.file("OTHER.mdb"), Database::Mode::CreateNew);
+        std::string columns = "UNIQUEID INTEGER PRIMARY KEY";
+        for (int c = 1; c < kColumnCount; ++c) columns += ", " + std::string(kColumnTable[static_cast<size_t>(c)].name);
+        other.Execute("CREATE TABLE ZOFTABLE (" + columns + ")");
+        other.Execute("INSERT INTO ZOFTABLE (FREQ, STATION, STN) VALUES (6005, x'4142', 7)");
+    }
+    ASSERT_TRUE(store.OpenBrowseSet(dir.file("OTHER.mdb"), "OTHER", BuildSelectText(), "UNIQUEID", ""));
+    EXPECT_EQ(store.GetFieldValue(0, 0), FieldValue(6005.0));
+    EXPECT_EQ(store.GetFieldValue(0, 1), FieldValue(std::string("AB")));
+    EXPECT_EQ(store.GetFieldValue(0, 2), FieldValue(int64_t{7}));
+    EXPECT_EQ(store.GetFieldValue(0, kUniqueIdField), FieldValue(int64_t{1}));
 }
 
 TEST_F(RecordStoreTest, rowsAreFetchedAPageAtATime) {
@@ -164,7 +182,49 @@ TEST_F(RecordStoreTest, tooLongOrWronglyTypedValuesAreRefused) {
     padded.SetText(2, "Radio Caf\u00E9 Internation");  // 22 characters, 23 bytes
     EXPECT_TRUE(writer.AddRecord(padded));
     EXPECT_TRUE(writer.CommitImport());
-    EXPECT_EQ(reporter.errors.size(), 1u);
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0], "CHECK constraint failed: length(LC) <= 1");
+}
+
+TEST_F(RecordStoreTest, recordsKeepTheirOrderValuesAndNullsAcrossBatchesOfInserts) {
+    // 37 records: two full batches of one statement each and five inserted one by one at the
+    // commit; the records that leave FREQ and DAYS unset reuse, from batch to batch, the buffers of
+    // records that set them.
+    RecordStore writer(reporter);
+    ASSERT_TRUE(writer.CreateDatabaseFile(dir.file("B.mdb"), "B"));
+    ASSERT_TRUE(writer.BeginImport());
+    for (int k = 1; k <= 37; ++k) {
+        BroadcastRecord rec;
+        rec.SetText(2, "Station " + std::to_string(k) + "   ");
+        if (k % 3 == 1) {
+            rec.freq = 1000.0 + k;
+            rec.SetText(13, std::string("12\0"
+                                        "3",
+                                        4));  // a NUL inside is kept
+        }
+        ASSERT_TRUE(writer.AddRecord(rec));
+    }
+    ASSERT_TRUE(writer.CommitImport());
+    writer.CloseStore();
+
+    ASSERT_TRUE(store.OpenBrowseSet(dir.file("B.mdb"), "B", BuildSelectText(), "UNIQUEID", ""));
+    ASSERT_EQ(store.RecordCount(), 37);
+    for (int k = 1; k <= 37; ++k) {
+        const auto row = store.ReadRow(k - 1);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(std::get<int64_t>((*row)[kUniqueIdField]), k);
+        EXPECT_EQ(TextOf((*row)[1]), "Station " + std::to_string(k));
+        if (k % 3 == 1) {
+            EXPECT_EQ(std::get<double>((*row)[0]), 1000.0 + k);
+            EXPECT_EQ(TextOf((*row)[12]), std::string("12\0"
+                                                      "3",
+                                                      4));
+        } else {
+            EXPECT_TRUE(IsNull((*row)[0])) << k;
+            EXPECT_TRUE(IsNull((*row)[12])) << k;
+        }
+    }
+    EXPECT_TRUE(reporter.errors.empty());
 }
 
 TEST_F(RecordStoreTest, notADatabaseOrNoTableLeavesNothingOpen) {
