@@ -4,6 +4,9 @@ set -euo pipefail
 
 # locales-all lets the tests run under a locale with a decimal comma, as a desktop may set one.
 # libhamlib-utils brings rigctld, the rig server the rig bridge's tests talk to.
+# desktop-file-utils and appstream validate the installed desktop entry and metainfo; clang with
+# its runtime libraries (libFuzzer, the sanitizers) and llvm's symbolizer build and run the fuzz
+# targets of scripts/fuzz.sh.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
@@ -12,6 +15,8 @@ packages=(
   fonts-liberation
   locales-all
   libhamlib-utils
+  desktop-file-utils appstream
+  clang libclang-rt-dev llvm
 )
 
 missing=()
