@@ -167,7 +167,10 @@ bool MatchFrom(std::string_view pattern, std::string_view text, std::optional<ch
         ti = starT;
         pi = starP;
     }
-    while (pi < pattern.size() && pattern[pi] == '*') ++pi;
+    // Only real stars match the empty rest; with '*' as the escape character there are none.
+    if (escape != U'*') {
+        while (pi < pattern.size() && pattern[pi] == '*') ++pi;
+    }
     return pi == pattern.size();
 }
 

@@ -45,6 +45,7 @@ TEST(JetLike, escapeMakesTheNextCharacterLiteralAndATrailingOneStandsForItself) 
     EXPECT_EQ(MatchLike("ab?", "ab?", U'?'), LikeResult::Match);
     EXPECT_EQ(MatchLike("ab?", "abc", U'?'), LikeResult::NoMatch);
     EXPECT_EQ(MatchLike("ab*", "abc", U'*'), LikeResult::NoMatch);
+    EXPECT_EQ(MatchLike("ab*", "ab", U'*'), LikeResult::NoMatch);
 }
 
 TEST(JetLike, emptyPatternMatchesOnlyEmptyTextAndCaseIsIgnored) {
