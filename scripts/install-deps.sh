@@ -6,6 +6,9 @@ set -euo pipefail
 # libhamlib-utils brings rigctld, the rig server the rig bridge's tests talk to.
 # poppler-utils brings pdftotext and pdfinfo, with which the tests read printed pages back.
 # valgrind counts instructions for benchmarks/instruction-counts.sh.
+# desktop-file-utils and appstream validate the installed desktop entry and metainfo; clang with
+# its runtime libraries (libFuzzer, the sanitizers) and llvm's symbolizer build and run the fuzz
+# targets of scripts/fuzz.sh.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
@@ -16,6 +19,8 @@ packages=(
   libhamlib-utils
   poppler-utils
   valgrind
+  desktop-file-utils appstream
+  clang libclang-rt-dev llvm
 )
 
 missing=()

@@ -7,6 +7,8 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
 #include <vector>
 
 namespace zofar {
@@ -66,6 +68,19 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool FolderExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The first of the folders that holds `fileName`, or "" when none does.
+std::string FirstHolding(std::initializer_list<std::string> folders, const std::string& fileName) {
+    for (const std::string& folder : folders) {
+        if (!folder.empty() && FileExists(folder + fileName)) return folder + fileName;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string CurrentExecutablePath() {
@@ -93,9 +108,20 @@ std::string SettingsFilePath(const std::string& executablePath, const Environmen
     return folder + ExecutableName(executablePath) + ".INI";
 }
 
+std::string InstalledDataFolder(const std::string& executablePath) {
+    // The executable's path comes resolved from /proc/self/exe, so going up lexically is the
+    // same as going up on disk.
+    const std::filesystem::path program = std::filesystem::path(FolderOf(executablePath)).lexically_normal();
+    const std::filesystem::path prefix = program.parent_path().parent_path();
+    if (prefix.empty()) return {};
+    const std::string folder = (prefix / "share" / "zofar").string() + "/";
+    return FolderExists(folder) ? folder : std::string();
+}
+
 std::string DatabaseFolderPath(const std::string& executablePath, const EnvironmentLookup& env) {
     const std::string programFolder = FolderOf(executablePath);
-    if (::access(programFolder.c_str(), W_OK | X_OK) == 0) return programFolder;
+    if (InstalledDataFolder(executablePath).empty() && ::access(programFolder.c_str(), W_OK | X_OK) == 0)
+        return programFolder;
     const std::string data = DataFolder(env);
     MakeFolders(data);
     return data;
@@ -111,8 +137,11 @@ AppPaths ResolveAppPaths(const std::string& executablePath, const EnvironmentLoo
     paths.settingsFile = SettingsFilePath(executablePath, env);
     paths.databaseFolder = DatabaseFolderPath(executablePath, env);
     paths.filterFile = paths.databaseFolder + name + ".dat";
-    const std::string besideProgram = FolderOf(executablePath) + name + ".html";
-    paths.helpFile = FileExists(besideProgram) ? besideProgram : DataFolder(env) + name + ".html";
+    const std::string programFolder = FolderOf(executablePath);
+    const std::string installed = InstalledDataFolder(executablePath);
+    paths.helpFile = FirstHolding({programFolder, installed}, name + ".html");
+    if (paths.helpFile.empty()) paths.helpFile = DataFolder(env) + name + ".html";
+    paths.sampleList = FirstHolding({programFolder, installed}, kSampleListFileName);
     return paths;
 }
 

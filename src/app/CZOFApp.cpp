@@ -10,6 +10,8 @@ namespace zofar {
 CZOFApp::CZOFApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("ZOFAR"));
     setApplicationVersion(QString::fromLatin1(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())));
+    // Ties the window to its desktop entry, so the desktop shows the entry's name and icon for it.
+    setDesktopFileName(QStringLiteral("io.github.zofar.Zofar"));
 }
 
 // The window holds references into the program; it goes before the application object does.

@@ -1,13 +1,15 @@
 #include "app/ZofarProgram.h"
 
 #include "app/CMainFrame.h"
+#include "app/FirstStart.h"
 #include "receiver/LinkEndpoint.h"
 #include "view/CZOFView.h"
 
 namespace zofar {
 
 ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
-    : doc_(DocumentScreen::Of(ui_), clock, DocumentPaths{paths.settingsFile, paths.databaseFolder, paths.filterFile}),
+    : paths_(paths),
+      doc_(DocumentScreen::Of(ui_), clock, DocumentPaths{paths.settingsFile, paths.databaseFolder, paths.filterFile}),
       frame_(std::make_unique<CMainFrame>(doc_, clock, paths.helpFile)) {
     ui_.AttachFrame(frame_.get());
     // The list must be in place before Start: reopening the last database sends it the
@@ -20,8 +22,12 @@ ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
 ZofarProgram::~ZofarProgram() = default;
 
 void ZofarProgram::Start() {
+    // Judged before anything of this run is written; the sample is imported once the window is
+    // up, so its progress window stands over it as Create's does.
+    const bool firstStart = !paths_.sampleList.empty() && IsFirstStart(paths_.settingsFile, paths_.databaseFolder);
     doc_.OnNewDocument();
     frame_->Activate();
+    if (firstStart) doc_.CreateDatabase(SampleDatabaseRequest(paths_.sampleList));
 }
 
 void ZofarProgram::StartLink(const LinkFolderResult& link) {

@@ -25,6 +25,8 @@ public:
     ZofarProgram& operator=(const ZofarProgram&) = delete;
 
     /// Loads the settings, reopens the last database, then shows the window where it was left.
+    /// On the first start (no settings file, no database) it then imports the bundled sample
+    /// list as "SAMPLE" with Create's progress window and opens it.
     void Start();
     /// Joins the receiver link in `link`'s folder: Tune and Find/Create station reach the
     /// programs there, and frequency reports sent to "ZOFAR" move the list. When the folder is
@@ -41,6 +43,7 @@ public:
 private:
     // Destroyed in reverse: the link before the document it feeds, the window before the
     // document it shows, the screen last.
+    AppPaths paths_;
     QtDocumentUi ui_;
     CZOFDoc doc_;
     std::unique_ptr<CMainFrame> frame_;

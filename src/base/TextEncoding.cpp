@@ -91,7 +91,7 @@ std::string ToUtf8Guessing(std::string_view bytes) {
 
 std::string_view WithoutByteOrderMark(std::string_view bytes) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    while (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     return bytes;
 }
 

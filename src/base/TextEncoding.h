@@ -21,7 +21,8 @@ bool IsValidUtf8(std::string_view bytes);
 /// The text as UTF-8: kept when it is valid UTF-8, read as code page 1252 otherwise.
 std::string ToUtf8Guessing(std::string_view bytes);
 
-/// The text without a leading UTF-8 byte-order mark.
+/// The text without its leading UTF-8 byte-order marks: a tool that adds one to a file that
+/// already has one leaves two, and what follows them is still the file's first line.
 std::string_view WithoutByteOrderMark(std::string_view bytes);
 
 /// Number of characters (code points) of a UTF-8 text.

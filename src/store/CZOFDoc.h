@@ -110,6 +110,10 @@ public:
     void OnDatabaseOpen();
     void OnDatabaseClose();
     void OnDatabaseCreate();
+    /// Create after its dialog: builds the database `request` names from its list, with the
+    /// status texts, busy cursor and progress window of the command, and opens it. Nothing while
+    /// a database is open. False when no new database is open afterwards (the failure shown).
+    bool CreateDatabase(const CreateDatabaseRequest& request);
     void OnDatabaseDelete();
 
     // Sort and filter commands (selection/CZOFDocSelection.cpp).

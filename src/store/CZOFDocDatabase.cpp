@@ -43,34 +43,39 @@ void CZOFDoc::OnDatabaseClose() {
 
 void CZOFDoc::OnDatabaseCreate() {
     if (IsOpen()) return;
-    auto request = databaseDialogs_.RunCreateDatabaseDialog(folder_.Path());
-    if (!request) return;
+    if (auto request = databaseDialogs_.RunCreateDatabaseDialog(folder_.Path())) CreateDatabase(*request);
+}
+
+bool CZOFDoc::CreateDatabase(const CreateDatabaseRequest& request) {
+    if (IsOpen()) return false;
     prompts_.SetWaitCursor(true);
     prompts_.ShowStatusMessage("Creating a new database");
 
     // The new database is built under a temporary name and replaces an old one only once the
     // import has succeeded, so a failed or cancelled create never loses the old database.
-    const std::string name = request->name;
+    const std::string name = request.name;
     folder_.DiscardBuilt(name);
     if (!store_.CreateDatabaseFile(folder_.BuildPathOf(name), name)) {
         EndBusy();
-        return;
+        return false;
     }
     std::optional<std::string> summary;
-    if (store_.BeginImport()) summary = ImportList(*request);
+    if (store_.BeginImport()) summary = ImportList(request);
     bool imported = summary && store_.CommitImport();
     store_.CloseStore();
-    imported = imported && folder_.InstallBuilt(name, request->replace);
+    imported = imported && folder_.InstallBuilt(name, request.replace);
     if (!imported) {
         EndBusy();
         prompts_.ShowMessage("Error creating a new database!");
         folder_.DiscardBuilt(name);
-        return;
+        return false;
     }
     settings_.sort = "FREQ";
     settings_.criteria.ClearCriterionFlags();
+    if (!OpenDatabase(name)) return false;
     // The counts follow "Ready", so the message pane keeps them until the next status text.
-    if (OpenDatabase(name) && !summary->empty()) prompts_.ShowStatusMessage(*summary);
+    if (!summary->empty()) prompts_.ShowStatusMessage(*summary);
+    return true;
 }
 
 void CZOFDoc::OnDatabaseDelete() {

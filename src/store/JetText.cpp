@@ -101,8 +101,9 @@ bool MatchFrom(std::string_view pattern, std::string_view text, std::optional<ch
             size_t tNext = ti;
             const char32_t c = NextCodePoint(text, tNext);
             char32_t p = NextCodePoint(pattern, pNext);
-            if (escape && p == *escape && pNext < pattern.size()) {
-                p = NextCodePoint(pattern, pNext);
+            if (escape && p == *escape) {
+                // A trailing escape character stands for itself, never for its wildcard.
+                if (pNext < pattern.size()) p = NextCodePoint(pattern, pNext);
                 stepOk = CharEquals(p, c);
             } else if (p == '*') {
                 starP = pNext;
@@ -129,7 +130,10 @@ bool MatchFrom(std::string_view pattern, std::string_view text, std::optional<ch
         ti = starT;
         pi = starP;
     }
-    while (pi < pattern.size() && pattern[pi] == '*') ++pi;
+    // Only real stars match the empty rest; with '*' as the escape character there are none.
+    if (escape != U'*') {
+        while (pi < pattern.size() && pattern[pi] == '*') ++pi;
+    }
     return pi == pattern.size();
 }
 

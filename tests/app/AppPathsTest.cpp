@@ -58,6 +58,32 @@ TEST(AppPaths, helpManualIsFoundBesideTheProgramOrElseInTheDataFolder) {
     EXPECT_EQ(without.filterFile, dir.file("zofar.dat"));
     EXPECT_EQ(without.settingsFile, dir.file("c") + "/zofar.INI");
 
+    EXPECT_EQ(without.sampleList, "");
+
     std::ofstream(dir.file("zofar.html")) << "<html></html>";
-    EXPECT_EQ(ResolveAppPaths(dir.file("zofar"), env).helpFile, dir.file("zofar.html"));
+    std::ofstream(dir.file("sample-list.txt")) << "list";
+    const AppPaths beside = ResolveAppPaths(dir.file("zofar"), env);
+    EXPECT_EQ(beside.helpFile, dir.file("zofar.html"));
+    EXPECT_EQ(beside.sampleList, dir.file("sample-list.txt"));
+}
+
+// An installed tree finds its files from where the program is, so it works wherever the tree
+// is moved, and keeps its databases out of the shared bin/ even where that can be written.
+TEST(AppPaths, installedCopyReadsItsShareFolderAndKeepsDatabasesInTheDataFolder) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("moved/bin"));
+    std::filesystem::create_directories(dir.file("moved/share/zofar"));
+    std::ofstream(dir.file("moved/share/zofar/zofar.html")) << "<html></html>";
+    std::ofstream(dir.file("moved/share/zofar/sample-list.txt")) << "list";
+    const auto env = test::FakeEnvironment({{"XDG_DATA_HOME", dir.file("data")}, {"XDG_CONFIG_HOME", dir.file("c")}});
+
+    const std::string program = dir.file("moved/bin/zofar");
+    EXPECT_EQ(InstalledDataFolder(program), dir.file("moved/share/zofar") + "/");
+    const AppPaths paths = ResolveAppPaths(program, env);
+    EXPECT_EQ(paths.helpFile, dir.file("moved/share/zofar/zofar.html"));
+    EXPECT_EQ(paths.sampleList, dir.file("moved/share/zofar/sample-list.txt"));
+    EXPECT_EQ(paths.databaseFolder, dir.file("data") + "/zofar/");
+    EXPECT_EQ(paths.filterFile, dir.file("data") + "/zofar/zofar.dat");
+
+    EXPECT_EQ(InstalledDataFolder(dir.file("zofar")), "");
 }

@@ -30,3 +30,10 @@ TEST(TextEncoding, malformedUtf8IsReadAsCp1252) {
     EXPECT_EQ(ToUtf8Guessing("Z\xFCrich"), "Z\u00FCrich");
     EXPECT_EQ(ToUtf8Guessing("Z\u00FCrich"), "Z\u00FCrich");
 }
+
+TEST(TextEncoding, everyLeadingByteOrderMarkIsDroppedAndOnlyThose) {
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBF[Settings]"), "[Settings]");
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBF\xEF\xBB\xBF[Settings]"), "[Settings]");
+    EXPECT_EQ(WithoutByteOrderMark("a\xEF\xBB\xBF"), "a\xEF\xBB\xBF");
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB"), "\xEF\xBB");
+}

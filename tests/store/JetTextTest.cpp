@@ -38,6 +38,16 @@ TEST(JetLike, bracketsListRangesAndNegation) {
     EXPECT_EQ(MatchLike("x*[", "zzz"), LikeResult::BadPattern);
 }
 
+TEST(JetLike, escapeMakesTheNextCharacterLiteralAndATrailingOneStandsForItself) {
+    EXPECT_EQ(MatchLike("a\\*", "a*", U'\\'), LikeResult::Match);
+    EXPECT_EQ(MatchLike("a\\*", "ab", U'\\'), LikeResult::NoMatch);
+    EXPECT_EQ(MatchLike("\\[x", "[X", U'\\'), LikeResult::Match);
+    EXPECT_EQ(MatchLike("ab?", "ab?", U'?'), LikeResult::Match);
+    EXPECT_EQ(MatchLike("ab?", "abc", U'?'), LikeResult::NoMatch);
+    EXPECT_EQ(MatchLike("ab*", "abc", U'*'), LikeResult::NoMatch);
+    EXPECT_EQ(MatchLike("ab*", "ab", U'*'), LikeResult::NoMatch);
+}
+
 TEST(JetLike, emptyPatternMatchesOnlyEmptyTextAndCaseIsIgnored) {
     EXPECT_TRUE(Like("", ""));
     EXPECT_FALSE(Like("", " "));
