@@ -33,18 +33,22 @@ constexpr std::int64_t A = 9420000, B = 6085000, X = 7100000;
 
 }  // namespace
 
-TEST(EchoGuard, dialChangesAreReportedOncePerChange) {
-    Play({{0, A, false}, {0, A, false}, {0, B, true}, {0, B, false}, {0, A, true}});
-}
-
-TEST(EchoGuard, theBridgesOwnTuneIsNotEchoedEvenWhenItReachesTheRigLate) {
-    Play({{0, A, false}, {X, 0, false}, {0, A, false}, {0, X, false}, {0, X, false}});
-}
-
-TEST(EchoGuard, turningBackToTheOwnTuneAfterAnotherFrequencyIsReported) {
-    Play({{0, A, false}, {X, 0, false}, {0, X, false}, {0, B, true}, {0, X, true}});
-}
-
-TEST(EchoGuard, onlyTheLastOwnTuneIsHidden) {
-    Play({{0, A, false}, {X, 0, false}, {B, 0, false}, {0, B, false}, {0, X, true}});
+TEST(EchoGuard, aDialChangeIsReportedOnceAndOnlyTheBridgesLastOwnTuneIsHidden) {
+    const struct {
+        const char* what;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"dial changes are reported once per change",
+         {{0, A, false}, {0, A, false}, {0, B, true}, {0, B, false}, {0, A, true}}},
+        {"the own tune is not echoed even when it reaches the rig late",
+         {{0, A, false}, {X, 0, false}, {0, A, false}, {0, X, false}, {0, X, false}}},
+        {"turning back to the own tune after another frequency is reported",
+         {{0, A, false}, {X, 0, false}, {0, X, false}, {0, B, true}, {0, X, true}}},
+        {"only the last own tune is hidden",
+         {{0, A, false}, {X, 0, false}, {B, 0, false}, {0, B, false}, {0, X, true}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Play(c.steps);
+    }
 }

@@ -136,7 +136,7 @@ std::string FakeRig::Answer(const std::string& line) {
         frequency = line.substr(2);
         return "RPRT 0\n";
     }
-    return unknownReply;
+    return "RPRT 1\n";
 }
 
 }  // namespace zofar::test

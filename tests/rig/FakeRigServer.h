@@ -57,10 +57,9 @@ private:
 };
 
 /// A rig the fake server stands for: "F <Hz>" tunes it, "f" reads it; what else it is sent
-/// gets `unknownReply` ("RPRT 1\n" as gqrx and SDR++ answer, or "" as servers that stay silent).
+/// gets "RPRT 1\n", as gqrx and SDR++ answer.
 struct FakeRig {
     std::string frequency = "145000000";
-    std::string unknownReply = "RPRT 1\n";
     std::mutex mutex;
 
     std::string Answer(const std::string& line);

@@ -8,6 +8,7 @@
 
 #include "rig/FakeRigServer.h"
 #include "rig/RigClient.h"
+#include "rig/RigctldProcess.h"
 #include "rig/RunClientUntil.h"
 
 using namespace zofar;
@@ -17,6 +18,8 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr RigClientTiming kQuick{200ms, 500ms, 20ms, 100ms};
+// Hamlib's rigctld takes longer to answer than the fake server.
+constexpr RigClientTiming kRigctld{1000ms, 1000ms, 20ms, 100ms};
 
 RigTime Now() { return std::chrono::steady_clock::now(); }
 
@@ -67,6 +70,28 @@ TEST(RigClient, tuneAndPollSendPlainCommandsEndedByALineFeed) {
     EXPECT_EQ(server.Lines(), (std::vector<std::string>{"F 7100000", "f"}));
     EXPECT_EQ(log.lines,
               (std::vector<std::string>{"connected to the rig server at 127.0.0.1:" + std::to_string(server.Port())}));
+}
+
+TEST(RigClient, withHamlibsRigctldThePollReadsBackTheTuneAndATuneOfAnotherClient) {
+    const std::uint16_t port = FreeLoopbackPort();
+    RigctldProcess rigctld(port);
+    ASSERT_TRUE(rigctld.Running());
+    RigClient client({"127.0.0.1", port}, kRigctld, nullptr);
+    ASSERT_TRUE(RunClientUntil(client, [&] { return client.Connected(); }));
+
+    const auto tuned = Tune(client, 9420000);
+    ASSERT_TRUE(tuned.has_value());
+    EXPECT_EQ(tuned->outcome, RigOutcome::Answered);
+    auto polled = Poll(client);
+    ASSERT_TRUE(polled.has_value());
+    EXPECT_EQ(polled->outcome, RigOutcome::Answered);
+    EXPECT_EQ(polled->hz, 9420000);
+    EXPECT_EQ(AskRigServer(port, "f"), "9420000");
+
+    ASSERT_EQ(AskRigServer(port, "F 6085000"), "RPRT 0");
+    polled = Poll(client);
+    ASSERT_TRUE(polled.has_value());
+    EXPECT_EQ(polled->hz, 6085000);
 }
 
 TEST(RigClient, aRefusedTuneEndsAsARigErrorAndTheConnectionServesOn) {
