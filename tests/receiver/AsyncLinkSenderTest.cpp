@@ -37,22 +37,6 @@ void RunUntilSettled(AsyncLinkSender& sender, std::chrono::milliseconds limit = 
     }
 }
 
-// A socket at `path` that listens with a backlog nobody takes from, filled up by clients.
-struct FullBacklog {
-    FileDescriptor server{::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)};
-    std::vector<FileDescriptor> fillers;
-
-    explicit FullBacklog(const std::string& path) {
-        const auto address = MakeUnixSocketAddress(path);
-        const auto* raw = reinterpret_cast<const sockaddr*>(&address->address);
-        if (::bind(server.Get(), raw, address->length) != 0 || ::listen(server.Get(), 0) != 0) return;
-        for (int i = 0; i < 4; ++i) {
-            fillers.emplace_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-            ::connect(fillers.back().Get(), raw, address->length);
-        }
-    }
-};
-
 }  // namespace
 
 TEST(AsyncLinkSender, deliversTheFrameAndGivesThePeersAnswer) {
@@ -85,7 +69,7 @@ TEST(AsyncLinkSender, endsNotActiveWithinTheBoundWhenThePeerIsMissingHangsUpStay
     ReceiverSimulator silent(dir.folder(), "SILENT");
     silent.SetReply(ReceiverSimulator::Reply::Silent);
     ASSERT_TRUE(test::MakeStaleSocket(dir.file("STALE")));
-    FullBacklog full(dir.file("FULL"));
+    test::FullBacklog full(dir.file("FULL"));
     ASSERT_EQ(full.fillers.size(), 4u);
 
     struct Case {

@@ -65,4 +65,21 @@ inline bool ClosedByPeer(int fd, int timeoutMs = 2000) {
     return n == 0 || (n < 0 && errno == ECONNRESET);
 }
 
+/// A socket at `path` that listens with a backlog nobody takes from, filled up by clients: a
+/// program too busy to accept.
+struct FullBacklog {
+    FileDescriptor server{::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)};
+    std::vector<FileDescriptor> fillers;
+
+    explicit FullBacklog(const std::string& path) {
+        const auto address = MakeUnixSocketAddress(path);
+        const auto* raw = reinterpret_cast<const sockaddr*>(&address->address);
+        if (::bind(server.Get(), raw, address->length) != 0 || ::listen(server.Get(), 0) != 0) return;
+        for (int i = 0; i < 4; ++i) {
+            fillers.emplace_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+            ::connect(fillers.back().Get(), raw, address->length);
+        }
+    }
+};
+
 }  // namespace zofar::test

@@ -21,14 +21,12 @@ const LinkFrame kTune =
 TEST(SocketReceiverLink, sendsToTheProgramWhoseSocketNameBeginsWithTheNameAfterBlanks) {
     TempDir dir;
     ReceiverSimulator blanks(dir.folder(), "  VESTRIX 2.1");
-    ReceiverSimulator small(dir.folder(), "vestrix");
-    ASSERT_TRUE(blanks.Listening() && small.Listening());
+    ASSERT_TRUE(blanks.Listening());
     SocketReceiverLink link(dir.folder());
 
     EXPECT_TRUE(link.Send("VESTRIX", kTune));
     ASSERT_TRUE(blanks.WaitForFrames(1));
     EXPECT_EQ(blanks.Frames()[0], kTune);
-    EXPECT_TRUE(small.Frames().empty());
     EXPECT_FALSE(link.Send("VESTRIX 3", kTune));
     EXPECT_FALSE(SocketReceiverLink().Send("VESTRIX", kTune));  // no link folder
 }
