@@ -63,40 +63,25 @@ TEST_F(DocumentImportTest, aDbaseTableBecomesTheNewOpenDatabaseWithItsSelectedRo
     EXPECT_EQ(Files(), (std::vector<std::string>{"B24.mdb", "b24.dbf"}));
 }
 
-TEST_F(DocumentImportTest, aDbaseTableWithoutSelectedRowsSaysSoAndCreatesNothing) {
-    ASSERT_TRUE(test::WriteDbaseTable(dir.file("eq.dbf"), test::IlgDbaseFields(), {test::IlgDbaseRow("=a")}));
-    EXPECT_FALSE(Create(Request("EQ", "eq.dbf", kSourceDbase)));
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{std::string(kIlgDbaseEmptyMessage), "Error creating a new database!"}));
-    EXPECT_TRUE(ui.storeErrors.empty());
-    EXPECT_EQ(Files(), std::vector<std::string>{"eq.dbf"});
-}
-
-TEST_F(DocumentImportTest, anEibiScheduleBecomesTheDatabaseAndTheCountsStayInTheMessagePane) {
+TEST_F(DocumentImportTest, anEibiScheduleBecomesTheDatabaseNamedFromItsCodeFileAndTheCountsStayInTheMessagePane) {
+    std::filesystem::create_directories(dir.file("codes"));
+    test::WriteBytes(dir.file("codes/eibi-readme.txt"), std::string(test::kSmallEibiReadme));
     test::WriteBytes(dir.file("sked-a26.csv"), std::string(kEibiHeader) +
                                                    "6005;0000-0100;;D;Radio One;E;Eu\r\n"
                                                    "bad;0000-0100;;D;Not A Line\r\n"
-                                                   "7005;0100-0200;Mo-Fr;D;Radio Two;E;Eu\r\n");
-    test::WriteBytes(dir.file("README.TXT"), std::string(test::kSmallEibiReadme));
-    ASSERT_TRUE(Create(Request("A26", "sked-a26.csv", kSourceEibi)));
+                                                   "7005;0100-0200;Mo-Fr;D;Radio Two;F;Af\r\n");
+    auto request = Request("A26", "sked-a26.csv", kSourceEibi);
+    request.codesPath = dir.file("codes/eibi-readme.txt");
+    ASSERT_TRUE(Create(request));
     EXPECT_EQ(doc.RecordCount(), 2);
-    EXPECT_EQ(Field(0, "LANGUAGE"), "English") << "the README beside the schedule names the codes";
+    EXPECT_EQ(Field(0, "LANGUAGE"), "English");
+    EXPECT_EQ(Field(1, "LANGUAGE"), "French");
+    EXPECT_EQ(Field(1, "COUNTRY"), "Germany");
     EXPECT_EQ(Field(1, "DAYS"), "12345");
     EXPECT_TRUE(ui.messages.empty());
     const std::vector<std::string> last(ui.statusTexts.end() - 2, ui.statusTexts.end());
     EXPECT_EQ(last, (std::vector<std::string>{"Ready", "2 records stored, 1 line skipped"}));
     EXPECT_EQ(ui.hints.back(), kHintShowCurrent);
-}
-
-TEST_F(DocumentImportTest, anEibiRequestNamingItsCodeFileTakesTheNamesFromThere) {
-    std::filesystem::create_directories(dir.file("codes"));
-    test::WriteBytes(dir.file("codes/eibi-readme.txt"), std::string(test::kSmallEibiReadme));
-    test::WriteBytes(dir.file("s.csv"), "6005;0000-0100;;D;Radio One;F;Af\n");
-    auto request = Request("S", "s.csv", kSourceEibi);
-    request.codesPath = dir.file("codes/eibi-readme.txt");
-    ASSERT_TRUE(Create(request));
-    EXPECT_EQ(Field(0, "LANGUAGE"), "French");
-    EXPECT_EQ(Field(0, "COUNTRY"), "Germany");
 }
 
 // A real season's schedule, with EiBi's README beside it, is filtered by the on-air-now
@@ -135,6 +120,7 @@ TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {
 
     test::WriteBytes(dir.file("noise.dbf"), "\x03\x7f\x01\x01 random bytes, no dBASE table at all");
     test::WriteBytes(dir.file("nothing.csv"), std::string(kEibiHeader) + "junk;line\r\n");
+    ASSERT_TRUE(test::WriteDbaseTable(dir.file("eq.dbf"), test::IlgDbaseFields(), {test::IlgDbaseRow("=a")}));
     struct Case {
         int kind;
         const char* file;
@@ -144,6 +130,7 @@ TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {
     const std::vector<Case> cases = {
         {kSourceText, "missing.txt", {"Error opening the ILG source file!", "Error creating a new database!"}, 0},
         {kSourceDbase, "noise.dbf", {"Error creating a new database!"}, 1},
+        {kSourceDbase, "eq.dbf", {std::string(kIlgDbaseEmptyMessage), "Error creating a new database!"}, 0},
         {kSourceEibi, "nothing.csv", {std::string(kEibiNoValidLineMessage), "Error creating a new database!"}, 0},
         {kSourceEibi, "missing.csv", {std::string(kEibiOpenErrorMessage), "Error creating a new database!"}, 0},
     };
@@ -155,7 +142,8 @@ TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {
         EXPECT_EQ(ui.storeErrors.size(), c.storeErrors) << c.file;
         EXPECT_EQ(ui.statusTexts.back(), "Ready");
         EXPECT_EQ(ui.waitDepth, 0);
-        EXPECT_EQ(Files(), (std::vector<std::string>{"OLD.mdb", "noise.dbf", "nothing.csv", "old.txt"})) << c.file;
+        EXPECT_EQ(Files(), (std::vector<std::string>{"OLD.mdb", "eq.dbf", "noise.dbf", "nothing.csv", "old.txt"}))
+            << c.file;
         EXPECT_EQ(test::ReadBytes(dir.file("OLD.mdb")), before) << c.file;
     }
 }
