@@ -73,6 +73,7 @@ TEST_F(OutputCommandsTest, clipboardCommandPutsTheChosenRecordsOnTheSystemClipbo
 }
 
 // Closing the preview with its own button brings the print dialog back; Cancel there ends it.
+// That it comes back with the choices just made is the document's rule, tested there.
 TEST_F(OutputCommandsTest, closingThePreviewReopensThePrintDialog) {
     int printDialogs = 0;
     int previewPages = -1;
@@ -89,8 +90,6 @@ TEST_F(OutputCommandsTest, closingThePreviewReopensThePrintDialog) {
     });
     driver.Handle<PrintOptionsDialog>([&](PrintOptionsDialog& d) {
         ++printDialogs;
-        EXPECT_TRUE(d.findChild<QRadioButton*>(QStringLiteral("allRecordsRadio"))->isChecked())
-            << "the dialog comes back with the choices just made";
         Click(d, "cancelButton");
     });
     EXPECT_TRUE(Frame().ExecuteCommand(CommandId::Print));
