@@ -30,9 +30,25 @@ void QtDocumentUi::AttachFrame(CMainFrame* frame) { frame_ = frame; }
 
 ListPort* QtDocumentUi::List() const { return frame_ ? frame_->ListView() : nullptr; }
 
-void QtDocumentUi::ShowMessage(const std::string& text) { ZofarMessageBox::Show(frame_, text); }
+void QtDocumentUi::HoldMessages(bool on) {
+    holding_ = on;
+    if (on) return;
+    auto held = std::move(held_);
+    held_.clear();
+    for (const auto& [text, icon] : held) ZofarMessageBox::Show(frame_, text, icon);
+}
+
+bool QtDocumentUi::Held(const std::string& text, QMessageBox::Icon icon) {
+    if (holding_) held_.emplace_back(text, icon);
+    return holding_;
+}
+
+void QtDocumentUi::ShowMessage(const std::string& text) {
+    if (!Held(text, QMessageBox::Warning)) ZofarMessageBox::Show(frame_, text);
+}
 
 void QtDocumentUi::ShowStoreError(const std::string& text) {
+    if (Held(text, QMessageBox::Warning)) return;
     ListPort* list = List();
     if (list && list->NoteStoreError()) {
         QPointer<CMainFrame> frame = frame_;
@@ -43,6 +59,10 @@ void QtDocumentUi::ShowStoreError(const std::string& text) {
 }
 
 bool QtDocumentUi::AskYesNo(const std::string& text) { return ZofarMessageBox::Ask(frame_, text); }
+
+bool QtDocumentUi::AskYesNoDefaultNo(const std::string& text) {
+    return ZofarMessageBox::Ask(frame_, text, QMessageBox::No);
+}
 
 void QtDocumentUi::ShowStatusMessage(const std::string& text) {
     if (frame_) frame_->ShowStatusMessage(text);
@@ -88,8 +108,9 @@ void QtDocumentUi::SetLiveUpdates(bool on) {
 }
 
 std::optional<std::string> QtDocumentUi::RunSelectDatabaseDialog(const std::string& caption,
-                                                                 const std::vector<std::string>& names) {
-    SelectDatabaseDialog dialog(caption, names, frame_);
+                                                                 const std::vector<std::string>& names,
+                                                                 const std::string& current) {
+    SelectDatabaseDialog dialog(caption, names, current, frame_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.SelectedName();
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
+
+#include <utility>
+#include <vector>
 
 #include "base/UserPrompts.h"
 #include "import/ImportUi.h"
@@ -43,6 +47,7 @@ public:
     /// over, so no modal loop runs inside a paint.
     void ShowStoreError(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    bool AskYesNoDefaultNo(const std::string& text) override;
     void ShowStatusMessage(const std::string& text) override;
     void SetWaitCursor(bool on) override;
     void SetMainTitle(const std::string& databaseName) override;
@@ -56,7 +61,8 @@ public:
 
     // Dialogs
     std::optional<std::string> RunSelectDatabaseDialog(const std::string& caption,
-                                                       const std::vector<std::string>& names) override;
+                                                       const std::vector<std::string>& names,
+                                                       const std::string& current) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& databaseFolder) override;
     std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) override;
     std::optional<int> RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) override;
@@ -81,11 +87,19 @@ public:
     /// How many busy-cursor requests are still open.
     int WaitCursorDepth() const { return waitDepth_; }
 
+    /// While on, messages and database errors wait (in order) instead of showing, so what the
+    /// start-up meets is shown over the main window once it is up; off shows them.
+    void HoldMessages(bool on);
+
 private:
     ListPort* List() const;
+    /// True when the message was kept for later.
+    bool Held(const std::string& text, QMessageBox::Icon icon);
 
     QPointer<CMainFrame> frame_;
     int waitDepth_ = 0;
+    bool holding_ = false;
+    std::vector<std::pair<std::string, QMessageBox::Icon>> held_;
     SocketReceiverLink link_;
     PrintRunner printing_;
 };

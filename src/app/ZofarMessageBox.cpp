@@ -21,11 +21,11 @@ void ZofarMessageBox::Show(QWidget* parent, const std::string& text, QMessageBox
     box.exec();
 }
 
-bool ZofarMessageBox::Ask(QWidget* parent, const std::string& text) {
+bool ZofarMessageBox::Ask(QWidget* parent, const std::string& text, QMessageBox::StandardButton defaultButton) {
     QMessageBox box(parent);
     Prepare(box, text, QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     return box.exec() == QMessageBox::Yes;
 }
 

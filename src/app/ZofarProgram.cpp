@@ -25,8 +25,11 @@ void ZofarProgram::Start() {
     // Judged before anything of this run is written; the sample is imported once the window is
     // up, so its progress window stands over it as Create's does.
     const bool firstStart = !paths_.sampleList.empty() && IsFirstStart(paths_.settingsFile, paths_.databaseFolder);
+    // A remembered database that cannot be opened is reported over the window, not before it.
+    ui_.HoldMessages(true);
     doc_.OnNewDocument();
     frame_->Activate();
+    ui_.HoldMessages(false);
     if (firstStart) doc_.CreateDatabase(SampleDatabaseRequest(paths_.sampleList));
 }
 

@@ -17,6 +17,9 @@ public:
     virtual void ShowStoreError(const std::string& text) = 0;
     /// Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
+    /// As AskYesNo, with No as the answer Enter gives: for a question whose Yes destroys
+    /// something. A screen without default answers asks as AskYesNo.
+    virtual bool AskYesNoDefaultNo(const std::string& text) { return AskYesNo(text); }
     /// The status bar's message pane, shown at once even during a long operation.
     virtual void ShowStatusMessage(const std::string& text) = 0;
     /// true shows the busy cursor; calls nest.

@@ -103,7 +103,9 @@ int RunImport(const ImportOptions& o) {
     const bool replace = o.replace;
     CreateCheckPrompts prompts{[&ui](const std::string& text) { ui.ShowMessage(text); },
                                [replace](const std::string&) { return replace; }};
-    const CreateCheckResult check = CheckCreateDatabase(o.name, list.string(), DatabaseFolder(folder).Names(), prompts);
+    const DatabaseFolder databases(folder);
+    const CreateCheckResult check =
+        CheckCreateDatabase(o.name, list.string(), databases.Names(), prompts, databases.LongestName());
     if (!check.accepted) return 1;
 
     CreateDatabaseRequest request;

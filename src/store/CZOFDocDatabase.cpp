@@ -1,5 +1,6 @@
 // The document's commands of the Database menu: Open, Close, Create and Delete.
 #include "store/CZOFDoc.h"
+#include "store/DatabaseBuildFile.h"
 
 namespace zofar {
 
@@ -20,7 +21,7 @@ bool CZOFDoc::OpenDatabase(const std::string& name) {
 }
 
 void CZOFDoc::OnDatabaseOpen() {
-    auto chosen = databaseDialogs_.RunSelectDatabaseDialog("ZOFAR  Open a Database", folder_.Names());
+    auto chosen = databaseDialogs_.RunSelectDatabaseDialog("ZOFAR  Open a Database", folder_.Names(), DatabaseName());
     if (!chosen) return;
     if (IsOpen()) OnDatabaseClose();
     prompts_.SetWaitCursor(true);
@@ -52,22 +53,31 @@ bool CZOFDoc::CreateDatabase(const CreateDatabaseRequest& request) {
     prompts_.ShowStatusMessage("Creating a new database");
 
     // The new database is built under a temporary name and replaces an old one only once the
-    // import has succeeded, so a failed or cancelled create never loses the old database.
+    // import has succeeded, so a failed or cancelled create never loses the old database. The
+    // build file goes with everything beside it on every way out but the install.
     const std::string name = request.name;
-    folder_.DiscardBuilt(name);
-    if (!store_.CreateDatabaseFile(folder_.BuildPathOf(name), name)) {
-        EndBusy();
-        return false;
-    }
+    bool imported = false;
     std::optional<std::string> summary;
-    if (store_.BeginImport()) summary = ImportList(request);
-    bool imported = summary && store_.CommitImport();
-    store_.CloseStore();
-    imported = imported && folder_.InstallBuilt(name, request.replace);
+    {
+        DatabaseBuildFile build(folder_, name);
+        if (!build.Ok()) {
+            ReportStoreError(build.Error());
+            EndBusy();
+            return false;
+        }
+        if (!store_.CreateDatabaseFile(build.Path(), name)) {
+            EndBusy();
+            return false;
+        }
+        if (store_.BeginImport()) summary = ImportList(request);
+        imported = summary && store_.CommitImport();
+        // The engine lets go of the file before its lock does.
+        store_.CloseStore();
+        imported = imported && build.Install(request.replace);
+    }
     if (!imported) {
         EndBusy();
         prompts_.ShowMessage("Error creating a new database!");
-        folder_.DiscardBuilt(name);
         return false;
     }
     settings_.sort = "FREQ";
@@ -81,9 +91,9 @@ bool CZOFDoc::CreateDatabase(const CreateDatabaseRequest& request) {
 void CZOFDoc::OnDatabaseDelete() {
     if (IsOpen()) return;
     while (true) {
-        auto chosen = databaseDialogs_.RunSelectDatabaseDialog("ZOFAR  Delete a Database", folder_.Names());
+        auto chosen = databaseDialogs_.RunSelectDatabaseDialog("ZOFAR  Delete a Database", folder_.Names(), "");
         if (!chosen) return;
-        if (!prompts_.AskYesNo("Do you really want to delete the database \"" + *chosen + "\" ?")) return;
+        if (!prompts_.AskYesNoDefaultNo("Do you really want to delete the database \"" + *chosen + "\" ?")) return;
         prompts_.SetWaitCursor(true);
         prompts_.ShowStatusMessage("Deleting the database");
         folder_.Remove(*chosen);

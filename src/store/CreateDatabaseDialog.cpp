@@ -58,6 +58,7 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
     auto* note = new QLabel(QStringLiteral("Creation of a new database may take some time !"), this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    okButton_ = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &CreateDatabaseDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -86,6 +87,8 @@ void CreateDatabaseDialog::ChooseSourceFile() {
     request_.sourceFolder = slash == std::string::npos ? std::string() : bytes.substr(0, slash + 1);
     request_.sourceFileName = slash == std::string::npos ? bytes : bytes.substr(slash + 1);
     sourceLabel_->setText(path);
+    // With the name typed and the list chosen, OK is what the user presses next.
+    okButton_->setFocus();
 }
 
 void CreateDatabaseDialog::accept() {
@@ -94,8 +97,9 @@ void CreateDatabaseDialog::accept() {
         [this](const std::string& text) { ZofarMessageBox::Show(this, text); },
         [this](const std::string& text) { return ZofarMessageBox::Ask(this, text); },
     };
+    const DatabaseFolder folder(databaseFolder_);
     const CreateCheckResult result =
-        CheckCreateDatabase(name, request_.sourcePath, DatabaseFolder(databaseFolder_).Names(), prompts);
+        CheckCreateDatabase(name, request_.sourcePath, folder.Names(), prompts, folder.LongestName());
     if (!result.accepted) {
         switch (result.focus) {
         case CreateDialogField::Name: nameEdit_->setFocus(); break;

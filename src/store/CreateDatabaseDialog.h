@@ -38,6 +38,7 @@ public:
     QRadioButton* DbaseRadio() const { return dbaseRadio_; }
     QRadioButton* EibiRadio() const { return eibiRadio_; }
     QPushButton* SelectButton() const { return selectButton_; }
+    QPushButton* OkButton() const { return okButton_; }
 
     /// The Select ILG Source File button.
     void ChooseSourceFile();
@@ -54,6 +55,7 @@ private:
     QRadioButton* eibiRadio_ = nullptr;
     QButtonGroup* kinds_ = nullptr;
     QPushButton* selectButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace zofar

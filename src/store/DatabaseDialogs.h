@@ -30,9 +30,11 @@ class DatabaseDialogs {
 public:
     virtual ~DatabaseDialogs() = default;
 
-    /// The database to open or delete, chosen from `names`; nothing on Cancel.
+    /// The database to open or delete, chosen from `names`, the line of `current` (or else the
+    /// first line) selected when the dialog opens; nothing on Cancel.
     virtual std::optional<std::string> RunSelectDatabaseDialog(const std::string& /*caption*/,
-                                                               const std::vector<std::string>& /*names*/) {
+                                                               const std::vector<std::string>& /*names*/,
+                                                               const std::string& /*current*/) {
         return std::nullopt;
     }
     /// The Create dialog for databases in `databaseFolder`; nothing on Cancel.

@@ -1,5 +1,7 @@
 #include "store/DatabaseFolder.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -56,6 +58,13 @@ std::vector<std::string> DatabaseFolder::Names() const {
     return names;
 }
 
+size_t DatabaseFolder::LongestName() const {
+    // A folder not yet made (or unreadable) is taken to be on the usual file system.
+    const long limit = ::pathconf(folder_.c_str(), _PC_NAME_MAX);
+    const size_t nameMax = limit > 0 ? static_cast<size_t>(limit) : 255;
+    return nameMax > kDatabaseFileNameOverhead ? nameMax - kDatabaseFileNameOverhead : 0;
+}
+
 std::string DatabaseFolder::PathOf(const std::string& name) const { return folder_ + name + ".mdb"; }
 
 std::string DatabaseFolder::ExistingPathOf(const std::string& name) const {
@@ -69,11 +78,6 @@ std::string DatabaseFolder::ExistingPathOf(const std::string& name) const {
 }
 
 std::string DatabaseFolder::BuildPathOf(const std::string& name) const { return folder_ + "." + name + ".mdb.new"; }
-
-void DatabaseFolder::DiscardBuilt(const std::string& name) const {
-    std::error_code ec;
-    std::filesystem::remove(BuildPathOf(name), ec);
-}
 
 bool DatabaseFolder::InstallBuilt(const std::string& name, bool replace) const {
     std::error_code ec;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,12 @@ namespace zofar {
 
 /// True when the name can be a file name in the database folder: no '/', no NUL, not "." or "..".
 bool IsPlainDatabaseName(std::string_view name);
+
+/// The bytes the longest file made for a database adds to its name: the build file's "." and
+/// ".mdb.new", and the engine's "-journal" beside it.
+inline constexpr size_t kDatabaseFileNameOverhead = 17;
+/// The longest database name on a file system that allows file names of 255 bytes.
+inline constexpr size_t kLongestDatabaseName = 255 - kDatabaseFileNameOverhead;
 
 /// Database names compared as the program always has: equal after conversion to upper case
 /// (ASCII and the Western European letters).
@@ -35,15 +42,16 @@ public:
     /// The titles of Files.
     std::vector<std::string> Names() const;
 
+    /// The longest database name, in bytes, whose files the folder's file system can name.
+    size_t LongestName() const;
+
     /// Folder + name + ".mdb".
     std::string PathOf(const std::string& name) const;
     /// PathOf, or the listed file of that title when its extension is spelled in another case.
     std::string ExistingPathOf(const std::string& name) const;
 
-    /// Where a new database `name` is built until it is complete.
+    /// Where a new database `name` is built until it is complete (see DatabaseBuildFile).
     std::string BuildPathOf(const std::string& name) const;
-    /// Removes a half-built database of that name left by an earlier run.
-    void DiscardBuilt(const std::string& name) const;
     /// Puts the database built for `name` in place. Without `replace` an existing database of
     /// that name is never overwritten (false: someone made one while the import ran). With it,
     /// databases of the same name in another letter case go only once the new one is in place.

@@ -1,5 +1,6 @@
 #include "store/RecordStore.h"
 
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <array>
@@ -22,9 +23,10 @@ constexpr const char* kNoEngineText =
 // Negative: a size in KiB rather than in pages.
 constexpr int kBrowseCacheKiB = -32768;
 
-bool FileExists(const std::string& path) {
+// An empty file is an empty database to the engine: the build file is made so before.
+bool NonEmptyFileExists(const std::string& path) {
     struct stat st {};
-    return lstat(path.c_str(), &st) == 0;
+    return lstat(path.c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_size > 0);
 }
 
 // Trailing blanks never reach the table: a list pads every field, and a padded value would
@@ -121,10 +123,27 @@ bool RecordStore::Fail(const std::string& description) const {
     return false;
 }
 
+bool RecordStore::FailOnFile(const StoreException& e, const char* doing, bool always) const {
+    bool fileError = always;
+    switch (e.code() & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_CORRUPT:
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_NOTADB:
+    case SQLITE_PERM:
+    case SQLITE_READONLY: fileError = true; break;
+    default: break;
+    }
+    if (!fileError || databaseName_.empty()) return Fail(e.what());
+    return Fail("The database \"" + databaseName_ + "\" cannot be " + doing + ": " +
+                (*e.what() ? e.what() : kNoEngineText));
+}
+
 bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string& name) {
     databaseName_ = name;
     try {
-        if (FileExists(path)) throw StoreException(0, "Database '" + path + "' already exists.");
+        if (NonEmptyFileExists(path)) throw StoreException(SQLITE_CANTOPEN, "the file " + path + " already exists");
         db_ = std::make_unique<Database>(path, Database::Mode::CreateNew);
         // The new file only becomes a database once the import has committed, and a failed
         // import deletes it, so the rollback journal may stay in memory instead of being
@@ -134,8 +153,9 @@ bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string&
         return true;
     } catch (const StoreException& e) {
         db_.reset();
+        FailOnFile(e, "created", true);
         databaseName_.clear();
-        return Fail(e.what());
+        return false;
     }
 }
 
@@ -150,7 +170,7 @@ bool RecordStore::BeginImport() {
         return true;
     } catch (const StoreException& e) {
         import_.reset();
-        return Fail(e.what());
+        return FailOnFile(e, "written");
     }
 }
 
@@ -164,7 +184,7 @@ bool RecordStore::CommitImport() {
         return true;
     } catch (const StoreException& e) {
         import_.reset();
-        return Fail(e.what());
+        return FailOnFile(e, "written");
     }
 }
 
@@ -193,7 +213,7 @@ bool RecordStore::AddRecord(const BroadcastRecord& record) {
         state.Flush();
         return true;
     } catch (const StoreException& e) {
-        return Fail(e.what());
+        return FailOnFile(e, "written");
     }
 }
 
@@ -204,8 +224,9 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
         db_ = std::make_unique<Database>(path, Database::Mode::OpenExisting);
     } catch (const StoreException& e) {
         db_.reset();
+        FailOnFile(e, "opened", true);
         databaseName_.clear();
-        return Fail(e.what());
+        return false;
     }
     try {
         browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition);
@@ -218,8 +239,9 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
     } catch (const StoreException& e) {
         browse_.reset();
         db_.reset();
+        FailOnFile(e, "opened", true);
         databaseName_.clear();
-        return Fail(e.what());
+        return false;
     }
     return !browse_->IsEmpty();
 }
@@ -239,7 +261,7 @@ bool RecordStore::RequeryBrowseSet(const std::string& sortText, const std::strin
     try {
         browse_->Requery(sortText, condition);
     } catch (const StoreException& e) {
-        return Fail(e.what());
+        return FailOnFile(e, "read");
     }
     return !browse_->IsEmpty();
 }
@@ -251,7 +273,7 @@ bool RecordStore::FindFirstMatch(const std::string& condition) {
         currentPosition_ = browse_->FindFirst(condition);
     } catch (const StoreException& e) {
         currentPosition_ = -1;
-        return Fail(e.what());
+        return FailOnFile(e, "read");
     }
     if (currentPosition_ >= 0) browse_->MoveTo(currentPosition_);
     return currentPosition_ >= 0;
@@ -290,7 +312,7 @@ bool RecordStore::ReadRecordSummary(int row, RecordSummary& out) const {
         out.country = TextOf(values[7]);
         out.itu = TextOf(values[8]);
     } catch (const StoreException& e) {
-        return Fail(e.what());
+        return FailOnFile(e, "read");
     }
     return true;
 }
@@ -300,7 +322,7 @@ FieldValue RecordStore::GetFieldValue(int row, int field) const {
     try {
         return browse_->Row(row)[static_cast<size_t>(field)];
     } catch (const StoreException& e) {
-        Fail(e.what());
+        FailOnFile(e, "read");
         return std::monostate{};
     }
 }
@@ -310,7 +332,7 @@ const RowValues* RecordStore::RowAt(int row) const {
     try {
         return &browse_->Row(row);
     } catch (const StoreException& e) {
-        Fail(e.what());
+        FailOnFile(e, "read");
         return nullptr;
     }
 }
@@ -320,7 +342,7 @@ std::optional<RowValues> RecordStore::ReadRow(int row) const {
     try {
         return browse_->Row(row);
     } catch (const StoreException& e) {
-        Fail(e.what());
+        FailOnFile(e, "read");
         return std::nullopt;
     }
 }

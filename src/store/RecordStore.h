@@ -21,6 +21,7 @@ public:
 
 class Database;
 class BrowseSet;
+class StoreException;
 
 /// FREQ, STATION, LOCATION, COUNTRY and ITU of one row; a Null or non-text field reads as "".
 struct RecordSummary {
@@ -101,6 +102,10 @@ public:
 
 private:
     bool Fail(const std::string& description) const;
+    /// Reports `e`; an error of the file itself (missing, unreadable, full, damaged) names the
+    /// database first: "The database "NAME" cannot be <doing>: <engine's text>". `always`
+    /// names it whatever the error.
+    bool FailOnFile(const StoreException& e, const char* doing, bool always = false) const;
 
     struct ImportState;
 

@@ -4,13 +4,15 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/ZofarMessageBox.h"
 #include "store/DatabaseFolder.h"
 
 namespace zofar {
 
 SelectDatabaseDialog::SelectDatabaseDialog(const std::string& caption, const std::vector<std::string>& names,
-                                           QWidget* parent)
+                                           const std::string& current, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption.empty() ? QStringLiteral("ZOFAR") : QString::fromStdString(caption));
 
@@ -24,6 +26,11 @@ SelectDatabaseDialog::SelectDatabaseDialog(const std::string& caption, const std
     for (size_t index = 0; index < names_.size(); ++index) {
         auto* item = new QListWidgetItem(QString::fromStdString(names_[index]), list_);
         item->setData(Qt::UserRole, static_cast<qulonglong>(index));
+    }
+    // A line is selected from the start, so Enter opens it instead of asking for a selection.
+    if (!names_.empty()) {
+        const auto it = std::find(names_.begin(), names_.end(), current);
+        list_->setCurrentRow(it == names_.end() ? 0 : static_cast<int>(it - names_.begin()));
     }
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
 

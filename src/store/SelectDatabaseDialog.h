@@ -14,8 +14,10 @@ namespace zofar {
 class SelectDatabaseDialog : public QDialog {
     Q_OBJECT
 public:
-    /// An empty caption shows "ZOFAR". The names are listed sorted, ignoring letter case.
-    SelectDatabaseDialog(const std::string& caption, const std::vector<std::string>& names, QWidget* parent = nullptr);
+    /// An empty caption shows "ZOFAR". The names are listed sorted, ignoring letter case; the
+    /// line of `current` is selected, or the first line when no line is `current`.
+    SelectDatabaseDialog(const std::string& caption, const std::vector<std::string>& names,
+                         const std::string& current = {}, QWidget* parent = nullptr);
 
     /// The chosen name once the dialog has been accepted.
     const std::string& SelectedName() const { return selected_; }

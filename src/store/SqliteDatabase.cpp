@@ -65,10 +65,14 @@ Database::Database(const std::string& path, Mode mode) {
                       SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
+        // The engine's words, and the system's reason where there is one ("unable to open
+        // database file" alone does not tell a missing file from a locked folder).
         std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+        if (const int error = db_ ? sqlite3_system_errno(db_) : 0; error != 0)
+            message += std::string(" (") + std::strerror(error) + ")";
         sqlite3_close(db_);
         db_ = nullptr;
-        throw StoreException(rc, "Could not open the database file '" + path + "': " + message + ".");
+        throw StoreException(rc, message);
     }
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <deque>
@@ -22,6 +23,7 @@ public:
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
 
     std::vector<SeenBox> boxes;
@@ -37,7 +39,8 @@ public:
         steps_.push_back([this, button](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box) return false;
-            boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                             box->standardButton(box->defaultButton())});
             if (QAbstractButton* b = box->button(button)) b->click();
             return true;
         });

@@ -57,6 +57,22 @@ TEST_F(QtDocumentUiTest, startReopensTheLastDatabaseAndShowsItInTitleAndPanes) {
     EXPECT_EQ(Frame().Pane(kPaneClockId)->text(), " 21:00:00  UTC");
 }
 
+TEST_F(QtDocumentUiTest, aRememberedDatabaseThatIsGoneIsReportedOverTheShownWindow) {
+    std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=GONE\n";
+    test::ModalDriver driver;
+    bool overTheWindow = false;
+    QString text;
+    driver.Handle<QMessageBox>([&](QMessageBox& box) {
+        overTheWindow = Frame().isVisible();
+        text = box.text();
+        box.accept();
+    });
+    program->Start();
+    EXPECT_TRUE(driver.Done());
+    EXPECT_TRUE(overTheWindow);
+    EXPECT_TRUE(text.startsWith("The database \"GONE\" cannot be opened: ")) << text.toStdString();
+}
+
 // Ctrl+C and Ctrl+X are the program's Clipboard and Exit commands, also while the record list
 // (which would copy a cell on Ctrl+C by itself) has the keyboard focus.
 TEST_F(QtDocumentUiTest, acceleratorsReachTheWindowWhileTheListHasTheFocus) {
@@ -92,11 +108,13 @@ TEST_F(QtDocumentUiTest, messagesAreCaptionedZofarWithTheirIconsAndButtons) {
     driver.Answer(QMessageBox::Ok);
     driver.Answer(QMessageBox::Yes);
     driver.Answer(QMessageBox::No);
+    driver.Answer(QMessageBox::Yes);
     Ui().ShowMessage("No record selected!\nPlease select a record.");
     Ui().ShowStoreError("disk I/O error");
     EXPECT_TRUE(Ui().AskYesNo("Do you really want to quit?"));
     EXPECT_FALSE(Ui().AskYesNo("Do you really want to quit?"));
-    ASSERT_EQ(driver.boxes.size(), 4u);
+    EXPECT_TRUE(Ui().AskYesNoDefaultNo("Do you really want to delete the database \"A\" ?"));
+    ASSERT_EQ(driver.boxes.size(), 5u);
     for (const auto& box : driver.boxes) EXPECT_EQ(box.title, "ZOFAR");
     EXPECT_EQ(driver.boxes[0].text, "No record selected!\nPlease select a record.");
     EXPECT_EQ(driver.boxes[0].icon, QMessageBox::Warning);
@@ -104,6 +122,8 @@ TEST_F(QtDocumentUiTest, messagesAreCaptionedZofarWithTheirIconsAndButtons) {
     EXPECT_EQ(driver.boxes[1].icon, QMessageBox::Warning);
     EXPECT_EQ(driver.boxes[2].icon, QMessageBox::Question);
     EXPECT_EQ(driver.boxes[2].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(driver.boxes[2].defaultButton, QMessageBox::Yes);
+    EXPECT_EQ(driver.boxes[4].defaultButton, QMessageBox::No);
 }
 
 TEST_F(QtDocumentUiTest, statusTextTitleAndBusyCursorReachTheWindow) {
@@ -189,9 +209,9 @@ TEST_F(QtDocumentUiTest, selectDialogReturnsTheChosenNameOrNothingOnCancel) {
         d.List()->setCurrentRow(1);
         d.accept();
     });
-    EXPECT_EQ(Ui().RunSelectDatabaseDialog("ZOFAR  Open a Database", {"b", "A", "c"}), "b");
+    EXPECT_EQ(Ui().RunSelectDatabaseDialog("ZOFAR  Open a Database", {"b", "A", "c"}, ""), "b");
     driver.Handle<SelectDatabaseDialog>([](SelectDatabaseDialog& d) { d.reject(); });
-    EXPECT_FALSE(Ui().RunSelectDatabaseDialog("ZOFAR  Delete a Database", {"A"}).has_value());
+    EXPECT_FALSE(Ui().RunSelectDatabaseDialog("ZOFAR  Delete a Database", {"A"}, "").has_value());
 }
 
 TEST_F(QtDocumentUiTest, aboutBoxShowsTheVersionBesideTheLabel) {

@@ -46,15 +46,28 @@ TEST(CreateDatabaseChecks, emptySourceAsksForAFileAndFocusesTheSelectButton) {
     EXPECT_TRUE(ui.questions.empty());
 }
 
-TEST(CreateDatabaseChecks, namesThatAreNoPlainFileNameAreRefused) {
-    for (const std::string& name : std::vector<std::string>{"../evil", "a/b", ".", "..", std::string("a\0b", 3)}) {
+TEST(CreateDatabaseChecks, namesThatAreNoPlainFileNameOrTooLongForTheFileSystemAreRefused) {
+    const std::string tooLong = NameTooLongMessage(kLongestDatabaseName);
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"../evil", std::string(kBadNameMessage)},
+        {"a/b", std::string(kBadNameMessage)},
+        {".", std::string(kBadNameMessage)},
+        {"..", std::string(kBadNameMessage)},
+        {std::string("a\0b", 3), std::string(kBadNameMessage)},
+        {std::string(kLongestDatabaseName + 1, 'x'), tooLong},
+        {std::string(kLongestDatabaseName / 2 + 1, 'x') + std::string(kLongestDatabaseName / 2, '\xC3'), tooLong},
+    };
+    for (const auto& [name, message] : cases) {
         ScriptedPrompts ui;
         const auto r = CheckCreateDatabase(name, "/tmp/list.txt", {}, ui.Prompts());
         EXPECT_FALSE(r.accepted) << name;
         EXPECT_EQ(r.focus, CreateDialogField::Name);
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0], kBadNameMessage);
+        EXPECT_EQ(ui.messages, std::vector<std::string>{message});
     }
+    ScriptedPrompts ui;
+    EXPECT_TRUE(
+        CheckCreateDatabase(std::string(kLongestDatabaseName, 'x'), "/tmp/list.txt", {}, ui.Prompts()).accepted);
+    EXPECT_FALSE(CheckCreateDatabase("abcd", "/tmp/list.txt", {}, ui.Prompts(), 3).accepted) << "the folder's limit";
 }
 
 TEST(CreateDatabaseChecks, newNameIsAcceptedWithoutQuestion) {

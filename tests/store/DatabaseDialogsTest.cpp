@@ -32,9 +32,19 @@ TEST(SelectDatabaseDialog, listsTheNamesInTheStoresOrderUnderTheCallersCaption) 
     EXPECT_EQ(untitled.windowTitle(), "ZOFAR");
 }
 
-TEST(SelectDatabaseDialog, okWithoutSelectionAsksForOneAndStaysOpen) {
-    SelectDatabaseDialog dialog("ZOFAR  Open a Database", {"A24", "B24"});
+QStringList Selected(const QListWidget& list) {
+    QStringList lines;
+    for (const auto* item : list.selectedItems()) lines << item->text();
+    return lines;
+}
+
+TEST(SelectDatabaseDialog, opensOnTheCurrentOrFirstNameAndOkWithoutSelectionAsksForOne) {
+    EXPECT_EQ(Selected(*SelectDatabaseDialog("", {"B24", "A24"}, "").List()), QStringList{"A24"});
+    EXPECT_EQ(Selected(*SelectDatabaseDialog("", {"B24", "A24"}, "gone").List()), QStringList{"A24"});
+    SelectDatabaseDialog dialog("ZOFAR  Open a Database", {"A24", "B24"}, "B24");
+    EXPECT_EQ(Selected(*dialog.List()), QStringList{"B24"});
     dialog.show();
+    dialog.List()->clearSelection();
     test::ModalDriver driver;
     driver.Answer(QMessageBox::Ok);
     dialog.accept();
@@ -95,6 +105,7 @@ TEST_F(CreateDatabaseDialogTest, showsItsCaptionControlsAndNote) {
 TEST_F(CreateDatabaseDialogTest, fileDialogFilterFollowsTheKindAndThePathIsSplit) {
     auto dialog = Make();
     dialog->ChooseSourceFile();
+    EXPECT_EQ(dialog->focusWidget(), dialog->OkButton());
     dialog->DbaseRadio()->setChecked(true);
     nextFile = "/data/lists/b24.dbf";
     dialog->ChooseSourceFile();

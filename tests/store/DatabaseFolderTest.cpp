@@ -30,6 +30,7 @@ TEST(DatabaseFolder, listsMdbFilesInAnyCaseInTheStoresOrderAndNothingElse) {
     EXPECT_TRUE(DatabaseFolder(dir.file("missing")).Names().empty());
     EXPECT_EQ(DatabaseFolder(dir.folder()).ExistingPathOf("two"), dir.file("two.MDB"));
     EXPECT_EQ(DatabaseFolder(dir.folder()).ExistingPathOf("new"), dir.file("new.mdb"));
+    EXPECT_EQ(DatabaseFolder(dir.folder()).LongestName(), kLongestDatabaseName);  // 255-byte file names
 }
 
 TEST(DatabaseFolder, aBuiltDatabaseTakesItsPlaceOnlyAsAskedAndOldCaseVariantsGoAfterwards) {

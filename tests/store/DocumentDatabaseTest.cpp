@@ -4,6 +4,7 @@
 
 #include "store/CZOFDoc.h"
 #include "support/DocumentFixture.h"
+#include "support/Files.h"
 #include "support/IlgLines.h"
 
 using namespace zofar;
@@ -83,6 +84,21 @@ TEST_F(DocumentDatabaseTest, failedImportKeepsTheOldDatabaseAndLeavesNoNewFile) 
     EXPECT_EQ(std::filesystem::file_size(dir.file("ALPHA.mdb")), before);
 }
 
+TEST_F(DocumentDatabaseTest, aCreateThatRunsOutOfDiskLeavesNoFileBehind) {
+    WriteList("a.txt", 2000);
+    // A disk already full, and one that fills during the import.
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{64 * 1024}}) {
+        {
+            const FileSizeLimit full(limit);
+            EXPECT_FALSE(Create("ALPHA", "a.txt")) << limit;
+        }
+        EXPECT_EQ(Files(), std::vector<std::string>{"a.txt"}) << limit;
+    }
+    ASSERT_EQ(ui.storeErrors.size(), 2u);
+    EXPECT_EQ(ui.storeErrors[0].rfind("The database \"ALPHA\" cannot be created: ", 0), 0u) << ui.storeErrors[0];
+    EXPECT_EQ(ui.storeErrors[1].rfind("The database \"ALPHA\" cannot be written: ", 0), 0u) << ui.storeErrors[1];
+}
+
 TEST_F(DocumentDatabaseTest, cancelledCreateTouchesNothing) {
     ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 2)));
     doc.OnDatabaseClose();
@@ -114,6 +130,7 @@ TEST_F(DocumentDatabaseTest, openWhileOpenClosesFirstEvenWhenTheNewOpenFails) {
     doc.OnDatabaseOpen();
     EXPECT_EQ(ui.selectLists.back(), (std::vector<std::string>{"ALPHA", "BROKEN"}));
     EXPECT_EQ(ui.selectCaptions.back(), "ZOFAR  Open a Database");
+    EXPECT_EQ(ui.selectCurrents.back(), "ALPHA");
     EXPECT_FALSE(doc.IsOpen());
     EXPECT_EQ(ui.hints, (std::vector<int>{kHintDatabaseChanged}));
     EXPECT_EQ(ui.storeErrors.size(), 1u);
@@ -171,6 +188,7 @@ TEST_F(DocumentDatabaseTest, deleteOffersTheListAgainUntilCancel) {
     ui.selectAnswers = {std::string("ALPHA"), std::string("BETA"), std::nullopt};
     ui.answers = {true, true};
     doc.OnDatabaseDelete();
+    EXPECT_EQ(ui.defaultNoQuestions, ui.questions) << "a question that destroys a file defaults to No";
     EXPECT_EQ(ui.questions.front(), "Do you really want to delete the database \"ALPHA\" ?");
     ASSERT_EQ(ui.selectLists.size(), 3u);
     EXPECT_EQ(ui.selectLists[1], (std::vector<std::string>{"BETA"}));
@@ -209,7 +227,7 @@ TEST_F(DocumentDatabaseTest, theDatabaseOpenAtQuitIsReopenedAtTheNextStart) {
 TEST_F(DocumentDatabaseTest, aReopenedDatabaseWithoutAUsableSortKeyStartsInFrequencyOrder) {
     ASSERT_TRUE(Create("ALPHA", WriteList("a.txt", 4)));
     doc.OnCloseDocument();
-    for (const char* sort : {"", "FREQ; DROP TABLE ZOFTABLE", "REMARKS"}) {
+    for (const char* sort : {"", "FREQ; DROP TABLE ZOFTABLE", "FREQ LIMIT 3 --", "REMARKS"}) {
         std::ofstream(dir.file("zofar.INI")) << "[Settings]\nDatabase=ALPHA\nSort=" << sort << "\n";
         FakeScreen ui2;
         CZOFDoc next(DocumentScreen::Of(ui2), clock, DocumentPaths{dir.file("zofar.INI"), dir.folder()});

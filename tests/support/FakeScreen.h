@@ -29,14 +29,16 @@ class FakeScreen : public UserPrompts,
                    public ReceiverDialogs,
                    public OutputDialogs {
 public:
-    std::vector<std::string> messages;     ///< ShowMessage texts
-    std::vector<std::string> storeErrors;  ///< ShowStoreError texts
-    std::vector<std::string> questions;    ///< AskYesNo texts
+    std::vector<std::string> messages;            ///< ShowMessage texts
+    std::vector<std::string> storeErrors;         ///< ShowStoreError texts
+    std::vector<std::string> questions;           ///< AskYesNo texts
+    std::vector<std::string> defaultNoQuestions;  ///< the questions asked with No as the default
     std::vector<std::string> statusTexts;
     std::vector<std::string> titles;
     std::vector<int> hints;
     std::vector<std::string> selectCaptions;
     std::vector<std::vector<std::string>> selectLists;
+    std::vector<std::string> selectCurrents;         ///< the name each Select dialog opened on
     std::vector<std::pair<int, int>> progressCalls;  ///< (lower, upper) for ranges; (-1, pos) for positions
     std::vector<std::string> progressCaptions;       ///< captions of the progress windows opened
     int waitDepth = 0;
@@ -106,6 +108,10 @@ public:
         answers.pop_front();
         return a;
     }
+    bool AskYesNoDefaultNo(const std::string& text) override {
+        defaultNoQuestions.push_back(text);
+        return AskYesNo(text);
+    }
     void ShowStatusMessage(const std::string& text) override {
         statusTexts.push_back(text);
         if (duringStatus) duringStatus();
@@ -127,8 +133,10 @@ public:
     }
 
     std::optional<std::string> RunSelectDatabaseDialog(const std::string& caption,
-                                                       const std::vector<std::string>& names) override {
+                                                       const std::vector<std::string>& names,
+                                                       const std::string& current) override {
         selectCaptions.push_back(caption);
+        selectCurrents.push_back(current);
         selectLists.push_back(names);
         return Pop(selectAnswers);
     }
