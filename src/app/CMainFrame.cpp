@@ -1,21 +1,25 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <array>
 #include <exception>
 
 #include "app/AboutDialog.h"
 #include "app/IconLibrary.h"
 #include "app/SettingsFile.h"
+#include "app/StatusPane.h"
 #include "app/StatusTexts.h"
 #include "app/ZofarMessageBox.h"
 #include "store/CZOFDoc.h"
@@ -28,6 +32,8 @@ namespace {
 constexpr int kClockPeriodMs = 1000;
 constexpr unsigned kRestoreToMaximized = 2;
 constexpr int kPaneMargin = 8;
+constexpr int kPaneGap = 6;
+constexpr int kSizeGripRoom = 24;
 // A filter condition can be long; the tip stays until the mouse leaves the pane.
 constexpr int kFilterTipDurationMs = 1000000;
 
@@ -66,6 +72,9 @@ CMainFrame::CMainFrame(CZOFDoc& doc, const Clock& clock, std::string manualPath,
     setObjectName(QStringLiteral("CMainFrame"));
     // The filter pane's tip is wanted even while another window has the focus.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    sortGroup_ = new QActionGroup(this);
+    // No item is checked while no database is open and the sort key is empty.
+    sortGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -74,6 +83,7 @@ CMainFrame::CMainFrame(CZOFDoc& doc, const Clock& clock, std::string manualPath,
     resize(1000, 680);
     SetMainTitle({});
     RefreshStatus();
+    UpdateMinimumSize();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -99,6 +109,7 @@ void CMainFrame::CreateMenus() {
                 action->setShortcutContext(Qt::WindowShortcut);
             }
             action->setCheckable(info->check != CheckRule::None);
+            if (info->check == CheckRule::SortKey) sortGroup_->addAction(action);
             const CommandId id = info->id;
             connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
             addAction(action);
@@ -131,26 +142,55 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
+    // The message pane is a pane of its own, so that it and the filter pane share the free width:
+    // the message takes what its text needs, the filter condition everything that is left.
+    messagePane_ = new StatusPane(bar);
+    messagePane_->setObjectName(QStringLiteral("pane0"));
+    messagePane_->setMinimumWidth(messagePane_->fontMetrics().horizontalAdvance(Text(kReadyText)) + kPaneMargin);
+    bar->addPermanentWidget(messagePane_);
     const std::array<std::pair<int, std::string_view>, 4> panes{{
         {kPaneRecordsId, kRecordsSizingText},
         {kPaneSortId, kSortSizingText},
-        {kPaneFilterId, kFilterSizingText},
+        {kPaneFilterId, kFilterMinimumText},
         {kPaneClockId, kClockSizingText},
     }};
     for (const auto& [id, sizingText] : panes) {
-        auto* label = new QLabel(bar);
+        const bool isFilter = id == kPaneFilterId;
+        QLabel* label = isFilter ? new StatusPane(bar) : new QLabel(bar);
         label->setObjectName(QStringLiteral("pane%1").arg(id));
         label->setTextFormat(Qt::PlainText);
-        label->setFixedWidth(label->fontMetrics().horizontalAdvance(Text(sizingText)) + kPaneMargin);
-        bar->addPermanentWidget(label);
+        const int width = label->fontMetrics().horizontalAdvance(Text(sizingText)) + kPaneMargin;
+        if (isFilter) {
+            label->setMinimumWidth(width);
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
+            label->setFixedWidth(width);
+        }
+        bar->addPermanentWidget(label, isFilter ? 1 : 0);
         panes_[id] = label;
     }
-    panes_.at(kPaneFilterId)->setToolTipDuration(kFilterTipDurationMs);
+    filterPane_ = static_cast<StatusPane*>(panes_.at(kPaneFilterId));
+    filterPane_->setToolTipDuration(kFilterTipDurationMs);
     // A prompt that is taken away (the mouse left a menu item) gives way to the idle text.
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(Text(kReadyText));
+    connect(bar, &QStatusBar::messageChanged, bar, [this, bar](const QString& message) {
+        if (message.isEmpty()) {
+            bar->showMessage(Text(kReadyText));
+        } else {
+            messagePane_->SetFullText(message);
+        }
     });
     bar->showMessage(Text(kReadyText));
+}
+
+void CMainFrame::UpdateMinimumSize() {
+    // Every menu title stays on the menu bar; the toolbar folds its last buttons into its
+    // extension menu, and the list view asks for the height of a few rows itself.
+    const QSize layoutMinimum = minimumSizeHint();
+    // The bar's own hint leaves out the gaps between its panes and the size grip.
+    int barWidth = kSizeGripRoom + kPaneGap + messagePane_->minimumWidth();
+    for (const auto& [id, pane] : panes_) barWidth += pane->minimumWidth() + kPaneGap;
+    const int width = std::max({layoutMinimum.width(), menuBar()->sizeHint().width(), barWidth});
+    setMinimumSize(width, layoutMinimum.height());
 }
 
 void CMainFrame::Activate() {
@@ -264,6 +304,7 @@ void CMainFrame::RefreshStatus() {
         context.filterOn = doc_.FilterIsOn();
         context.toolbarVisible = toolBar_->isVisibleTo(this);
         context.statusBarVisible = statusBar()->isVisibleTo(this);
+        context.sortKey = doc_.SortKey();
         for (const auto& [id, action] : actions_) {
             const CommandState state = EvaluateCommand(id, context);
             action->setEnabled(state.enabled);
@@ -275,10 +316,9 @@ void CMainFrame::RefreshStatus() {
         panes_.at(kPaneSortId)->setText(QString::fromStdString(SortPaneText(doc_.SortKey())));
         const QString filterText = QString::fromStdString(
             FilterPaneText(context.filterOn, context.filterOn ? doc_.BuildFilterCondition() : std::string()));
-        QLabel* filterPane = panes_.at(kPaneFilterId);
-        if (filterPane->text() != filterText) {
-            filterPane->setText(filterText);
-            filterPane->setToolTip(filterText);
+        if (filterPane_->FullText() != filterText) {
+            filterPane_->SetFullText(filterText);
+            filterPane_->setToolTip(filterText);
         }
     } catch (const std::exception&) {
         // The panes keep their last texts; the next pass tries again.
@@ -298,12 +338,16 @@ void CMainFrame::SetListView(QWidget* view, ListPort* port) {
     setCentralWidget(view);
     listWidget_ = view;
     listPort_ = port;
+    UpdateMinimumSize();
 }
 
 ListPort* CMainFrame::ListView() const { return listWidget_ ? listPort_ : nullptr; }
 
 void CMainFrame::ShowStatusMessage(const std::string& text) {
     statusBar()->showMessage(QString::fromStdString(text));
+    // The message pane takes the width of its new text before the bar is painted: a long
+    // operation keeps the event loop that would lay the bar out waiting.
+    if (QLayout* layout = statusBar()->layout()) layout->activate();
     statusBar()->repaint();
 }
 

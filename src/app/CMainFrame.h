@@ -13,6 +13,7 @@
 #include "app/DocumentSettings.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QToolBar;
 
@@ -21,6 +22,7 @@ namespace zofar {
 class CZOFDoc;
 class Clock;
 class ListPort;
+class StatusPane;
 
 /// The main window: menu bar, accelerators, the dockable toolbar, the five-pane status bar
 /// with its UTC clock, and the quit sequence. Commands go through ExecuteCommand, which checks
@@ -61,6 +63,8 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     /// The pane with the given indicator id (32788, 32789, 32790, 32798), or null.
     QLabel* Pane(int indicatorId) const;
+    /// The message pane, left of the others.
+    StatusPane* MessagePane() const { return messagePane_; }
     bool ClockRunning() const { return clockTimer_.isActive(); }
 
     /// The window's placement in the settings' record form.
@@ -84,6 +88,8 @@ private:
     bool RunFrameCommand(CommandId id);
     void OpenManual();
     bool RunQuitSequence();
+    /// The smallest size at which the menus, the toolbar, a few rows and every pane still fit.
+    void UpdateMinimumSize();
 
     CZOFDoc& doc_;
     const Clock& clock_;
@@ -92,6 +98,9 @@ private:
     std::map<CommandId, QAction*> actions_;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QLabel*> panes_;
+    StatusPane* messagePane_ = nullptr;
+    StatusPane* filterPane_ = nullptr;
+    QActionGroup* sortGroup_ = nullptr;
     QTimer clockTimer_;
     QPointer<QWidget> listWidget_;
     ListPort* listPort_ = nullptr;

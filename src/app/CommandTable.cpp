@@ -57,7 +57,7 @@ constexpr auto kCommands = [] {
     size_t n = 0;
     for (const auto& c : kLeadingCommands) all[n++] = c;
     for (const auto& k : kKeyColumns)
-        all[n++] = {k.sortCommand, k.sortText, "", k.sortPrompt, E::DatabaseOpen, K::None};
+        all[n++] = {k.sortCommand, k.sortText, "", k.sortPrompt, E::DatabaseOpen, K::SortKey};
     for (const auto& k : kKeyColumns) {
         all[n++] = {k.goToCommand, k.goToText, k.goToKey, k.goToPrompt, E::DatabaseOpen, K::None};
     }
@@ -180,6 +180,12 @@ CommandState EvaluateCommand(CommandId id, const CommandContext& context) {
         state.checkable = true;
         state.checked = context.statusBarVisible;
         break;
+    case CheckRule::SortKey: {
+        state.checkable = true;
+        const KeyColumn* key = KeyColumnOfCommand(id);
+        state.checked = key != nullptr && key->column == context.sortKey;
+        break;
+    }
     }
     return state;
 }

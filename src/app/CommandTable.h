@@ -22,6 +22,7 @@ enum class CheckRule {
     FilterOff,  ///< checked while the filter is switched off
     ToolbarVisible,
     StatusBarVisible,
+    SortKey,  ///< checked while the command's column is the sort key; one at most in its menu
 };
 
 /// One command: its menu text (with '&' mnemonic and "\t" key text), accelerator as
@@ -51,6 +52,7 @@ struct CommandContext {
     bool filterOn = true;
     bool toolbarVisible = true;
     bool statusBarVisible = true;
+    std::string_view sortKey;  ///< the document's sort key, empty while no database is open
 };
 
 struct CommandState {

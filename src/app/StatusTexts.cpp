@@ -30,4 +30,22 @@ std::string MainTitleText(std::string_view databaseName) {
     return std::string(Utf8Prefix(title, kMaxTitleLength));
 }
 
+std::string ElideToWidth(std::string_view text, int width, const std::function<int(std::string_view)>& measure) {
+    if (measure(text) <= width) return std::string(text);
+    const auto cut = [text](size_t chars) { return std::string(Utf8Prefix(text, chars)) + std::string(kElisionMark); };
+    // The widths of the starts grow with their length, so the longest start that fits is found
+    // by halving.
+    size_t fits = 0;
+    size_t tooLong = Utf8Length(text);
+    while (tooLong - fits > 1) {
+        const size_t middle = fits + (tooLong - fits) / 2;
+        if (measure(cut(middle)) <= width) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    return cut(fits);
+}
+
 }  // namespace zofar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,11 +14,15 @@ inline constexpr int kPaneSortId = 32789;
 inline constexpr int kPaneFilterId = 32790;
 inline constexpr int kPaneClockId = 32798;
 
-/// Each pane is as wide as its sizing text in the status bar's font.
+/// The record, sort and clock panes are as wide as their sizing text in the status bar's font.
 inline constexpr std::string_view kRecordsSizingText = "Records:  XXXXXX";
 inline constexpr std::string_view kSortSizingText = "Sort:  XXXXXXXXXX";
-inline constexpr std::string_view kFilterSizingText = "Filter:  XXXXXXXXXXXXXXXXXXXXXXXXXX";
 inline constexpr std::string_view kClockSizingText = "XXXXXXXXXXXX";
+/// The filter pane takes the free width of the bar, but never less than this text needs.
+inline constexpr std::string_view kFilterMinimumText = "Filter:  XXXXXXXXXX";
+
+/// The mark that ends a text cut to fit its pane.
+inline constexpr std::string_view kElisionMark = "\u2026";
 
 /// The idle text of the message pane.
 inline constexpr std::string_view kReadyText = "Ready";
@@ -36,5 +41,10 @@ std::string ClockPaneText(const UtcTime& time);
 /// " ZOFAR Program Database", followed by two blanks and the quoted name when there is one;
 /// cut to kMaxTitleLength characters.
 std::string MainTitleText(std::string_view databaseName);
+
+/// `text` as it fits into `width` pixels: whole when it fits, otherwise its longest start that
+/// fits with kElisionMark after it, or the mark alone. `measure` gives a UTF-8 text's width in
+/// pixels; a character is never split.
+std::string ElideToWidth(std::string_view text, int width, const std::function<int(std::string_view)>& measure);
 
 }  // namespace zofar

@@ -21,6 +21,7 @@ namespace zofar {
 namespace {
 
 constexpr int kMinuteMs = 60000;
+constexpr int kMinimumRows = 4;
 
 // Slots hand work to the document and the main window; whatever goes wrong there must not
 // unwind through the event loop.
@@ -72,6 +73,12 @@ CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
     // further rows would read them from the database.
     header->setResizeContentsPrecision(0);
     header->viewport()->installEventFilter(this);
+    // The mark follows the document's sort key only. The header moves it on every click by
+    // itself, also onto columns that cannot be sorted by, so it is put back at once; a sort the
+    // click starts then moves it with its view update.
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sortIndicatorChanged, this, &CZOFView::ShowSortKey);
     connect(header, &QHeaderView::sectionClicked, this, &CZOFView::OnHeaderClicked);
     connect(header, &QHeaderView::sectionDoubleClicked, this, &CZOFView::OnHeaderDoubleClicked);
     connect(this, &QAbstractItemView::doubleClicked, this, &CZOFView::OnRowDoubleClicked);
@@ -101,6 +108,17 @@ void CZOFView::UpdateViews(ViewHint hint) {
         RepaintRows();
         break;
     case kHintShowCurrent: ShowCurrentPosition(); break;
+    }
+    ShowSortKey();
+}
+
+void CZOFView::ShowSortKey() {
+    const std::optional<int> column =
+        model_->ColumnsShown() ? HeaderCommands::SortedColumn(doc_.SortKey()) : std::nullopt;
+    const int section = column.value_or(-1);
+    QHeaderView* header = horizontalHeader();
+    if (header->sortIndicatorSection() != section || header->sortIndicatorOrder() != Qt::AscendingOrder) {
+        header->setSortIndicator(section, Qt::AscendingOrder);
     }
 }
 
@@ -278,6 +296,14 @@ void CZOFView::scrollTo(const QModelIndex& index, ScrollHint hint) {
 }
 
 void CZOFView::keyboardSearch(const QString&) {}
+
+QSize CZOFView::minimumSizeHint() const {
+    const int frame = 2 * frameWidth();
+    const int rowHeight = verticalHeader()->defaultSectionSize();
+    const int headerHeight = std::max(horizontalHeader()->sizeHint().height(), rowHeight);
+    const int scrollBar = horizontalScrollBar()->sizeHint().height();
+    return {QTableView::minimumSizeHint().width(), frame + headerHeight + kMinimumRows * rowHeight + scrollBar};
+}
 
 void CZOFView::mouseDoubleClickEvent(QMouseEvent* event) {
     doubleClickButton_ = event->button();

@@ -56,6 +56,8 @@ public:
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     /// Typing letters selects nothing: a search would read every row of the browse set.
     void keyboardSearch(const QString& search) override;
+    /// Room for the header and a few rows, so a window at its smallest still shows records.
+    QSize minimumSizeHint() const override;
 
 signals:
     /// A menu command the list asks the main window to run: a sort or go-to command from a
@@ -78,6 +80,8 @@ private:
     void OnHeaderClicked(int column);
     void OnHeaderDoubleClicked(int column);
     void OnRowDoubleClicked(const QModelIndex& index);
+    /// Puts the header's sort mark on the column of the document's sort key, or on none.
+    void ShowSortKey();
 
     CZOFDoc& doc_;
     RecordTableModel* model_;

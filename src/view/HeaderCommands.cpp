@@ -26,4 +26,12 @@ std::optional<int> HeaderCommands::DoubleClickCommand(int column) {
     return static_cast<int>(key->goToCommand);
 }
 
+std::optional<int> HeaderCommands::SortedColumn(std::string_view sortKey) {
+    if (!IsKeyColumn(sortKey)) return std::nullopt;
+    for (int column = 0; column < kFieldCount; ++column) {
+        if (FieldColumn(column).name == sortKey) return column;
+    }
+    return std::nullopt;
+}
+
 }  // namespace zofar

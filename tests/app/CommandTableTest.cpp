@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "store/KeyColumns.h"
+
 namespace zofar {
 namespace {
 
@@ -116,7 +118,7 @@ TEST(CommandTable, toolbarHasSeventeenSlotsWithThreeSeparators) {
 }
 
 TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnabled) {
-    const CommandContext noDb{false, true, true, true};
+    const CommandContext noDb{false, true, true, true, ""};
     std::set<CommandId> enabled;
     for (const auto& c : AllCommands()) {
         if (EvaluateCommand(c.id, noDb).enabled) enabled.insert(c.id);
@@ -127,7 +129,7 @@ TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnab
 }
 
 TEST(CommandTable, withDatabaseEverythingButCreateAndDeleteIsEnabled) {
-    const CommandContext db{true, true, true, true};
+    const CommandContext db{true, true, true, true, ""};
     for (const auto& c : AllCommands()) {
         const bool expected = c.id != CommandId::Create && c.id != CommandId::Delete;
         EXPECT_EQ(EvaluateCommand(c.id, db).enabled, expected) << c.text;
@@ -136,21 +138,46 @@ TEST(CommandTable, withDatabaseEverythingButCreateAndDeleteIsEnabled) {
 }
 
 TEST(CommandTable, disableFilterIsCheckedExactlyWhileTheFilterIsOff) {
-    EXPECT_TRUE(EvaluateCommand(CommandId::DisableFilter, {true, false, true, true}).checked);
-    EXPECT_FALSE(EvaluateCommand(CommandId::DisableFilter, {true, true, true, true}).checked);
-    const auto noDb = EvaluateCommand(CommandId::DisableFilter, {false, false, true, true});
+    EXPECT_TRUE(EvaluateCommand(CommandId::DisableFilter, {true, false, true, true, ""}).checked);
+    EXPECT_FALSE(EvaluateCommand(CommandId::DisableFilter, {true, true, true, true, ""}).checked);
+    const auto noDb = EvaluateCommand(CommandId::DisableFilter, {false, false, true, true, ""});
     EXPECT_FALSE(noDb.enabled);
     EXPECT_TRUE(noDb.checked);
 }
 
 TEST(CommandTable, viewItemsAreCheckedWhileTheirBarIsShown) {
-    const CommandContext hidden{false, true, false, false};
+    const CommandContext hidden{false, true, false, false, ""};
     EXPECT_FALSE(EvaluateCommand(CommandId::ViewToolbar, hidden).checked);
     EXPECT_FALSE(EvaluateCommand(CommandId::ViewStatusBar, hidden).checked);
-    const CommandContext toolbarOnly{false, true, true, false};
+    const CommandContext toolbarOnly{false, true, true, false, ""};
     EXPECT_TRUE(EvaluateCommand(CommandId::ViewToolbar, toolbarOnly).checked);
     EXPECT_FALSE(EvaluateCommand(CommandId::ViewStatusBar, toolbarOnly).checked);
     EXPECT_FALSE(EvaluateCommand(CommandId::Open, toolbarOnly).checkable);
+}
+
+TEST(CommandTable, onlyTheSortItemOfTheCurrentKeyIsChecked) {
+    const struct {
+        std::string_view sortKey;
+        std::set<CommandId> checked;
+    } cases[] = {
+        {"FREQ", {CommandId::SortFrequency}},
+        {"TARGETAR", {CommandId::SortTargetArea}},
+        {"P", {CommandId::SortProgramStructure}},
+        {"", {}},
+        {"REMARKS", {}},
+        {"freq", {}},
+    };
+    for (const auto& c : cases) {
+        CommandContext context{true, true, true, true, c.sortKey};
+        std::set<CommandId> checked;
+        for (const auto& command : AllCommands()) {
+            const CommandState state = EvaluateCommand(command.id, context);
+            if (state.checked && KeyColumnOfCommand(command.id)) checked.insert(command.id);
+        }
+        EXPECT_EQ(checked, c.checked) << c.sortKey;
+    }
+    EXPECT_TRUE(EvaluateCommand(CommandId::SortStation, {}).checkable);
+    EXPECT_FALSE(EvaluateCommand(CommandId::GoToStation, {}).checkable);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -16,6 +18,7 @@
 #include <sstream>
 
 #include "app/ModalDriver.h"
+#include "app/StatusPane.h"
 #include "app/StatusTexts.h"
 #include "store/CZOFDoc.h"
 #include "support/FakeScreen.h"
@@ -150,7 +153,7 @@ TEST_F(MainFrameTest, openDatabaseSwitchesTheRulesAndFillsThePanes) {
     EXPECT_TRUE(frame->Action(CommandId::Tune)->isEnabled());
     EXPECT_EQ(PaneText(kPaneRecordsId), "Records:  3");
     EXPECT_EQ(PaneText(kPaneSortId), "Sort:  FREQ");
-    EXPECT_EQ(PaneText(kPaneFilterId).toStdString(), "Filter:  " + doc->BuildFilterCondition());
+    EXPECT_EQ(frame->Pane(kPaneFilterId)->toolTip().toStdString(), "Filter:  " + doc->BuildFilterCondition());
 
     frame->ExecuteCommandById(static_cast<int>(CommandId::SortStation));
     EXPECT_EQ(PaneText(kPaneSortId), "Sort:  STATION");
@@ -168,17 +171,33 @@ TEST_F(MainFrameTest, disableFilterIsCheckedWhileOffAndOnlyTheFilterPaneHasATip)
     EXPECT_TRUE(frame->statusBar()->toolTip().isEmpty());
 }
 
-TEST_F(MainFrameTest, longFilterConditionIsCutInThePaneButWholeInTheTip) {
+TEST_F(MainFrameTest, filterPaneTakesTheFreeWidthAndCutsALongConditionWithAMark) {
     OpenSampleDatabase();
+    frame->resize(1600, 600);
+    frame->show();
+    QLabel* pane = frame->Pane(kPaneFilterId);
+    const auto settle = [this] {
+        frame->statusBar()->layout()->activate();
+        QCoreApplication::processEvents();
+    };
+    settle();
+    int others = frame->MessagePane()->width();
+    for (int id : {kPaneRecordsId, kPaneSortId, kPaneClockId}) others += frame->Pane(id)->width();
+    EXPECT_GE(pane->width(), frame->statusBar()->width() - others - 80) << "all the free width";
+    EXPECT_EQ(pane->text(), pane->toolTip());
+
     FilterCriteria criteria = doc->Settings().criteria;
     criteria.BFStation = 1;
-    criteria.FStation = "A VERY LONG STATION NAME THAT DOES NOT FIT INTO THE PANE";
+    criteria.FStation = std::string(30, 'A') + "|" + std::string(30, 'B') + "|" + std::string(30, 'C');
+    criteria.BFCountry = 1;
+    criteria.FCountry = std::string(30, 'D') + "|" + std::string(30, 'E') + "|" + std::string(30, 'F');
     ui.filterAnswers.push_back(criteria);
     ASSERT_TRUE(frame->ExecuteCommand(CommandId::SetFilter));
-    QLabel* pane = frame->Pane(kPaneFilterId);
+    settle();
     EXPECT_EQ(pane->toolTip().toStdString(), "Filter:  " + doc->BuildFilterCondition());
-    EXPECT_LT(pane->width(), pane->fontMetrics().horizontalAdvance(pane->text()));
-    EXPECT_GE(pane->width(), pane->fontMetrics().horizontalAdvance(QString::fromUtf8(kFilterSizingText.data())));
+    ASSERT_TRUE(pane->text().endsWith(QChar(0x2026))) << pane->text().toStdString();
+    EXPECT_TRUE(pane->toolTip().startsWith(pane->text().chopped(1)));
+    EXPECT_LE(pane->fontMetrics().horizontalAdvance(pane->text()), pane->contentsRect().width());
 }
 
 TEST_F(MainFrameTest, clockIsFilledAtActivationAndTicksEverySecond) {
@@ -197,6 +216,7 @@ TEST_F(MainFrameTest, messagePaneFallsBackToReadyWhenAPromptGoesAway) {
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     frame->ShowStatusMessage("Sorting and filtering records");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Sorting and filtering records");
+    EXPECT_EQ(frame->MessagePane()->FullText(), "Sorting and filtering records");
 }
 
 TEST_F(MainFrameTest, quittingWithNoWritesNothingAndKeepsTheClockRunning) {

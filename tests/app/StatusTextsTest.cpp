@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/TextEncoding.h"
+
 namespace zofar {
 namespace {
 
@@ -43,6 +45,24 @@ TEST(StatusTexts, titleIsCutToItsRoomWithoutSplittingACharacter) {
     const std::string cut = MainTitleText(umlauts);
     EXPECT_EQ(cut.size(), 26 + 2 * (kMaxTitleLength - 26));
     EXPECT_EQ(static_cast<unsigned char>(cut.back()), 0xA4);
+}
+
+TEST(StatusTexts, textTooWideForItsPaneEndsInTheMarkAtTheLastWholeCharacterThatFits) {
+    // Ten pixels a character, the mark included.
+    const auto measure = [](std::string_view t) { return 10 * static_cast<int>(Utf8Length(t)); };
+    const struct {
+        std::string_view text;
+        int width;
+        std::string_view shown;
+    } cases[] = {
+        {"Filter:  disabled", 170, "Filter:  disabled"},
+        {"Filter:  disabled", 169, "Filter:  disabl\u2026"},
+        {"Filter:  disabled", 60, "Filte\u2026"},
+        {"STATION LIKE '\xC3\x84GYPTEN'", 160, "STATION LIKE '\xC3\x84\u2026"},
+        {"Filter:  disabled", 5, "\u2026"},
+        {"", 0, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ElideToWidth(c.text, c.width, measure), c.shown) << c.width;
 }
 
 }  // namespace

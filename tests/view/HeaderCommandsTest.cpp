@@ -19,5 +19,20 @@ TEST(HeaderCommands, keyColumnsSortOnAClickAndGoToOnADoubleClickOtherColumnsDoNo
     }
 }
 
+TEST(HeaderCommands, theSortMarkGoesToTheColumnOfTheSortKeyOnly) {
+    const struct {
+        const char* sortKey;
+        std::optional<int> column;
+    } cases[] = {{"FREQ", 0},
+                 {"STATION", 1},
+                 {"LC", 9},
+                 {"TARGETAR", 15},
+                 {"P", 18},
+                 {"", std::nullopt},
+                 {"REMARKS", std::nullopt},
+                 {"station", std::nullopt}};
+    for (const auto& c : cases) EXPECT_EQ(HeaderCommands::SortedColumn(c.sortKey), c.column) << c.sortKey;
+}
+
 }  // namespace
 }  // namespace zofar
