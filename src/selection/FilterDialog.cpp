@@ -215,8 +215,21 @@ QWidget* FilterDialog::FocusTarget(FilterDialogField field) const {
     case FilterDialogField::End: return endEdit_;
     case FilterDialogField::OnairTime: return onairTimeEdit_;
     case FilterDialogField::None: return nullptr;
+    case FilterDialogField::Station:
+    case FilterDialogField::Stn:
+    case FilterDialogField::Location:
+    case FilterDialogField::Country:
+    case FilterDialogField::Itu:
+    case FilterDialogField::Lc:
+    case FilterDialogField::Targetarea:
+    case FilterDialogField::Language:
+    case FilterDialogField::Status:
+    case FilterDialogField::P:
+    case FilterDialogField::Day: break;
     }
-    return nullptr;
+    // The text edits stand in textRows_ in the order of their fields.
+    const auto index = static_cast<size_t>(field) - static_cast<size_t>(FilterDialogField::Station);
+    return index < textRows_.size() ? textRows_[index].edit : nullptr;
 }
 
 void FilterDialog::OnOk() {
