@@ -58,7 +58,7 @@ public:
     std::optional<std::string> RunSelectDatabaseDialog(const std::string& caption,
                                                        const std::vector<std::string>& names) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& databaseFolder) override;
-    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) override;
+    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria, bool filterOn) override;
     std::optional<int> RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) override;
     void RunManagePredefinedFiltersDialog(PredefinedFilterManager& manager) override;
     std::optional<double> RunGoToFrequencyDialog() override;

@@ -30,14 +30,24 @@ void ShowWarning(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-FilterDialog::FilterDialog(const FilterCriteria& criteria, QWidget* parent) : QDialog(parent), held_(criteria) {
+FilterDialog::FilterDialog(const FilterCriteria& criteria, bool filterOn, QWidget* parent)
+    : QDialog(parent), held_(criteria) {
     setWindowTitle(QStringLiteral("ZOFAR  Filter"));
     BuildControls();
+    // OK with the switch off changes no list, so the user is told why before pressing it.
+    if (!filterOn) {
+        auto* note =
+            new QLabel(QString::fromUtf8(FilterDialogChecks::kFilterSwitchedOff.data(),
+                                         static_cast<qsizetype>(FilterDialogChecks::kFilterSwitchedOff.size())),
+                       this);
+        note->setObjectName(QStringLiteral("switchedOffNote"));
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, note);
+    }
     Display(held_);
 }
 
-std::optional<FilterCriteria> FilterDialog::Run(QWidget* parent, const FilterCriteria& criteria) {
-    FilterDialog dialog(criteria, parent);
+std::optional<FilterCriteria> FilterDialog::Run(QWidget* parent, const FilterCriteria& criteria, bool filterOn) {
+    FilterDialog dialog(criteria, filterOn, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Criteria();
 }

@@ -59,6 +59,10 @@ public:
     static constexpr std::string_view kBadEnd = "The second time entry (end time) is not valid (Format: hh:mm).";
     static constexpr std::string_view kBadOnairTime = "The \"On Air At\" time entry is not valid (Format: hh:mm).";
 
+    /// The dialog's line while the filter switch is off.
+    static constexpr std::string_view kFilterSwitchedOff =
+        "The filter is switched off: Filter > Disable filter (Ctrl+N) switches it on.";
+
     static constexpr double kLowestFrequency = 0.0;
     static constexpr double kHighestFrequency = 1000000.0;
 

@@ -120,6 +120,13 @@ TEST(FilterDialog, everyBoxAndButtonHasItsOwnAccessKey) {
     EXPECT_EQ(keys.size(), 21) << keys.join(' ').toStdString();
 }
 
+TEST(FilterDialog, saysSoWhenTheFilterIsSwitchedOff) {
+    EXPECT_EQ(FilterDialog(FilterCriteria{}).findChild<QLabel*>("switchedOffNote"), nullptr);
+    FilterDialog off(FilterCriteria{}, false);
+    EXPECT_EQ(Child<QLabel>(off, "switchedOffNote")->text(),
+              "The filter is switched off: Filter > Disable filter (Ctrl+N) switches it on.");
+}
+
 TEST(FilterDialog, tabOrderFollowsTheGroupsFromFrequencyToClear) {
     FilterDialog dialog(FilterCriteria{});
     QStringList order;
