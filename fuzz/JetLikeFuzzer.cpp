@@ -42,9 +42,17 @@ struct Token {
     std::vector<Range> ranges;
 };
 
+// A byte that begins no well-formed sequence is a character of its own, equal to no code point.
+constexpr char32_t kStrayByte = 0x110000;
+
 std::vector<char32_t> Decode(std::string_view text) {
     std::vector<char32_t> out;
-    for (std::size_t i = 0; i < text.size();) out.push_back(NextCodePoint(text, i));
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(text, i, cp);
+        out.push_back(len == 0 ? kStrayByte + static_cast<uint8_t>(text[i]) : cp);
+        i += len == 0 ? 1 : len;
+    }
     return out;
 }
 
@@ -94,12 +102,20 @@ std::optional<std::vector<Token>> Parse(const std::vector<char32_t>& p, std::opt
     return tokens;
 }
 
+// Some letter of c's case lies in the range; every letter with a case partner is below 0x200.
+// A range between a character and a stray byte holds its ends only.
+bool InRange(const Range& r, char32_t c) {
+    if ((r.lo >= kStrayByte) != (r.hi >= kStrayByte)) return SameLetter(c, r.lo) || SameLetter(c, r.hi);
+    if (c >= r.lo && c <= r.hi) return true;
+    for (char32_t x = r.lo; x <= r.hi && x < 0x200; ++x)
+        if (SameLetter(x, c)) return true;
+    return false;
+}
+
 bool InClass(const Token& t, char32_t c) {
     bool in = false;
-    for (const Range& r : t.ranges) {
-        const char32_t fc = ReferenceFold(c);
-        if ((c >= r.lo && c <= r.hi) || (fc >= ReferenceFold(r.lo) && fc <= ReferenceFold(r.hi))) in = true;
-    }
+    for (const Range& r : t.ranges)
+        if (InRange(r, c)) in = true;
     return in != t.negate;
 }
 

@@ -121,8 +121,8 @@ std::optional<CreateDatabaseRequest> QtDocumentUi::RunCreateDatabaseDialog(const
     return dialog.Request();
 }
 
-std::optional<FilterCriteria> QtDocumentUi::RunFilterDialog(const FilterCriteria& criteria) {
-    return FilterDialog::Run(frame_, criteria);
+std::optional<FilterCriteria> QtDocumentUi::RunFilterDialog(const FilterCriteria& criteria, bool filterOn) {
+    return FilterDialog::Run(frame_, criteria, filterOn);
 }
 
 std::optional<int> QtDocumentUi::RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) {

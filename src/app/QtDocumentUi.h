@@ -64,7 +64,7 @@ public:
                                                        const std::vector<std::string>& names,
                                                        const std::string& current) override;
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string& databaseFolder) override;
-    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria) override;
+    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& criteria, bool filterOn) override;
     std::optional<int> RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) override;
     void RunManagePredefinedFiltersDialog(PredefinedFilterManager& manager) override;
     std::optional<double> RunGoToFrequencyDialog() override;

@@ -32,7 +32,7 @@ void CZOFDoc::RequeryCycle() {
 }
 
 void CZOFDoc::SetFilter() {
-    auto accepted = selectionDialogs_.RunFilterDialog(settings_.criteria);
+    auto accepted = selectionDialogs_.RunFilterDialog(settings_.criteria, FilterIsOn());
     if (!accepted) return;
     // Kept as a named filter's line can hold them, so saving the filter later loses nothing.
     settings_.criteria = WithStorableTexts(*accepted);

@@ -39,9 +39,10 @@ std::string TimeRangePiece(std::string_view start, std::string_view end) {
     const std::string from = ConditionBuilder::EscapeLiteral(start);
     const std::string to = ConditionBuilder::EscapeLiteral(end);
     // Byte order is time order for "hh:mm"; a start after the end means the range wraps past
-    // midnight, and then records without a start time ("..:..") must be kept out explicitly.
+    // midnight. Both of its ends belong to it, as in the plain range, and records without a
+    // start time ("..:..") sort before every time, so they must be kept out explicitly.
     if (start.compare(end) <= 0) return "(START BETWEEN '" + from + "' AND '" + to + "')";
-    return "(START NOT BETWEEN '" + to + "' AND '" + from + "' AND START NOT LIKE '..:..')";
+    return "((START >= '" + from + "' OR START <= '" + to + "') AND START NOT LIKE '..:..')";
 }
 
 }  // namespace
@@ -77,6 +78,9 @@ std::string ConditionBuilder::BuildLikeGroup(std::string_view value, std::string
         }
         begin = bar + 1;
     }
+    // Nothing but separators is no alternative at all: "()" would be a syntax error of the
+    // engine, so it selects what the empty value selects.
+    if (group.empty()) return col + " LIKE ''";
     return "(" + group + ")";
 }
 

@@ -22,7 +22,7 @@ public:
 
     /// The LIKE group for one text criterion. "|" separates alternatives and empty alternatives
     /// are skipped; `exact` 1 matches each alternative whole, any other value as a substring.
-    /// An empty value gives "COLUMN LIKE ''" without parentheses; a value of "|" alone gives "()".
+    /// An empty value, or one of nothing but "|", gives "COLUMN LIKE ''" without parentheses.
     static std::string BuildLikeGroup(std::string_view value, std::string_view column, uint32_t exact);
 
     /// The condition for `criteria`; empty when `bFilter` is not 1 or no criterion flag is 1.

@@ -30,14 +30,24 @@ void ShowWarning(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-FilterDialog::FilterDialog(const FilterCriteria& criteria, QWidget* parent) : QDialog(parent), held_(criteria) {
+FilterDialog::FilterDialog(const FilterCriteria& criteria, bool filterOn, QWidget* parent)
+    : QDialog(parent), held_(criteria) {
     setWindowTitle(QStringLiteral("ZOFAR  Filter"));
     BuildControls();
+    // OK with the switch off changes no list, so the user is told why before pressing it.
+    if (!filterOn) {
+        auto* note =
+            new QLabel(QString::fromUtf8(FilterDialogChecks::kFilterSwitchedOff.data(),
+                                         static_cast<qsizetype>(FilterDialogChecks::kFilterSwitchedOff.size())),
+                       this);
+        note->setObjectName(QStringLiteral("switchedOffNote"));
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, note);
+    }
     Display(held_);
 }
 
-std::optional<FilterCriteria> FilterDialog::Run(QWidget* parent, const FilterCriteria& criteria) {
-    FilterDialog dialog(criteria, parent);
+std::optional<FilterCriteria> FilterDialog::Run(QWidget* parent, const FilterCriteria& criteria, bool filterOn) {
+    FilterDialog dialog(criteria, filterOn, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Criteria();
 }
@@ -76,31 +86,31 @@ void FilterDialog::BuildControls() {
         ++row;
     };
 
-    frequencyBox_ = addBox("Frequency (KHz)", "frequencyBox");
+    frequencyBox_ = addBox("&Frequency (KHz)", "frequencyBox");
     addRange(frequency1Edit_, frequency2Edit_, "frequency1Edit", "frequency2Edit");
     ++row;
-    addTextRow("Station [1,2]", "stationBox", "stationEdit", &FilterCriteria::BFStation, &FilterCriteria::FStation);
-    addTextRow("Stn [1,2]", "stnBox", "stnEdit", &FilterCriteria::BFStn, &FilterCriteria::FStn);
-    addTextRow("Location [1,2]", "locationBox", "locationEdit", &FilterCriteria::BFLocation,
+    addTextRow("&Station [1,2]", "stationBox", "stationEdit", &FilterCriteria::BFStation, &FilterCriteria::FStation);
+    addTextRow("St&n [1,2]", "stnBox", "stnEdit", &FilterCriteria::BFStn, &FilterCriteria::FStn);
+    addTextRow("&Location [1,2]", "locationBox", "locationEdit", &FilterCriteria::BFLocation,
                &FilterCriteria::FLocation);
-    addTextRow("Country [1,2]", "countryBox", "countryEdit", &FilterCriteria::BFCountry, &FilterCriteria::FCountry);
-    addTextRow("Country code (ITU) [1]", "ituBox", "ituEdit", &FilterCriteria::BFItu, &FilterCriteria::FItu);
-    addTextRow("Location code (LC) [1]", "lcBox", "lcEdit", &FilterCriteria::BFLc, &FilterCriteria::FLc);
-    addTextRow("Target area [1,2]", "targetareaBox", "targetareaEdit", &FilterCriteria::BFTargetarea,
+    addTextRow("Countr&y [1,2]", "countryBox", "countryEdit", &FilterCriteria::BFCountry, &FilterCriteria::FCountry);
+    addTextRow("Country code (&ITU) [1]", "ituBox", "ituEdit", &FilterCriteria::BFItu, &FilterCriteria::FItu);
+    addTextRow("L&ocation code (LC) [1]", "lcBox", "lcEdit", &FilterCriteria::BFLc, &FilterCriteria::FLc);
+    addTextRow("&Target area [1,2]", "targetareaBox", "targetareaEdit", &FilterCriteria::BFTargetarea,
                &FilterCriteria::FTargetarea);
-    addTextRow("Language [1,2]", "languageBox", "languageEdit", &FilterCriteria::BFLanguage,
+    addTextRow("Lan&guage [1,2]", "languageBox", "languageEdit", &FilterCriteria::BFLanguage,
                &FilterCriteria::FLanguage);
-    addTextRow("Status [1]", "statusBox", "statusEdit", &FilterCriteria::BFStatus, &FilterCriteria::FStatus);
-    addTextRow("Program structure (P) [1]", "pBox", "pEdit", &FilterCriteria::BFP, &FilterCriteria::FP);
-    timeBox_ = addBox("Start time (UTC)", "timeBox");
+    addTextRow("Stat&us [1]", "statusBox", "statusEdit", &FilterCriteria::BFStatus, &FilterCriteria::FStatus);
+    addTextRow("&Program structure (P) [1]", "pBox", "pEdit", &FilterCriteria::BFP, &FilterCriteria::FP);
+    timeBox_ = addBox("Start ti&me (UTC)", "timeBox");
     addRange(startEdit_, endEdit_, "startEdit", "endEdit");
     ++row;
-    addTextRow("Days [1,2]", "dayBox", "dayEdit", &FilterCriteria::BFDay, &FilterCriteria::FDay);
+    addTextRow("&Days [1,2]", "dayBox", "dayEdit", &FilterCriteria::BFDay, &FilterCriteria::FDay);
 
-    onairBox_ = addBox("Stations \"On Air\" only", "onairBox");
-    onairNowRadio_ = new QRadioButton(QStringLiteral("Now"), this);
+    onairBox_ = addBox("Stations \"On Ai&r\" only", "onairBox");
+    onairNowRadio_ = new QRadioButton(QStringLiteral("No&w"), this);
     onairNowRadio_->setObjectName(QStringLiteral("onairNowRadio"));
-    onairAtRadio_ = new QRadioButton(QStringLiteral("At :"), this);
+    onairAtRadio_ = new QRadioButton(QStringLiteral("&At :"), this);
     onairAtRadio_->setObjectName(QStringLiteral("onairAtRadio"));
     tabOrder.push_back(onairNowRadio_);
     tabOrder.push_back(onairAtRadio_);
@@ -121,9 +131,9 @@ void FilterDialog::BuildControls() {
     notes->addWidget(new QLabel(QStringLiteral("\"*\" may be used as a wildcard; \"|\" separates alternatives"), this),
                      0, 1);
     notes->addWidget(new QLabel(QStringLiteral("2:"), this), 1, 0);
-    substringRadio_ = new QRadioButton(QStringLiteral("Substring"), this);
+    substringRadio_ = new QRadioButton(QStringLiteral("Su&bstring"), this);
     substringRadio_->setObjectName(QStringLiteral("substringRadio"));
-    exactRadio_ = new QRadioButton(QStringLiteral("Exact match"), this);
+    exactRadio_ = new QRadioButton(QStringLiteral("E&xact match"), this);
     exactRadio_->setObjectName(QStringLiteral("exactRadio"));
     tabOrder.push_back(substringRadio_);
     tabOrder.push_back(exactRadio_);
@@ -137,12 +147,12 @@ void FilterDialog::BuildControls() {
     notes->addLayout(matchLine, 1, 1);
     notes->setColumnStretch(1, 1);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(QStringLiteral("O&K"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    clearButton_ = new QPushButton(QStringLiteral("Clear"), this);
+    clearButton_ = new QPushButton(QStringLiteral("Cl&ear"), this);
     clearButton_->setObjectName(QStringLiteral("clearButton"));
     tabOrder.push_back(okButton_);
     tabOrder.push_back(cancelButton_);
@@ -215,8 +225,21 @@ QWidget* FilterDialog::FocusTarget(FilterDialogField field) const {
     case FilterDialogField::End: return endEdit_;
     case FilterDialogField::OnairTime: return onairTimeEdit_;
     case FilterDialogField::None: return nullptr;
+    case FilterDialogField::Station:
+    case FilterDialogField::Stn:
+    case FilterDialogField::Location:
+    case FilterDialogField::Country:
+    case FilterDialogField::Itu:
+    case FilterDialogField::Lc:
+    case FilterDialogField::Targetarea:
+    case FilterDialogField::Language:
+    case FilterDialogField::Status:
+    case FilterDialogField::P:
+    case FilterDialogField::Day: break;
     }
-    return nullptr;
+    // The text edits stand in textRows_ in the order of their fields.
+    const auto index = static_cast<size_t>(field) - static_cast<size_t>(FilterDialogField::Station);
+    return index < textRows_.size() ? textRows_[index].edit : nullptr;
 }
 
 void FilterDialog::OnOk() {

@@ -23,10 +23,11 @@ class FilterDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FilterDialog(const FilterCriteria& criteria, QWidget* parent = nullptr);
+    /// `filterOn` false shows a line saying the filter is switched off.
+    explicit FilterDialog(const FilterCriteria& criteria, bool filterOn = true, QWidget* parent = nullptr);
 
     /// Runs the dialog; the accepted criteria on OK, nothing on Cancel or close.
-    static std::optional<FilterCriteria> Run(QWidget* parent, const FilterCriteria& criteria);
+    static std::optional<FilterCriteria> Run(QWidget* parent, const FilterCriteria& criteria, bool filterOn = true);
 
     /// The values the dialog holds: after an accepted OK the new criteria.
     const FilterCriteria& Criteria() const { return held_; }

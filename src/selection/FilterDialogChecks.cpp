@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "base/TextRules.h"
+#include "store/JetText.h"
 
 namespace zofar {
 
@@ -13,7 +14,47 @@ FilterDialogOutcome Refuse(const FilterCriteria& values, std::string_view messag
     return {false, values, std::string(message), focus};
 }
 
+// The text criteria in the dialog's tab order, with the label that names them in a message.
+struct TextField {
+    uint32_t FilterCriteria::*flag;
+    std::string FilterCriteria::*value;
+    std::string_view label;
+    FilterDialogField field;
+};
+
+constexpr std::array kTextFields{
+    TextField{&FilterCriteria::BFStation, &FilterCriteria::FStation, "Station", FilterDialogField::Station},
+    TextField{&FilterCriteria::BFStn, &FilterCriteria::FStn, "Stn", FilterDialogField::Stn},
+    TextField{&FilterCriteria::BFLocation, &FilterCriteria::FLocation, "Location", FilterDialogField::Location},
+    TextField{&FilterCriteria::BFCountry, &FilterCriteria::FCountry, "Country", FilterDialogField::Country},
+    TextField{&FilterCriteria::BFItu, &FilterCriteria::FItu, "Country code (ITU)", FilterDialogField::Itu},
+    TextField{&FilterCriteria::BFLc, &FilterCriteria::FLc, "Location code (LC)", FilterDialogField::Lc},
+    TextField{&FilterCriteria::BFTargetarea, &FilterCriteria::FTargetarea, "Target area",
+              FilterDialogField::Targetarea},
+    TextField{&FilterCriteria::BFLanguage, &FilterCriteria::FLanguage, "Language", FilterDialogField::Language},
+    TextField{&FilterCriteria::BFStatus, &FilterCriteria::FStatus, "Status", FilterDialogField::Status},
+    TextField{&FilterCriteria::BFP, &FilterCriteria::FP, "Program structure (P)", FilterDialogField::P},
+    TextField{&FilterCriteria::BFDay, &FilterCriteria::FDay, "Days", FilterDialogField::Day},
+};
+
 }  // namespace
+
+std::string FilterDialogChecks::UnclosedBracketMessage(std::string_view field) {
+    return "The " + std::string(field) +
+           " entry has a \"[\" that is not closed by \"]\".\nWrite [[] for the character \"[\" itself.";
+}
+
+bool FilterDialogChecks::HasUnclosedBracket(std::string_view value) {
+    // Checked alternative by alternative, as the condition uses them: "[a|b]" is two bad patterns.
+    size_t begin = 0;
+    while (begin <= value.size()) {
+        size_t bar = value.find('|', begin);
+        if (bar == std::string_view::npos) bar = value.size();
+        if (MatchLike(value.substr(begin, bar - begin), "") == LikeResult::BadPattern) return true;
+        begin = bar + 1;
+    }
+    return false;
+}
 
 std::optional<double> FilterDialogChecks::ReadFrequencyText(std::string_view text) {
     // An empty edit reads as 0.0 by the settings' number rule, but in the dialog it holds no
@@ -66,6 +107,10 @@ FilterDialogOutcome FilterDialogChecks::Check(const FilterDialogEntries& entries
     }
     if (read.BFOnair == 1 && read.BFOnairNow != 1 && !IsValidTime(read.FOnairTime))
         return Refuse(read, kBadOnairTime, FilterDialogField::OnairTime);
+    for (const TextField& t : kTextFields) {
+        if (read.*t.flag == 1 && HasUnclosedBracket(read.*t.value))
+            return Refuse(read, UnclosedBracketMessage(t.label), t.field);
+    }
 
     return {true, read, {}, FilterDialogField::None};
 }

@@ -9,7 +9,25 @@
 namespace zofar {
 
 /// The filter dialog's controls that a failed check puts the focus on.
-enum class FilterDialogField { None, Frequency1, Frequency2, Start, End, OnairTime };
+enum class FilterDialogField {
+    None,
+    Frequency1,
+    Frequency2,
+    Start,
+    End,
+    OnairTime,
+    Station,
+    Stn,
+    Location,
+    Country,
+    Itu,
+    Lc,
+    Targetarea,
+    Language,
+    Status,
+    P,
+    Day
+};
 
 /// The filter dialog's controls as the user left them.
 struct FilterDialogEntries {
@@ -41,12 +59,24 @@ public:
     static constexpr std::string_view kBadEnd = "The second time entry (end time) is not valid (Format: hh:mm).";
     static constexpr std::string_view kBadOnairTime = "The \"On Air At\" time entry is not valid (Format: hh:mm).";
 
+    /// The dialog's line while the filter switch is off.
+    static constexpr std::string_view kFilterSwitchedOff =
+        "The filter is switched off: Filter > Disable filter (Ctrl+N) switches it on.";
+
     static constexpr double kLowestFrequency = 0.0;
     static constexpr double kHighestFrequency = 1000000.0;
 
     /// Runs the checks in the dialog's order and stops at the first failure. `held` are the
     /// values the dialog holds (those it opened with, or those of an earlier refused OK).
     static FilterDialogOutcome Check(const FilterDialogEntries& entries, const FilterCriteria& held);
+
+    /// The refusal of a pattern holding a "[" without its "]", naming the entry by `field`, the
+    /// label the user sees ("Station").
+    static std::string UnclosedBracketMessage(std::string_view field);
+
+    /// True when some "|"-separated alternative of `value` holds a "[" that is not closed;
+    /// the engine would refuse such a pattern with an error of its own.
+    static bool HasUnclosedBracket(std::string_view value);
 
     /// Reads a frequency edit: a decimal number with a point or a comma, blanks and tabs around
     /// it allowed. Nothing when the text is not a finite number (an empty text is not one).

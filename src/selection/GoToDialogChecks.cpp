@@ -2,6 +2,7 @@
 
 #include "base/TextEncoding.h"
 #include "selection/FilterDialogChecks.h"
+#include "store/JetText.h"
 
 namespace zofar {
 
@@ -18,8 +19,12 @@ GoToFrequencyOutcome CheckGoToFrequency(std::string_view text) {
 std::string InitialGoToFrequencyText() { return FilterDialogChecks::FormatFrequencyForEdit(0.0); }
 
 std::string CheckGoToText(std::string_view text) {
-    if (Utf8Length(text) <= kGoToTextLimit) return {};
-    return "Please enter no more than " + std::to_string(kGoToTextLimit) + " characters.";
+    if (Utf8Length(text) > kGoToTextLimit)
+        return "Please enter no more than " + std::to_string(kGoToTextLimit) + " characters.";
+    // The search text is one pattern: "|" separates nothing here.
+    if (MatchLike(text, "") == LikeResult::BadPattern)
+        return FilterDialogChecks::UnclosedBracketMessage("Search String");
+    return {};
 }
 
 }  // namespace zofar

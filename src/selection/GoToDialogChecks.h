@@ -24,7 +24,8 @@ GoToFrequencyOutcome CheckGoToFrequency(std::string_view text);
 std::string InitialGoToFrequencyText();
 
 /// The OK check of the go-to text dialog: empty when `text` (UTF-8) has at most
-/// kGoToTextLimit characters, else "Please enter no more than 50 characters."
+/// kGoToTextLimit characters and no "[" without its "]", else "Please enter no more than 50
+/// characters." or the unclosed bracket's message.
 std::string CheckGoToText(std::string_view text);
 
 }  // namespace zofar

@@ -23,7 +23,10 @@ public:
     virtual ~SelectionDialogs() = default;
 
     /// The filter dialog filled with `criteria`; the accepted values, nothing on Cancel.
-    virtual std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& /*criteria*/) { return std::nullopt; }
+    /// `filterOn` false: the dialog says that the new criteria wait for the switch.
+    virtual std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria& /*criteria*/, bool /*filterOn*/) {
+        return std::nullopt;
+    }
 
     /// The Select dialog listing `names`: the list box line chosen with OK (-1 for OK in an
     /// empty list), nothing on Cancel.

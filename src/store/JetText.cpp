@@ -46,6 +46,39 @@ int CompareDecodedFrom(std::string_view a, std::string_view b, size_t from) {
 
 bool CharEquals(char32_t a, char32_t b) { return a == b || FoldCase(a) == FoldCase(b); }
 
+// Where a byte that begins no well-formed UTF-8 sequence is placed: above every code point, so
+// in a pattern it matches the same stray byte and nothing else, never a character that happens
+// to have the byte's value (a stray 0xC0 is not the letter U+00C0).
+constexpr char32_t kStrayByteBase = 0x110000;
+
+char32_t NextLikeChar(std::string_view s, size_t& i) {
+    char32_t cp = 0;
+    const size_t len = DecodeUtf8(s, i, cp);
+    if (len == 0) return kStrayByteBase + static_cast<uint8_t>(s[i++]);
+    i += len;
+    return cp;
+}
+
+// The other letter of c's case pair, or c itself. The pairs FoldCase joins lie 32 or 1 apart,
+// except y and f with their diaeresis and hook.
+char32_t OtherCase(char32_t c) {
+    const char32_t upper = FoldCase(c);
+    if (upper != c) return upper;
+    for (const char32_t lower : {char32_t(c + 32), char32_t(c + 1), char32_t{0xFF}, char32_t{0x192}})
+        if (lower != c && FoldCase(lower) == c) return lower;
+    return c;
+}
+
+// A range holds a letter when either of its cases lies between the ends: "[Z-a]" holds "A" as well as
+// "a". Folding the ends instead would make a range from "a" to an accented letter hold
+// "[" and "_". A range from a character to a stray byte holds its two ends only: stray bytes lie
+// above every character, so it would otherwise act as a wildcard.
+bool InRange(char32_t c, char32_t lo, char32_t hi) {
+    if ((lo >= kStrayByteBase) != (hi >= kStrayByteBase)) return CharEquals(c, lo) || CharEquals(c, hi);
+    const char32_t other = OtherCase(c);
+    return (c >= lo && c <= hi) || (other >= lo && other <= hi);
+}
+
 // Parses "[...]" at pattern position `i` (just after '['), tests `c`, and moves `i` past ']'.
 std::optional<bool> MatchBracket(std::string_view pattern, size_t& i, char32_t c) {
     bool negate = false;
@@ -62,14 +95,13 @@ std::optional<bool> MatchBracket(std::string_view pattern, size_t& i, char32_t c
             break;
         }
         first = false;
-        char32_t lo = NextCodePoint(pattern, i);
+        const char32_t lo = NextLikeChar(pattern, i);
         char32_t hi = lo;
         if (i + 1 < pattern.size() && pattern[i] == '-' && pattern[i + 1] != ']') {
             ++i;
-            hi = NextCodePoint(pattern, i);
+            hi = NextLikeChar(pattern, i);
         }
-        const char32_t fc = FoldCase(c);
-        if ((c >= lo && c <= hi) || (fc >= FoldCase(lo) && fc <= FoldCase(hi))) matched = true;
+        if (InRange(c, lo, hi)) matched = true;
     }
     return matched != negate;
 }
@@ -78,9 +110,9 @@ std::optional<bool> MatchBracket(std::string_view pattern, size_t& i, char32_t c
 bool PatternIsWellFormed(std::string_view pattern, std::optional<char32_t> escape) {
     size_t i = 0;
     while (i < pattern.size()) {
-        char32_t p = NextCodePoint(pattern, i);
+        char32_t p = NextLikeChar(pattern, i);
         if (escape && p == *escape) {
-            if (i < pattern.size()) NextCodePoint(pattern, i);
+            if (i < pattern.size()) NextLikeChar(pattern, i);
             continue;
         }
         if (p == '[') {
@@ -99,11 +131,11 @@ bool MatchFrom(std::string_view pattern, std::string_view text, std::optional<ch
         bool stepOk = false;
         if (pi < pattern.size()) {
             size_t tNext = ti;
-            const char32_t c = NextCodePoint(text, tNext);
-            char32_t p = NextCodePoint(pattern, pNext);
+            const char32_t c = NextLikeChar(text, tNext);
+            char32_t p = NextLikeChar(pattern, pNext);
             if (escape && p == *escape) {
                 // A trailing escape character stands for itself, never for its wildcard.
-                if (pNext < pattern.size()) p = NextCodePoint(pattern, pNext);
+                if (pNext < pattern.size()) p = NextLikeChar(pattern, pNext);
                 stepOk = CharEquals(p, c);
             } else if (p == '*') {
                 starP = pNext;
@@ -126,7 +158,7 @@ bool MatchFrom(std::string_view pattern, std::string_view text, std::optional<ch
             }
         }
         if (starP == std::string_view::npos) return false;
-        NextCodePoint(text, starT);
+        NextLikeChar(text, starT);
         ti = starT;
         pi = starP;
     }

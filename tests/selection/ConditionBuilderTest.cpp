@@ -42,13 +42,13 @@ TEST(LikeGroup, skipsEmptyAlternativesWhereverTheyStand) {
     EXPECT_EQ(ConditionBuilder::BuildLikeGroup("A||B", "STN", 1), "(STN LIKE 'A' OR STN LIKE 'B')");
     EXPECT_EQ(ConditionBuilder::BuildLikeGroup("|A|", "STN", 1), "(STN LIKE 'A')");
     EXPECT_EQ(ConditionBuilder::BuildLikeGroup("||A", "STN", 0), "(STN LIKE '*A*')");
-    EXPECT_EQ(ConditionBuilder::BuildLikeGroup("|", "STN", 1), "()");
-    EXPECT_EQ(ConditionBuilder::BuildLikeGroup("|||", "STN", 0), "()");
 }
 
-TEST(LikeGroup, emptyValueMatchesTheEmptyTextWithoutParentheses) {
+TEST(LikeGroup, emptyValueOrOnlySeparatorsMatchesTheEmptyTextWithoutParentheses) {
     EXPECT_EQ(ConditionBuilder::BuildLikeGroup("", "COUNTRY", 0), "COUNTRY LIKE ''");
     EXPECT_EQ(ConditionBuilder::BuildLikeGroup("", "COUNTRY", 1), "COUNTRY LIKE ''");
+    EXPECT_EQ(ConditionBuilder::BuildLikeGroup("|", "STN", 1), "STN LIKE ''");
+    EXPECT_EQ(ConditionBuilder::BuildLikeGroup("||", "STN", 0), "STN LIKE ''");
 }
 
 TEST(LikeGroup, keepsBlanksAndWildcardsAsTyped) {
@@ -80,7 +80,7 @@ TEST(FilterCondition, firstWorkedExampleFrequencyStationItuAndWrappingTime) {
     c.FEnd = "02:00";
     EXPECT_EQ(Build(c),
               "(FREQ BETWEEN 5900.0 AND 6200.0)   AND   (STATION LIKE '*Radio*' OR STATION LIKE '*Voice*')   AND   "
-              "(ITU LIKE 'D')   AND   (START NOT BETWEEN '02:00' AND '22:00' AND START NOT LIKE '..:..')");
+              "(ITU LIKE 'D')   AND   ((START >= '22:00' OR START <= '02:00') AND START NOT LIKE '..:..')");
 }
 
 TEST(FilterCondition, onAirNowOnSundayAfternoonUsesDaySeven) {
@@ -214,12 +214,12 @@ TEST(FilterCondition, startTimeRangeInOrderOrEqualUsesBetween) {
     EXPECT_EQ(Build(c), "(START BETWEEN '12:00' AND '12:00')");
 }
 
-TEST(FilterCondition, startTimeRangePastMidnightSwapsTheEndsAndLeavesOutMissingTimes) {
+TEST(FilterCondition, startTimeRangePastMidnightKeepsBothEndsAndLeavesOutMissingTimes) {
     FilterCriteria c;
     c.BFTime = 1;
     c.FStart = "23:59";
     c.FEnd = "00:00";
-    EXPECT_EQ(Build(c), "(START NOT BETWEEN '00:00' AND '23:59' AND START NOT LIKE '..:..')");
+    EXPECT_EQ(Build(c), "((START >= '23:59' OR START <= '00:00') AND START NOT LIKE '..:..')");
 }
 
 TEST(FilterCondition, frequenciesOutsideTheDialogRangeAreStillFormed) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "selection/FilterDialogChecks.h"
 
 using namespace zofar;
@@ -196,4 +198,34 @@ TEST(FilterDialogChecks, editShowsFrequenciesInShortestGeneralNotation) {
     EXPECT_EQ(FilterDialogChecks::FormatFrequencyForEdit(1e20), "1e+20");
     EXPECT_EQ(FilterDialogChecks::FormatFrequencyForEdit(-7.25), "-7.25");
     EXPECT_EQ(FilterDialogChecks::FormatFrequencyForEdit(123456789012345678.0), "1.23456789012346e+17");
+}
+
+TEST(FilterDialogChecks, aTickedTextCriterionWithAnUnclosedBracketIsRefusedAtItsEdit) {
+    struct Case {
+        uint32_t FilterCriteria::*flag;
+        std::string FilterCriteria::*value;
+        std::string text;
+        FilterDialogField focus;  // None: accepted
+        std::string_view label;
+    };
+    const std::vector<Case> cases = {
+        {&FilterCriteria::BFStation, &FilterCriteria::FStation, "[BBC", FilterDialogField::Station, "Station"},
+        {&FilterCriteria::BFDay, &FilterCriteria::FDay, "1|[7", FilterDialogField::Day, "Days"},
+        {&FilterCriteria::BFP, &FilterCriteria::FP, "[a|b]", FilterDialogField::P, "Program structure (P)"},
+        {&FilterCriteria::BFItu, &FilterCriteria::FItu, "[[]D|[DF]", FilterDialogField::None, ""},
+    };
+    for (const auto& k : cases) {
+        FilterDialogEntries e = ValidEntries();
+        e.shown.*k.value = k.text;
+        EXPECT_TRUE(FilterDialogChecks::Check(e, {}).accepted) << k.text << ": unticked";
+        e.shown.*k.flag = 1;
+        const auto o = FilterDialogChecks::Check(e, {});
+        if (k.focus == FilterDialogField::None) {
+            EXPECT_TRUE(o.accepted) << k.text;
+        } else {
+            ExpectRefused(o, FilterDialogChecks::UnclosedBracketMessage(k.label), k.focus);
+        }
+    }
+    EXPECT_EQ(FilterDialogChecks::UnclosedBracketMessage("Stn"),
+              "The Stn entry has a \"[\" that is not closed by \"]\".\nWrite [[] for the character \"[\" itself.");
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -73,7 +74,7 @@ TEST(FilterDialog, showsEveryLabelRadioAndButtonWithTheHeldValues) {
     EXPECT_EQ(dialog.windowTitle(), "ZOFAR  Filter");
 
     QStringList boxes;
-    for (auto* box : dialog.findChildren<QCheckBox*>()) boxes << box->text();
+    for (auto* box : dialog.findChildren<QCheckBox*>()) boxes << box->text().remove('&');
     EXPECT_EQ(boxes, (QStringList{"Frequency (KHz)", "Station [1,2]", "Stn [1,2]", "Location [1,2]", "Country [1,2]",
                                   "Country code (ITU) [1]", "Location code (LC) [1]", "Target area [1,2]",
                                   "Language [1,2]", "Status [1]", "Program structure (P) [1]", "Start time (UTC)",
@@ -85,12 +86,12 @@ TEST(FilterDialog, showsEveryLabelRadioAndButtonWithTheHeldValues) {
     EXPECT_TRUE(labels.contains("2:"));
     EXPECT_TRUE(labels.contains("\"*\" may be used as a wildcard; \"|\" separates alternatives"));
     QStringList radios;
-    for (auto* radio : dialog.findChildren<QRadioButton*>()) radios << radio->text();
+    for (auto* radio : dialog.findChildren<QRadioButton*>()) radios << radio->text().remove('&');
     EXPECT_EQ(radios, (QStringList{"Now", "At :", "Substring", "Exact match"}));
-    EXPECT_EQ(Child<QPushButton>(dialog, "okButton")->text(), "OK");
+    EXPECT_EQ(Child<QPushButton>(dialog, "okButton")->text().remove('&'), "OK");
     EXPECT_TRUE(Child<QPushButton>(dialog, "okButton")->isDefault());
-    EXPECT_EQ(Child<QPushButton>(dialog, "cancelButton")->text(), "Cancel");
-    EXPECT_EQ(Child<QPushButton>(dialog, "clearButton")->text(), "Clear");
+    EXPECT_EQ(Child<QPushButton>(dialog, "cancelButton")->text().remove('&'), "Cancel");
+    EXPECT_EQ(Child<QPushButton>(dialog, "clearButton")->text().remove('&'), "Clear");
 
     EXPECT_TRUE(Child<QCheckBox>(dialog, "stationBox")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(dialog, "frequencyBox")->isChecked());
@@ -102,6 +103,28 @@ TEST(FilterDialog, showsEveryLabelRadioAndButtonWithTheHeldValues) {
     EXPECT_TRUE(Child<QRadioButton>(dialog, "onairAtRadio")->isChecked());
     EXPECT_TRUE(Child<QRadioButton>(dialog, "exactRadio")->isChecked());
     EXPECT_FALSE(Child<QRadioButton>(dialog, "substringRadio")->isChecked());
+}
+
+TEST(FilterDialog, everyBoxAndButtonHasItsOwnAccessKey) {
+    FilterDialog dialog(FilterCriteria{});
+    QStringList keys;
+    for (auto* button : dialog.findChildren<QAbstractButton*>()) {
+        const QString text = button->text();
+        const auto amp = text.indexOf('&');
+        ASSERT_GE(amp, 0) << text.toStdString();
+        EXPECT_EQ(text.indexOf('&', amp + 1), -1) << text.toStdString();
+        keys << text.mid(amp + 1, 1).toLower();
+    }
+    EXPECT_EQ(keys.size(), 21);
+    keys.removeDuplicates();
+    EXPECT_EQ(keys.size(), 21) << keys.join(' ').toStdString();
+}
+
+TEST(FilterDialog, saysSoWhenTheFilterIsSwitchedOff) {
+    EXPECT_EQ(FilterDialog(FilterCriteria{}).findChild<QLabel*>("switchedOffNote"), nullptr);
+    FilterDialog off(FilterCriteria{}, false);
+    EXPECT_EQ(Child<QLabel>(off, "switchedOffNote")->text(),
+              "The filter is switched off: Filter > Disable filter (Ctrl+N) switches it on.");
 }
 
 TEST(FilterDialog, tabOrderFollowsTheGroupsFromFrequencyToClear) {

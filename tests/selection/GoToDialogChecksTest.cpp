@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "selection/FilterDialogChecks.h"
 #include "selection/GoToDialogChecks.h"
 
 using namespace zofar;
@@ -41,4 +42,10 @@ TEST(GoToDialogChecks, searchTextHoldsAtMostFiftyCharactersCountedNotBytes) {
     for (int i = 0; i < 50; ++i) umlauts += "\xC3\xA4";  // 50 times "ä", 100 bytes
     EXPECT_EQ(CheckGoToText(umlauts), "");
     EXPECT_EQ(CheckGoToText(std::string(51, 'a')), "Please enter no more than 50 characters.");
+}
+
+TEST(GoToDialogChecks, searchTextWithAnUnclosedBracketIsRefused) {
+    EXPECT_EQ(CheckGoToText("[BBC"), FilterDialogChecks::UnclosedBracketMessage("Search String"));
+    EXPECT_EQ(CheckGoToText("[B]BC|["), FilterDialogChecks::UnclosedBracketMessage("Search String"));
+    EXPECT_EQ(CheckGoToText("[[]B"), "");
 }

@@ -56,12 +56,14 @@ TEST_F(ConditionSemanticsTest, frequencyRangeIncludesBothEnds) {
 
 TEST_F(ConditionSemanticsTest, workedExampleWithStationsCountryCodeAndTimeRangePastMidnight) {
     EXPECT_EQ(Matching("(FREQ BETWEEN 5000.0 AND 8000.0)   AND   (STATION LIKE '*Radio*' OR STATION LIKE '*Voice*')   "
-                       "AND   (ITU LIKE 'NOR')   AND   (START NOT BETWEEN '02:00' AND '22:00' AND START NOT LIKE "
+                       "AND   (ITU LIKE 'NOR')   AND   ((START >= '22:00' OR START <= '02:00') AND START NOT LIKE "
                        "'..:..')"),
               (std::set<int>{}));
-    // Past midnight: 22:00 and 02:00 themselves are outside, "..:.." is left out, 21:59 is outside.
-    EXPECT_EQ(Matching("(START NOT BETWEEN '02:00' AND '22:00' AND START NOT LIKE '..:..')"), (std::set<int>{}));
-    EXPECT_EQ(Matching("(START NOT BETWEEN '02:00' AND '21:58' AND START NOT LIKE '..:..')"), (std::set<int>{2, 4}));
+    // Past midnight: 22:00 and 02:00 themselves are inside, as the ends of a plain range are;
+    // "..:.." is left out, 21:59 is outside.
+    EXPECT_EQ(Matching("((START >= '22:00' OR START <= '02:00') AND START NOT LIKE '..:..')"), (std::set<int>{2, 3}));
+    EXPECT_EQ(Matching("((START >= '21:58' OR START <= '02:00') AND START NOT LIKE '..:..')"),
+              (std::set<int>{2, 3, 4}));
     EXPECT_EQ(Matching("(START BETWEEN '12:00' AND '14:05')"), (std::set<int>{1, 6, 7}));
     EXPECT_EQ(Matching("(START BETWEEN '00:00' AND '23:59')"), (std::set<int>{1, 2, 3, 4, 6, 7}));
 }

@@ -34,6 +34,12 @@ TEST(JetLike, bracketsListRangesAndNegation) {
     EXPECT_TRUE(Like("[!abc]", "d"));
     EXPECT_FALSE(Like("[!abc]", "A"));
     EXPECT_TRUE(Like("[*]", "*"));
+    EXPECT_TRUE(Like("[Z-a]", "a"));  // a range across both cases holds either case of its letters
+    EXPECT_TRUE(Like("[Z-a]", "A"));
+    EXPECT_TRUE(Like("[Z-a]", "z"));
+    EXPECT_FALSE(Like("[Z-a]", "b"));
+    EXPECT_FALSE(Like("[a-\u00E9]", "["));
+    EXPECT_TRUE(Like("[a-\u00E9]", "\u00C9"));
     EXPECT_EQ(MatchLike("[abc", "a"), LikeResult::BadPattern);
     EXPECT_EQ(MatchLike("x*[", "zzz"), LikeResult::BadPattern);
 }
@@ -46,6 +52,20 @@ TEST(JetLike, escapeMakesTheNextCharacterLiteralAndATrailingOneStandsForItself) 
     EXPECT_EQ(MatchLike("ab?", "abc", U'?'), LikeResult::NoMatch);
     EXPECT_EQ(MatchLike("ab*", "abc", U'*'), LikeResult::NoMatch);
     EXPECT_EQ(MatchLike("ab*", "ab", U'*'), LikeResult::NoMatch);
+    EXPECT_EQ(MatchLike("a**", "a", U'*'), LikeResult::NoMatch);
+    EXPECT_EQ(MatchLike("a**", "a*", U'*'), LikeResult::Match);
+}
+
+TEST(JetLike, bytesThatAreNotUtf8MatchOnlyThemselves) {
+    EXPECT_FALSE(Like("\xC0\xA3", "5"));  // an overlong "#" is no digit wildcard
+    EXPECT_FALSE(Like("\xC0\xA3", "#"));
+    EXPECT_FALSE(Like("\xC0", "\u00C0"));
+    EXPECT_FALSE(Like("\xC0", "\u00E0"));
+    EXPECT_TRUE(Like("\xC0\xA3", "\xC0\xA3"));
+    EXPECT_TRUE(Like("?", "\xC0"));
+    EXPECT_FALSE(Like("[a-\xC0]", "b"));
+    EXPECT_TRUE(Like("[a-\xC0]", "A"));
+    EXPECT_TRUE(Like("[a-\xC0]", "\xC0"));
 }
 
 TEST(JetLike, emptyPatternMatchesOnlyEmptyTextAndCaseIsIgnored) {

@@ -143,7 +143,7 @@ public:
     std::optional<CreateDatabaseRequest> RunCreateDatabaseDialog(const std::string&) override {
         return Pop(createAnswers);
     }
-    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria&) override { return Pop(filterAnswers); }
+    std::optional<FilterCriteria> RunFilterDialog(const FilterCriteria&, bool) override { return Pop(filterAnswers); }
     std::optional<int> RunSelectPredefinedFilterDialog(const std::vector<std::string>& names) override {
         selectFilterLists.push_back(names);
         return Pop(selectFilterAnswers);
