@@ -64,13 +64,9 @@ TEST(AsyncLinkSender, deliversTheFrameAndGivesThePeersAnswer) {
 
 TEST(AsyncLinkSender, endsNotActiveWithinTheBoundWhenThePeerIsMissingHangsUpStaysSilentOrIsFullOrTheFrameTooLarge) {
     TempDir dir;
-    ReceiverSimulator hangsUp(dir.folder(), "HANGUP");
-    hangsUp.SetReply(ReceiverSimulator::Reply::HangUp);
-    ReceiverSimulator silent(dir.folder(), "SILENT");
-    silent.SetReply(ReceiverSimulator::Reply::Silent);
-    ASSERT_TRUE(test::MakeStaleSocket(dir.file("STALE")));
-    test::FullBacklog full(dir.file("FULL"));
-    ASSERT_EQ(full.fillers.size(), 4u);
+    test::UnansweringPeers peers(dir.folder());
+    ASSERT_TRUE(peers.staleMade);
+    ASSERT_EQ(peers.full.fillers.size(), 4u);
 
     struct Case {
         std::string path;
@@ -79,9 +75,13 @@ TEST(AsyncLinkSender, endsNotActiveWithinTheBoundWhenThePeerIsMissingHangsUpStay
     };
     const LinkFrame huge{10001, "VESTRIX", std::vector<uint8_t>(kMaxLinkPayload + 1)};
     const Case cases[] = {
-        {dir.file("MISSING"), true},        {dir.file("STALE"), true},    {dir.file(std::string(200, 'L')), true},
-        {hangsUp.SocketPath(), false},      {silent.SocketPath(), false}, {dir.file("FULL"), false},
-        {hangsUp.SocketPath(), true, huge},
+        {dir.file("MISSING"), true},
+        {dir.file("STALE"), true},
+        {dir.file(std::string(200, 'L')), true},
+        {peers.hangsUp.SocketPath(), false},
+        {peers.silent.SocketPath(), false},
+        {dir.file("FULL"), false},
+        {peers.hangsUp.SocketPath(), true, huge},
     };
     constexpr auto kBound = 300ms;
     for (const Case& c : cases) {
@@ -97,5 +97,5 @@ TEST(AsyncLinkSender, endsNotActiveWithinTheBoundWhenThePeerIsMissingHangsUpStay
         EXPECT_LT(Clock::now() - start, kBound * 5) << c.path;
     }
     // The one frame the hanging-up peer saw came from its own case, not the oversized one.
-    EXPECT_EQ(hangsUp.Frames(), std::vector<LinkFrame>{kReport});
+    EXPECT_EQ(peers.hangsUp.Frames(), std::vector<LinkFrame>{kReport});
 }

@@ -12,6 +12,7 @@
 #include "LinkTestSockets.h"
 #include "receiver/LinkMessage.h"
 #include "receiver/LittleEndian.h"
+#include "support/SpinUntil.h"
 #include "support/TempDir.h"
 
 namespace zofar {
@@ -19,16 +20,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Runs the event loop until `done` or the time is up; true when done.
-bool SpinUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 3s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
+using test::SpinUntil;
 
 std::vector<uint8_t> Report(int32_t hz) {
     LinkFrame frame{kGoToFrequencyMessage, "VESTRIX", std::vector<uint8_t>(4)};

@@ -42,20 +42,20 @@ TEST(LinkSender, deliversTheFrameAndGivesTheReceiversAnswer) {
 
 TEST(LinkSender, endsNotActiveWithinTheBoundWhenThePeerIsMissingHangsUpStaysSilentOrIsFull) {
     TempDir dir;
-    ReceiverSimulator hangsUp(dir.folder(), "HANGUP");
-    hangsUp.SetReply(ReceiverSimulator::Reply::HangUp);
-    ReceiverSimulator silent(dir.folder(), "SILENT");
-    silent.SetReply(ReceiverSimulator::Reply::Silent);
-    ASSERT_TRUE(test::MakeStaleSocket(dir.file("STALE")));
-    test::FullBacklog full(dir.file("FULL"));
-    ASSERT_EQ(full.fillers.size(), 4u);
+    test::UnansweringPeers peers(dir.folder());
+    ASSERT_TRUE(peers.staleMade);
+    ASSERT_EQ(peers.full.fillers.size(), 4u);
 
     const struct {
         std::string path;
         bool waitsTheBound;
     } cases[] = {
-        {dir.file("MISSING"), false},  {dir.file("STALE"), false},  {dir.file(std::string(200, 'L')), false},
-        {hangsUp.SocketPath(), false}, {silent.SocketPath(), true}, {dir.file("FULL"), false},
+        {dir.file("MISSING"), false},
+        {dir.file("STALE"), false},
+        {dir.file(std::string(200, 'L')), false},
+        {peers.hangsUp.SocketPath(), false},
+        {peers.silent.SocketPath(), true},
+        {dir.file("FULL"), false},
     };
     constexpr int kBoundMs = 300;
     for (const auto& c : cases) {
@@ -69,8 +69,8 @@ TEST(LinkSender, endsNotActiveWithinTheBoundWhenThePeerIsMissingHangsUpStaysSile
         // Far above the bound, so only a sender that ignores it fails here.
         EXPECT_LT(waited, std::chrono::milliseconds(kBoundMs * 10)) << c.path;
     }
-    EXPECT_EQ(hangsUp.Frames().size(), 1u);
-    EXPECT_EQ(silent.Frames().size(), 1u);
+    EXPECT_EQ(peers.hangsUp.Frames().size(), 1u);
+    EXPECT_EQ(peers.silent.Frames().size(), 1u);
 }
 
 TEST(LinkSender, theReceiverReportsItsFrequencyToZofarsListener) {

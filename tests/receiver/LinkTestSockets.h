@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ReceiverSimulator.h"
 #include "base/FileDescriptor.h"
 #include "receiver/LittleEndian.h"
 #include "receiver/UnixSocketAddress.h"
@@ -79,6 +80,25 @@ struct FullBacklog {
             fillers.emplace_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
             ::connect(fillers.back().Get(), raw, address->length);
         }
+    }
+};
+
+/// The peers a sender must give up on within its bound, in one folder: "HANGUP" closes without
+/// answering, "SILENT" never answers, "STALE" is a socket nobody listens on, "FULL" a backlog
+/// nobody takes from.
+struct UnansweringPeers {
+    ReceiverSimulator hangsUp;
+    ReceiverSimulator silent;
+    bool staleMade;
+    FullBacklog full;
+
+    explicit UnansweringPeers(const std::string& folder)
+        : hangsUp(folder, "HANGUP"),
+          silent(folder, "SILENT"),
+          staleMade(MakeStaleSocket(folder + "STALE")),
+          full(folder + "FULL") {
+        hangsUp.SetReply(ReceiverSimulator::Reply::HangUp);
+        silent.SetReply(ReceiverSimulator::Reply::Silent);
     }
 };
 

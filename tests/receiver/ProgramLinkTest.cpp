@@ -19,6 +19,7 @@
 #include "receiver/LinkMessage.h"
 #include "receiver/LittleEndian.h"
 #include "receiver/ReceiverRecord.h"
+#include "support/SpinUntil.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"
 #include "view/ListPort.h"
@@ -28,15 +29,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool SpinUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 3s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
+using test::SpinUntil;
 
 // The whole program with a database open, sorted by station, and a link folder of its own.
 class ProgramLinkTest : public ::testing::Test {
