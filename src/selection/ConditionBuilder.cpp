@@ -57,26 +57,31 @@ std::string ConditionBuilder::EscapeLiteral(std::string_view value) {
     return out;
 }
 
+std::vector<std::string_view> ConditionBuilder::LikeAlternatives(std::string_view value) {
+    std::vector<std::string_view> pieces;
+    size_t begin = 0;
+    while (begin <= value.size()) {
+        size_t bar = value.find('|', begin);
+        if (bar == std::string_view::npos) bar = value.size();
+        if (bar > begin) pieces.push_back(value.substr(begin, bar - begin));
+        begin = bar + 1;
+    }
+    return pieces;
+}
+
 std::string ConditionBuilder::BuildLikeGroup(std::string_view value, std::string_view column, uint32_t exact) {
     const std::string col(column);
     if (value.empty()) return col + " LIKE ''";
     const std::string_view open = exact == 1 ? "'" : "'*";
     const std::string_view close = exact == 1 ? "'" : "*'";
     std::string group;
-    size_t begin = 0;
-    while (begin <= value.size()) {
-        size_t bar = value.find('|', begin);
-        if (bar == std::string_view::npos) bar = value.size();
-        const std::string_view piece = value.substr(begin, bar - begin);
-        if (!piece.empty()) {
-            if (!group.empty()) group += " OR ";
-            group += col;
-            group += " LIKE ";
-            group += open;
-            group += EscapeLiteral(piece);
-            group += close;
-        }
-        begin = bar + 1;
+    for (const std::string_view piece : LikeAlternatives(value)) {
+        if (!group.empty()) group += " OR ";
+        group += col;
+        group += " LIKE ";
+        group += open;
+        group += EscapeLiteral(piece);
+        group += close;
     }
     // Nothing but separators is no alternative at all: "()" would be a syntax error of the
     // engine, so it selects what the empty value selects.

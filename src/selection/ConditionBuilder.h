@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Clock.h"
 #include "selection/FilterCriteria.h"
@@ -19,6 +20,9 @@ public:
     static constexpr size_t kMaxTextLength = 511;
     /// Longest part of the on-air-at time that takes part in the condition, in characters.
     static constexpr size_t kMaxOnairTimeLength = 31;
+
+    /// The non-empty "|"-separated alternatives of a text criterion, each a LIKE pattern of its own.
+    static std::vector<std::string_view> LikeAlternatives(std::string_view value);
 
     /// The LIKE group for one text criterion. "|" separates alternatives and empty alternatives
     /// are skipped; `exact` 1 matches each alternative whole, any other value as a substring.

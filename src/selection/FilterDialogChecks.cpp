@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "base/TextRules.h"
+#include "selection/ConditionBuilder.h"
 #include "store/JetText.h"
 
 namespace zofar {
@@ -46,12 +47,8 @@ std::string FilterDialogChecks::UnclosedBracketMessage(std::string_view field) {
 
 bool FilterDialogChecks::HasUnclosedBracket(std::string_view value) {
     // Checked alternative by alternative, as the condition uses them: "[a|b]" is two bad patterns.
-    size_t begin = 0;
-    while (begin <= value.size()) {
-        size_t bar = value.find('|', begin);
-        if (bar == std::string_view::npos) bar = value.size();
-        if (MatchLike(value.substr(begin, bar - begin), "") == LikeResult::BadPattern) return true;
-        begin = bar + 1;
+    for (const std::string_view piece : ConditionBuilder::LikeAlternatives(value)) {
+        if (MatchLike(piece, "") == LikeResult::BadPattern) return true;
     }
     return false;
 }
