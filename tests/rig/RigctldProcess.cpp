@@ -85,7 +85,9 @@ void RigctldProcess::Stop() {
     pid_ = -1;
 }
 
-std::string AskRigServer(std::uint16_t port, const std::string& command) {
+namespace {
+
+std::string AskOnce(std::uint16_t port, const std::string& command) {
     FileDescriptor fd = ConnectLoopback(port);
     if (!fd.Valid()) return {};
     timeval limit{2, 0};
@@ -95,6 +97,19 @@ std::string AskRigServer(std::uint16_t port, const std::string& command) {
     std::string reply;
     char c = 0;
     while (::recv(fd.Get(), &c, 1, 0) == 1 && c != '\n') reply.push_back(c);
+    return reply;
+}
+
+}  // namespace
+
+std::string AskRigServer(std::uint16_t port, const std::string& command) {
+    // rigctld now and then closes a connection that comes in while it is still ending the
+    // previous client's, without reading it; a second attempt is then served.
+    std::string reply;
+    for (int attempt = 0; attempt < 3 && reply.empty(); ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        reply = AskOnce(port, command);
+    }
     return reply;
 }
 
