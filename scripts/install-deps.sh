@@ -9,6 +9,8 @@ set -euo pipefail
 # desktop-file-utils and appstream validate the installed desktop entry and metainfo; clang with
 # its runtime libraries (libFuzzer, the sanitizers) and llvm's symbolizer build and run the fuzz
 # targets of scripts/fuzz.sh.
+# ccache keeps rebuilds of unchanged files cheap across build folders and work trees.
+# libzip reads the season zips of HFCC and NDXC; GeographicLib measures distance and bearing.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
@@ -21,6 +23,8 @@ packages=(
   valgrind
   desktop-file-utils appstream
   clang libclang-rt-dev llvm
+  ccache
+  libzip-dev libgeographiclib-dev
 )
 
 missing=()
