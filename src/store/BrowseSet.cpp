@@ -48,8 +48,11 @@ FieldValue ReadValue(const Statement& st, int column) {
 }  // namespace
 
 BrowseSet::BrowseSet(Database& db, const std::string& selectText, const std::string& sortText,
-                     const std::string& condition)
-    : db_(db), selectText_(selectText), cache_(kPageSize, kMaxPages) {
+                     const std::string& condition, ColumnSet columns)
+    : db_(db), columns_(columns), selectText_(selectText), cache_(kPageSize, kMaxPages) {
+    for (int f = 0; f < kAllFieldCount; ++f) {
+        if (columns_.Has(f)) pageFields_.push_back(f);
+    }
     keys_ = RunKeyQuery(sortText, condition);
     condition_ = condition;
     queryText_ = BuildQueryText(selectText_, condition, sortText);
@@ -85,7 +88,7 @@ bool BrowseSet::MoveTo(int row) {
 }
 
 const RowValues& BrowseSet::Row(int row) const {
-    static const RowValues kNullRow(kFieldCount + 1);
+    static const RowValues kNullRow(kAllFieldCount);
     if (row < 0 || row >= RecordCount()) return kNullRow;
     if (const RowValues* values = cache_.Find(row)) return *values;
     LoadPage(cache_.PageOf(row));
@@ -95,7 +98,12 @@ const RowValues& BrowseSet::Row(int row) const {
 
 void BrowseSet::LoadPage(int page) const {
     if (!pageStatement_) {
-        std::string sql = "SELECT " + std::string(SelectList()) + " FROM ZOFTABLE WHERE UNIQUEID IN (";
+        std::string sql = "SELECT ";
+        for (const int f : pageFields_) {
+            if (f > 0) sql += ", ";
+            sql += FieldColumn(f).name;
+        }
+        sql += " FROM ZOFTABLE WHERE UNIQUEID IN (";
         for (int k = 1; k <= kPageSize; ++k) sql += (k == 1 ? "?" : ",?") + std::to_string(k);
         sql += ")";
         pageStatement_ = std::make_unique<Statement>(db_, sql);
@@ -114,9 +122,10 @@ void BrowseSet::LoadPage(int page) const {
     }
     ++fetchQueries_;
     while (pageStatement_->Step()) {
-        RowValues values;
-        values.reserve(kFieldCount + 1);
-        for (int f = 0; f <= kFieldCount; ++f) values.push_back(ReadValue(*pageStatement_, f));
+        RowValues values(kAllFieldCount);
+        for (size_t k = 0; k < pageFields_.size(); ++k) {
+            values[static_cast<size_t>(pageFields_[k])] = ReadValue(*pageStatement_, static_cast<int>(k));
+        }
         const auto* key = std::get_if<int64_t>(&values[kUniqueIdField]);
         if (!key) continue;
         const auto place = std::lower_bound(places.begin(), places.begin() + count, std::make_pair(*key, 0));
@@ -127,7 +136,7 @@ void BrowseSet::LoadPage(int page) const {
     pageStatement_->Reset();
     // A row deleted meanwhile by another program reads as Nulls.
     for (auto& row : rows) {
-        if (row.empty()) row.resize(kFieldCount + 1);
+        if (row.empty()) row.resize(kAllFieldCount);
     }
     cache_.Store(page, std::move(rows));
 }

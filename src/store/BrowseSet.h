@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "store/ColumnTable.h"
 #include "store/RowCache.h"
 
 namespace zofar {
@@ -17,7 +18,9 @@ class Statement;
 class BrowseSet {
 public:
     /// Runs the browse query; throws StoreException when the engine refuses it.
-    BrowseSet(Database& db, const std::string& selectText, const std::string& sortText, const std::string& condition);
+    /// Rows hold every field of `columns`; the fields the database lacks read as Null.
+    BrowseSet(Database& db, const std::string& selectText, const std::string& sortText, const std::string& condition,
+              ColumnSet columns = {});
     ~BrowseSet();
     BrowseSet(const BrowseSet&) = delete;
     BrowseSet& operator=(const BrowseSet&) = delete;
@@ -53,6 +56,9 @@ private:
     void LoadPage(int page) const;
 
     Database& db_;
+    ColumnSet columns_;
+    /// Field index of each column the page statement reads, in its order.
+    std::vector<int> pageFields_;
     std::string selectText_;
     std::string condition_;
     std::string queryText_;

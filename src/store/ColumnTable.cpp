@@ -20,6 +20,25 @@ const std::array<ColumnInfo, kColumnCount> kColumnTable = {{
     {"LATI", FieldType::Text, 5, false, 7, true},
 }};
 
+const std::array<ColumnInfo, kAllFieldCount - kFirstExtensionField> kExtraColumns = {{
+    {"VALIDFROM", FieldType::Text, 5, false, 8, false, ColumnKind::Extension},
+    {"VALIDTO", FieldType::Text, 5, false, 8, false, ColumnKind::Extension},
+    {"REGULARITY", FieldType::Text, 1, false, 5, false, ColumnKind::Extension},
+    {"MONTHWEEK", FieldType::Text, 1, false, 5, false, ColumnKind::Extension},
+    {"DAYSTEXT", FieldType::Text, 8, false, 9, false, ColumnKind::Extension},
+    {"LASTLOG", FieldType::Text, 4, false, 6, false, ColumnKind::Extension},
+    {"DISTANCE", FieldType::Long, 4, false, 8, true, ColumnKind::Computed, "ZOFAR_DISTANCE(LATI, LONGI)"},
+    {"BEARING", FieldType::Long, 4, false, 6, true, ColumnKind::Computed, "ZOFAR_BEARING(LATI, LONGI)"},
+    {"INBEAM", FieldType::Text, 1, false, 4, false, ColumnKind::Computed, "ZOFAR_INBEAM(LATI, LONGI, AZI)"},
+}};
+
+std::optional<int> FieldNumber(std::string_view name) {
+    for (int f = 0; f < kAllFieldCount; ++f) {
+        if (FieldColumn(f).name == name) return f;
+    }
+    return std::nullopt;
+}
+
 std::optional<int> ColumnNumber(std::string_view name) {
     for (int i = 0; i < kColumnCount; ++i) {
         if (kColumnTable[static_cast<size_t>(i)].name == name) return i;
@@ -28,6 +47,7 @@ std::optional<int> ColumnNumber(std::string_view name) {
 }
 
 const ColumnInfo& FieldColumn(int fieldIndex) {
+    if (fieldIndex >= kFirstExtensionField) return kExtraColumns[static_cast<size_t>(fieldIndex - kFirstExtensionField)];
     return kColumnTable[static_cast<size_t>(fieldIndex == kUniqueIdField ? 0 : fieldIndex + 1)];
 }
 

@@ -37,6 +37,14 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
     return text.substr(0, n);
 }
 
+// A database made from a source with more to say than the list's columns holds the extension
+// columns; every other database is read exactly as before.
+bool HasExtensionColumns(Database& db) {
+    Statement st(db, "SELECT count(*) FROM pragma_table_info('ZOFTABLE', 'main') WHERE name = ?1");
+    st.BindText(1, FieldColumn(kFirstExtensionField).name);
+    return st.Step() && st.ColumnInt64(0) > 0;
+}
+
 }  // namespace
 
 std::string BuildSelectText() { return "SELECT " + std::string(SelectList()) + " FROM ZOFTABLE"; }
@@ -62,16 +70,21 @@ struct RecordStore::ImportState {
         std::optional<double> freq;
         std::array<bool, kColumnCount> set{};
         std::array<std::string, kColumnCount> text;
+        std::array<bool, kExtensionFieldCount> extensionSet{};
+        std::array<std::string, kExtensionFieldCount> extension;
     };
 
-    explicit ImportState(Database& db)
-        : transaction(db), insertOne(db, BuildInsertText(1)), insertBatch(db, BuildInsertText(kBatchRows)) {}
+    ImportState(Database& db, bool withExtension)
+        : extension(withExtension),
+          transaction(db),
+          insertOne(db, BuildInsertText(1, withExtension)),
+          insertBatch(db, BuildInsertText(kBatchRows, withExtension)) {}
 
     // Inserts `rows` pending rows from `first` on with `st`; throws StoreException.
     void Insert(Statement& st, int first, int rows) {
         for (int r = 0; r < rows; ++r) {
             const PendingRow& row = pending[static_cast<size_t>(first + r)];
-            const int base = r * kFieldCount;
+            const int base = r * InsertParameterCount(extension);
             if (row.freq) {
                 st.BindDouble(base + 1, *row.freq);
             } else {
@@ -82,6 +95,15 @@ struct RecordStore::ImportState {
                     st.BindKeptText(base + column, row.text[static_cast<size_t>(column)]);
                 } else {
                     st.BindNull(base + column);
+                }
+            }
+            if (!extension) continue;
+            for (int e = 0; e < kExtensionFieldCount; ++e) {
+                const int parameter = base + kFirstExtensionField + e;
+                if (row.extensionSet[static_cast<size_t>(e)]) {
+                    st.BindKeptText(parameter, row.extension[static_cast<size_t>(e)]);
+                } else {
+                    st.BindNull(parameter);
                 }
             }
         }
@@ -107,6 +129,7 @@ struct RecordStore::ImportState {
         for (int r = 0; r < rows; ++r) Insert(insertOne, r, 1);
     }
 
+    bool extension;
     Transaction transaction;
     Statement insertOne;
     Statement insertBatch;
@@ -140,8 +163,9 @@ bool RecordStore::FailOnFile(const StoreException& e, const char* doing, bool al
                 (*e.what() ? e.what() : kNoEngineText));
 }
 
-bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string& name) {
+bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string& name, bool extension) {
     databaseName_ = name;
+    columns_ = {extension, false};
     try {
         if (NonEmptyFileExists(path)) throw StoreException(SQLITE_CANTOPEN, "the file " + path + " already exists");
         db_ = std::make_unique<Database>(path, Database::Mode::CreateNew);
@@ -149,7 +173,7 @@ bool RecordStore::CreateDatabaseFile(const std::string& path, const std::string&
         // import deletes it, so the rollback journal may stay in memory instead of being
         // written and synced beside it. The commit still syncs the file itself.
         db_->Execute("PRAGMA journal_mode = MEMORY");
-        db_->Execute(BuildCreateTableText());
+        db_->Execute(BuildCreateTableText(extension));
         return true;
     } catch (const StoreException& e) {
         db_.reset();
@@ -166,7 +190,7 @@ bool RecordStore::BeginImport() {
         // a batch, so the engine need not run the table's checks a second time. The setting
         // belongs to this connection only; every other writer still meets the checks.
         db_->Execute("PRAGMA ignore_check_constraints = ON");
-        import_ = std::make_unique<ImportState>(*db_);
+        import_ = std::make_unique<ImportState>(*db_, columns_.extension);
         return true;
     } catch (const StoreException& e) {
         import_.reset();
@@ -192,20 +216,33 @@ bool RecordStore::AddRecord(const BroadcastRecord& record) {
     if (!import_) return Fail("The database is not open for adding records.");
     ImportState& state = *import_;
     auto& row = state.pending[static_cast<size_t>(state.pendingCount)];
-    for (int column = 2; column < kColumnCount; ++column) {
-        const auto& value = record.text[static_cast<size_t>(column)];
-        row.set[static_cast<size_t>(column)] = value.has_value();
-        if (!value) continue;
+    // Keeps `value` in `kept`, held against its column's size; false when it is too long.
+    const auto keep = [this](const std::optional<std::string>& value, const ColumnInfo& info, bool& set,
+                             std::string& kept) {
+        set = value.has_value();
+        if (!value) return true;
         const std::string_view stored = WithoutTrailingBlanks(*value);
-        const ColumnInfo& info = kColumnTable[static_cast<size_t>(column)];
         // A text never has more characters than bytes, so only a long one needs counting.
         if (stored.size() > static_cast<size_t>(info.size) &&
             EngineTextLength(stored) > static_cast<size_t>(info.size)) {
             // The words the engine's own check gives.
-            return Fail("CHECK constraint failed: length(" + std::string(info.name) +
-                        ") <= " + std::to_string(info.size));
+            return Fail("CHECK constraint failed: length(" + std::string(info.name) + ") <= " + std::to_string(info.size));
         }
-        row.text[static_cast<size_t>(column)].assign(stored);
+        kept.assign(stored);
+        return true;
+    };
+    for (int column = 2; column < kColumnCount; ++column) {
+        const auto c = static_cast<size_t>(column);
+        if (!keep(record.text[c], kColumnTable[c], row.set[c], row.text[c])) return false;
+    }
+    for (int e = 0; e < kExtensionFieldCount; ++e) {
+        const auto k = static_cast<size_t>(e);
+        if (!state.extension) {
+            row.extensionSet[k] = false;
+            continue;
+        }
+        if (!keep(record.extension[k], FieldColumn(kFirstExtensionField + e), row.extensionSet[k], row.extension[k]))
+            return false;
     }
     row.freq = record.freq;
     if (++state.pendingCount < ImportState::kBatchRows) return true;
@@ -229,7 +266,12 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
         return false;
     }
     try {
-        browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition);
+        columns_ = {HasExtensionColumns(*db_), false};
+        if (computedFunctions_ && computedFunctions_->Register(db_->Handle())) {
+            db_->Execute(BuildComputedViewText());
+            columns_.computed = true;
+        }
+        browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition, columns_);
         // The browse set fetches rows from all over the table and sorts it again at every
         // requery. A cache that can hold the table of a large list spares a file read per
         // fetched row and keeps those sorts in memory; it fills as the list is used. The first
@@ -249,6 +291,7 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
 bool RecordStore::CloseStore() {
     browse_.reset();
     import_.reset();
+    columns_ = {};
     if (db_) {
         db_.reset();
         databaseName_.clear();
@@ -318,7 +361,7 @@ bool RecordStore::ReadRecordSummary(int row, RecordSummary& out) const {
 }
 
 FieldValue RecordStore::GetFieldValue(int row, int field) const {
-    if (!browse_ || field < 0 || field > kUniqueIdField || row < 0 || row >= browse_->RecordCount()) return {};
+    if (!browse_ || field < 0 || field >= kAllFieldCount || row < 0 || row >= browse_->RecordCount()) return {};
     try {
         return browse_->Row(row)[static_cast<size_t>(field)];
     } catch (const StoreException& e) {

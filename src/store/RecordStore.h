@@ -5,7 +5,10 @@
 #include <string>
 #include <string_view>
 
+struct sqlite3;
+
 #include "store/BroadcastRecord.h"
+#include "store/ColumnTable.h"
 #include "store/FieldValue.h"
 #include "store/ListRows.h"
 #include "store/RowCache.h"
@@ -21,6 +24,15 @@ public:
 
 class Database;
 class BrowseSet;
+
+/// Registers the SQL functions of the computed columns on a connection of the store; the store
+/// then shows those columns in every database it opens.
+class ComputedFunctions {
+public:
+    virtual ~ComputedFunctions() = default;
+    /// False when the functions could not be registered (the columns then stay away).
+    virtual bool Register(sqlite3* connection) = 0;
+};
 class StoreException;
 
 /// FREQ, STATION, LOCATION, COUNTRY and ITU of one row; a Null or non-text field reads as "".
@@ -46,9 +58,13 @@ public:
     RecordStore(const RecordStore&) = delete;
     RecordStore& operator=(const RecordStore&) = delete;
 
-    /// Creates the file `path` with an empty ZOFTABLE and keeps it open for an import.
-    /// On failure nothing stays open and the name is emptied; a file may remain on disk.
-    bool CreateDatabaseFile(const std::string& path, const std::string& name);
+    /// Creates the file `path` with an empty ZOFTABLE (with the extension columns when
+    /// `extension`) and keeps it open for an import. On failure nothing stays open and the name
+    /// is emptied; a file may remain on disk.
+    bool CreateDatabaseFile(const std::string& path, const std::string& name, bool extension = false);
+    /// The functions of the computed columns, for the databases opened from now on; nullptr for
+    /// none. `functions` must outlive the store's open databases.
+    void SetComputedFunctions(ComputedFunctions* functions) { computedFunctions_ = functions; }
     /// Starts and ends the one transaction an import runs in.
     bool BeginImport();
     bool CommitImport();
@@ -90,6 +106,8 @@ public:
     bool MoveTo(int row);
 
     bool IsOpen() const;
+    /// The optional columns the open database has.
+    ColumnSet Columns() const { return columns_; }
     bool HasBrowseSet() const;
     int RecordCount() const;
     const std::string& DatabaseName() const { return databaseName_; }
@@ -114,6 +132,8 @@ private:
     std::unique_ptr<ImportState> import_;
     std::unique_ptr<BrowseSet> browse_;
     std::string databaseName_;
+    ColumnSet columns_;
+    ComputedFunctions* computedFunctions_ = nullptr;
     int currentPosition_ = -1;
 };
 
