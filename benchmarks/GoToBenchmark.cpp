@@ -6,7 +6,7 @@
 
 #include "BenchmarkData.h"
 #include "receiver/LittleEndian.h"
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 #include "support/FakeScreen.h"
 
 namespace {

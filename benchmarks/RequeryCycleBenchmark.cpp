@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "BenchmarkData.h"
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 #include "support/FakeScreen.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "app/IniFile.h"
-#include "app/SettingsFile.h"
+#include "base/IniFile.h"
+#include "document/SettingsFile.h"
 #include "base/TextRules.h"
 
 using namespace zofar;

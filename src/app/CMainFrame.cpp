@@ -18,12 +18,13 @@
 
 #include "app/AboutDialog.h"
 #include "app/IconLibrary.h"
-#include "app/SettingsFile.h"
+#include "document/SettingsFile.h"
 #include "app/StatusPane.h"
-#include "app/StatusTexts.h"
-#include "app/ZofarMessageBox.h"
-#include "store/CZOFDoc.h"
+#include "document/StatusTexts.h"
+#include "widgets/ZofarMessageBox.h"
+#include "document/CZOFDoc.h"
 #include "view/ListPort.h"
+#include "widgets/QtText.h"
 
 namespace zofar {
 
@@ -36,8 +37,6 @@ constexpr int kPaneGap = 6;
 constexpr int kSizeGripRoom = 24;
 // A filter condition can be long; the tip stays until the mouse leaves the pane.
 constexpr int kFilterTipDurationMs = 1000000;
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 struct ToolbarIcon {
     CommandId id;
@@ -84,9 +83,10 @@ CMainFrame::CMainFrame(CZOFDoc& doc, const Clock& clock, std::string manualPath,
     SetMainTitle({});
     RefreshStatus();
     UpdateMinimumSize();
+    doc_.AddView(*this);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() { doc_.RemoveView(*this); }
 
 void CMainFrame::CreateMenus() {
     for (const auto& menuInfo : Menus()) {
@@ -331,7 +331,15 @@ void CMainFrame::OnClockTick() {
     } catch (const std::exception&) {
         // The clock shows its last time until the next tick.
     }
-    RefreshStatus();
+    try {
+        doc_.OnClockSecond();
+    } catch (const std::exception& e) {
+        ZofarMessageBox::Show(this, e.what());
+    }
+}
+
+void CMainFrame::OnDocumentNotice(DocumentNotice) {
+    if (!closed_) RefreshStatus();
 }
 
 void CMainFrame::SetListView(QWidget* view, ListPort* port) {

@@ -9,8 +9,9 @@
 #include <map>
 #include <string>
 
-#include "app/CommandTable.h"
-#include "app/DocumentSettings.h"
+#include "document/CommandTable.h"
+#include "document/DocumentSettings.h"
+#include "view/DocumentView.h"
 
 class QAction;
 class QActionGroup;
@@ -28,7 +29,7 @@ class StatusPane;
 /// with its UTC clock, and the quit sequence. Commands go through ExecuteCommand, which checks
 /// the command's enable rule, runs the frame's own commands (Exit, the View toggles, Help,
 /// About) and hands every other one to the document.
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public DocumentView {
     Q_OBJECT
 public:
     /// `doc` and `clock` must outlive the frame. `manualPath` is the HTML manual Help opens.
@@ -83,7 +84,10 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    /// The clock's second: the clock pane, then the document's time service.
     void OnClockTick();
+    /// Every change of the document may change the commands' states and the status panes.
+    void OnDocumentNotice(DocumentNotice notice) override;
     /// Runs one of the frame's own commands; false for every other command.
     bool RunFrameCommand(CommandId id);
     void OpenManual();

@@ -7,7 +7,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "receiver/CReceiverProgramDlg.h"
 #include "output/ClipboardDialog.h"
 #include "output/PrintOptionsDialog.h"

@@ -2,15 +2,10 @@
 
 #include <QResizeEvent>
 
-#include "app/StatusTexts.h"
+#include "document/StatusTexts.h"
+#include "widgets/QtText.h"
 
 namespace zofar {
-
-namespace {
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 StatusPane::StatusPane(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);

@@ -17,9 +17,13 @@ ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
     auto* view = new CZOFView(doc_);
     QObject::connect(view, &CZOFView::CommandRequested, frame_.get(), &CMainFrame::ExecuteCommandById);
     frame_->SetListView(view, view);
+    doc_.AddView(*view);
+    view_ = view;
 }
 
-ZofarProgram::~ZofarProgram() = default;
+ZofarProgram::~ZofarProgram() {
+    if (view_) doc_.RemoveView(*view_);
+}
 
 void ZofarProgram::Start() {
     // Judged before anything of this run is written; the sample is imported once the window is

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QPointer>
+
 #include <memory>
 
 #include "app/AppPaths.h"
 #include "app/QtDocumentUi.h"
 #include "receiver/LinkFolder.h"
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 
 namespace zofar {
+
+class CZOFView;
 
 class CMainFrame;
 class Clock;
@@ -48,6 +52,8 @@ private:
     CZOFDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<LinkEndpoint> endpoint_;
+    /// The list, owned by the frame; registered with the document as one of its views.
+    QPointer<CZOFView> view_;
 };
 
 }  // namespace zofar

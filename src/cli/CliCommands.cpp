@@ -13,7 +13,7 @@
 #include "output/OutputOptions.h"
 #include "selection/ConditionBuilder.h"
 #include "selection/PredefinedFilterDialogChecks.h"
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 #include "store/CreateDatabaseChecks.h"
 #include "view/CellText.h"
 

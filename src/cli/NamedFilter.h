@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 
 namespace zofar::cli {
 

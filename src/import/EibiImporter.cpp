@@ -13,6 +13,7 @@
 #include "base/TextEncoding.h"
 #include "base/TextLines.h"
 #include "import/EibiRecord.h"
+#include "import/EibiSchedule.h"
 #include "import/OpenProgressWindow.h"
 
 namespace zofar {
@@ -34,8 +35,8 @@ long long CountLines(std::string_view text) {
 }
 
 // The whole file as UTF-8: EiBi writes Latin-1, a file saved again by an editor may be UTF-8.
-EibiImportResult ImportBytes(std::string_view bytes, const EibiCodeTables* codes, RecordSink& sink, ImportUi& ui,
-                             ImportProgress& progress) {
+EibiImportResult ImportBytes(std::string_view bytes, const EibiCodeTables* codes, char season, RecordSink& sink,
+                             ImportUi& ui, ImportProgress& progress) {
     const std::string text = ToUtf8Guessing(WithoutByteOrderMark(bytes));
 
     EibiImportResult result;
@@ -46,7 +47,7 @@ EibiImportResult ImportBytes(std::string_view bytes, const EibiCodeTables* codes
     while (lines.Next(line)) {
         const bool header = counter == 1 && line.substr(0, kHeaderStart.size()) == kHeaderStart;
         if (!header && !IsBlankLine(line)) {
-            if (const auto record = ParseEibiLine(line, codes)) {
+            if (const auto record = ParseEibiLine(line, codes, season)) {
                 if (!sink.AddRecord(*record)) return result;
                 ++result.stored;
             } else {
@@ -96,7 +97,7 @@ EibiImportResult ImportEibiCsvStream(std::istream& csv, const EibiCodeTables* co
         ui.ShowMessage(std::string(kEibiOpenErrorMessage));
         return {};
     }
-    return ImportBytes(*bytes, codes, sink, ui, *progress);
+    return ImportBytes(*bytes, codes, 0, sink, ui, *progress);
 }
 
 EibiImportResult ImportEibiCsv(const std::string& csvPath, const std::string& codesPath, RecordSink& sink,
@@ -118,7 +119,7 @@ EibiImportResult ImportEibiCsv(const std::string& csvPath, const std::string& co
             return {};
         }
     }
-    return ImportBytes(*bytes, codes ? &*codes : nullptr, sink, ui, *progress);
+    return ImportBytes(*bytes, codes ? &*codes : nullptr, EibiSeasonOfFileName(csvPath), sink, ui, *progress);
 }
 
 std::string FindEibiCodesFile(const std::string& csvPath) {

@@ -8,6 +8,7 @@
 
 #include "base/TextEncoding.h"
 #include "import/EibiDays.h"
+#include "import/EibiSchedule.h"
 
 namespace zofar {
 
@@ -18,7 +19,7 @@ constexpr int kStation = 2, kModu = 4, kStatus = 5, kLocation = 6, kRegion = 7, 
               kStart = 11, kEnd = 12, kDays = 13, kLanguage = 14, kTarget = 15, kTargetAr = 16, kP = 19, kRemarks = 20,
               kLongi = 23, kLati = 24;
 
-// Fields of a schedule line in file order; the start and stop dates have no column.
+// Fields of a schedule line in file order; the start and stop dates go to the extension fields.
 enum Field : std::size_t {
     kFreqField,
     kTimeField,
@@ -29,6 +30,8 @@ enum Field : std::size_t {
     kTargetField,
     kRemarksField,
     kPField,
+    kStartDateField,
+    kStopDateField,
     kFieldCount
 };
 
@@ -194,7 +197,7 @@ const EibiSite* EibiTransmitterSite(const EibiCodeTables& codes, std::string_vie
     return codes.Site(itu, remarks);
 }
 
-std::optional<BroadcastRecord> ParseEibiLine(std::string_view line, const EibiCodeTables* codes) {
+std::optional<BroadcastRecord> ParseEibiLine(std::string_view line, const EibiCodeTables* codes, char season) {
     const auto fields = SplitFields(line);
 
     const auto freq = ReadFrequency(Trim(fields[kFreqField]));
@@ -217,7 +220,6 @@ std::optional<BroadcastRecord> ParseEibiLine(std::string_view line, const EibiCo
     const std::string_view remarks = Trim(fields[kRemarksField]);
     const std::string_view persistence = Trim(fields[kPField]);
 
-    record.SetText(kDays, Fit(kDays, EibiDaysToDigits(fields[kDaysField])));
     record.SetText(kItu, Fit(kItu, fields[kItuField]));
     record.SetText(kStation, Fit(kStation, fields[kStationField]));
     record.SetText(kTarget, Fit(kTarget, fields[kTargetField]));
@@ -227,6 +229,7 @@ std::optional<BroadcastRecord> ParseEibiLine(std::string_view line, const EibiCo
     if (IsInactive(persistence)) record.SetText(kStatus, "I");
     record.SetText(kLc, " ");
     if (auto areas = EibiTargetAreas(target); !areas.empty()) record.SetText(kTargetAr, std::move(areas));
+    SetEibiSchedule(record, fields[kDaysField], persistence, fields[kStartDateField], fields[kStopDateField], season);
 
     if (codes) {
         record.SetText(kLanguage, Fit(kLanguage, LanguageNames(*codes, languages)));

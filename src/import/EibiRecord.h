@@ -13,8 +13,9 @@ namespace zofar {
 /// by ";" without quoting, missing fields empty. Nothing when the frequency does not read
 /// completely as a number or the time is not "HHMM-HHMM". Without `codes` the columns filled
 /// from the README (LANGUAGE, REGION, COUNTRY, LOCATION, LATI, LONGI) stay Null. Texts longer
-/// than their column are cut to its size in characters.
-std::optional<BroadcastRecord> ParseEibiLine(std::string_view line, const EibiCodeTables* codes);
+/// than their column are cut to its size in characters. When the entry runs goes to the extension
+/// fields (SetEibiSchedule), with `season` 'A', 'B' or 0 as the file name tells it.
+std::optional<BroadcastRecord> ParseEibiLine(std::string_view line, const EibiCodeTables* codes, char season = 0);
 
 /// The continents a target-area code covers, each two-letter code followed by a blank, in the
 /// order NA CA SA EU AF ME AS AU PA: "Eu" gives "EU ", "Am" "NA CA SA ", "Glo" all nine; ""

@@ -12,14 +12,13 @@
 
 #include "output/OutputCell.h"
 #include "store/RecordStore.h"
+#include "widgets/QtText.h"
 
 namespace zofar {
 namespace {
 
 // Painting is in tenths of a millimetre; a device counts its pixels per inch.
 constexpr double kTenthsPerInch = 254.0;
-
-QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The text's top-left corner (or, right-aligned, its top-right corner) is at (x, top).
 void DrawAt(QPainter& painter, const QFontMetricsF& metrics, double x, int top, const QString& text,

@@ -13,7 +13,7 @@
 #include <exception>
 #include <utility>
 
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "output/ColumnCheckList.h"
 #include "output/RecordScopeTexts.h"
 

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "output/PagePainter.h"
 
 namespace zofar {

@@ -6,6 +6,7 @@
 
 #include "base/TextEncoding.h"
 #include "base/TextRules.h"
+#include "schedule/OnAirCondition.h"
 
 namespace zofar {
 
@@ -22,17 +23,6 @@ std::string TwoDigits(int value) {
     std::array<char, 16> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%02d", value);
     return buffer.data();
-}
-
-std::string OnAirPiece(const std::string& t, bool nowMode, int weekday) {
-    std::string piece = "(((START < END AND START <= '" + t + "' AND END > '" + t +
-                        "') OR (START > END AND NOT (END <= '" + t + "' AND START > '" + t + "')))";
-    if (nowMode) {
-        piece += " AND (DAYS IS NULL OR DAYS LIKE '' OR DAYS LIKE '*" + std::to_string(weekday) + "*'))";
-    } else {
-        piece += ")";
-    }
-    return piece;
 }
 
 std::string TimeRangePiece(std::string_view start, std::string_view end) {
@@ -89,7 +79,8 @@ std::string ConditionBuilder::BuildLikeGroup(std::string_view value, std::string
     return "(" + group + ")";
 }
 
-std::string ConditionBuilder::BuildFilterCondition(const FilterCriteria& c, uint32_t bFilter, const UtcTime& now) {
+std::string ConditionBuilder::BuildFilterCondition(const FilterCriteria& c, uint32_t bFilter, const UtcTime& now,
+                                                   bool dated) {
     if (bFilter != 1) return {};
     std::vector<std::string> pieces;
     const uint32_t mode = c.BFExactMatch;
@@ -117,7 +108,8 @@ std::string ConditionBuilder::BuildFilterCondition(const FilterCriteria& c, uint
         const bool nowMode = c.BFOnairNow == 1;
         const std::string t = nowMode ? TwoDigits(now.hour) + ":" + TwoDigits(now.minute)
                                       : EscapeLiteral(Utf8Prefix(c.FOnairTime, kMaxOnairTimeLength));
-        pieces.push_back(OnAirPiece(t, nowMode, now.weekday));
+        pieces.push_back(dated ? DatedOnAirCondition(t, nowMode, ScheduleDay::Of(now), ScheduleDay::Before(now))
+                               : OnAirCondition(t, nowMode, now.weekday));
     }
 
     std::string condition;

@@ -30,8 +30,10 @@ public:
     static std::string BuildLikeGroup(std::string_view value, std::string_view column, uint32_t exact);
 
     /// The condition for `criteria`; empty when `bFilter` is not 1 or no criterion flag is 1.
-    /// `now` (UTC) is read only by the on-air criterion in now mode.
-    static std::string BuildFilterCondition(const FilterCriteria& criteria, uint32_t bFilter, const UtcTime& now);
+    /// `now` (UTC) is read by the on-air criterion: its time in now mode, and with `dated` (a
+    /// database whose entries say when they are valid) its date in both modes.
+    static std::string BuildFilterCondition(const FilterCriteria& criteria, uint32_t bFilter, const UtcTime& now,
+                                            bool dated = false);
 
     /// The value with every apostrophe doubled, ready to stand between apostrophes in SQL.
     static std::string EscapeLiteral(std::string_view value);

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "selection/PredefinedFilterDialogChecks.h"
 
 namespace zofar {

@@ -10,7 +10,7 @@
 
 #include <exception>
 
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "selection/GoToDialogChecks.h"
 
 namespace zofar {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "selection/FilterListBox.h"
 #include "selection/FilterNameDialog.h"
 #include "selection/PredefinedFilterDialogChecks.h"

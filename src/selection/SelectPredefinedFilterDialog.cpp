@@ -5,7 +5,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "selection/FilterListBox.h"
 #include "selection/PredefinedFilterDialogChecks.h"
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "store/ColumnTable.h"
+#include "store/ReadGuard.h"
 #include "store/RecordStore.h"
 #include "store/SqliteDatabase.h"
 #include "store/StoreException.h"
@@ -17,18 +18,6 @@ namespace {
 constexpr int kPageSize = 32;
 constexpr size_t kMaxPages = 128;
 
-// Holds the read-only guard for the statements a query text reaches the engine in.
-class GuardScope {
-public:
-    explicit GuardScope(Database& db) : db_(db) { db_.SetReadOnlyGuard(true); }
-    ~GuardScope() { db_.SetReadOnlyGuard(false); }
-    GuardScope(const GuardScope&) = delete;
-    GuardScope& operator=(const GuardScope&) = delete;
-
-private:
-    Database& db_;
-};
-
 std::string WhereClause(const std::string& browseCondition, const std::string& extra) {
     if (browseCondition.empty() && extra.empty()) return {};
     if (browseCondition.empty()) return " WHERE " + extra;
@@ -36,23 +25,11 @@ std::string WhereClause(const std::string& browseCondition, const std::string& e
     return " WHERE (" + browseCondition + ") AND (" + extra + ")";
 }
 
-FieldValue ReadValue(const Statement& st, int column) {
-    FieldValue value = st.ColumnValue(column);
-    // FREQ is REAL; an integer there can only come from a file written by another tool.
-    if (const auto* integer = std::get_if<int64_t>(&value); integer && column == 0) {
-        return static_cast<double>(*integer);
-    }
-    return value;
-}
-
 }  // namespace
 
 BrowseSet::BrowseSet(Database& db, const std::string& selectText, const std::string& sortText,
                      const std::string& condition, ColumnSet columns)
-    : db_(db), columns_(columns), selectText_(selectText), cache_(kPageSize, kMaxPages) {
-    for (int f = 0; f < kAllFieldCount; ++f) {
-        if (columns_.Has(f)) pageFields_.push_back(f);
-    }
+    : db_(db), rows_(columns), selectText_(selectText), cache_(kPageSize, kMaxPages) {
     keys_ = RunKeyQuery(sortText, condition);
     condition_ = condition;
     queryText_ = BuildQueryText(selectText_, condition, sortText);
@@ -66,7 +43,7 @@ std::vector<int64_t> BrowseSet::RunKeyQuery(const std::string& sortText, const s
     // rows' values are read by key when the list shows them.
     const std::string sql = "SELECT UNIQUEID FROM ZOFTABLE" + WhereClause(condition, {}) + " ORDER BY " + sortText;
     std::vector<int64_t> keys;
-    GuardScope guard(db_);
+    ReadGuard guard(db_);
     Statement st(db_, sql);
     while (st.Step()) keys.push_back(st.ColumnInt64(0));
     return keys;
@@ -98,12 +75,7 @@ const RowValues& BrowseSet::Row(int row) const {
 
 void BrowseSet::LoadPage(int page) const {
     if (!pageStatement_) {
-        std::string sql = "SELECT ";
-        for (const int f : pageFields_) {
-            if (f > 0) sql += ", ";
-            sql += FieldColumn(f).name;
-        }
-        sql += " FROM ZOFTABLE WHERE UNIQUEID IN (";
+        std::string sql = "SELECT " + rows_.SelectList() + " FROM ZOFTABLE WHERE UNIQUEID IN (";
         for (int k = 1; k <= kPageSize; ++k) sql += (k == 1 ? "?" : ",?") + std::to_string(k);
         sql += ")";
         pageStatement_ = std::make_unique<Statement>(db_, sql);
@@ -122,10 +94,7 @@ void BrowseSet::LoadPage(int page) const {
     }
     ++fetchQueries_;
     while (pageStatement_->Step()) {
-        RowValues values(kAllFieldCount);
-        for (size_t k = 0; k < pageFields_.size(); ++k) {
-            values[static_cast<size_t>(pageFields_[k])] = ReadValue(*pageStatement_, static_cast<int>(k));
-        }
+        RowValues values = rows_.Read(*pageStatement_);
         const auto* key = std::get_if<int64_t>(&values[kUniqueIdField]);
         if (!key) continue;
         const auto place = std::lower_bound(places.begin(), places.begin() + count, std::make_pair(*key, 0));
@@ -144,7 +113,7 @@ void BrowseSet::LoadPage(int page) const {
 int BrowseSet::FindFirst(const std::string& condition) {
     std::unordered_set<int64_t> matches;
     {
-        GuardScope guard(db_);
+        ReadGuard guard(db_);
         Statement st(db_, "SELECT UNIQUEID FROM ZOFTABLE" + WhereClause(condition_, condition));
         while (st.Step()) matches.insert(st.ColumnInt64(0));
     }

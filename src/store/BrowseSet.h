@@ -7,6 +7,7 @@
 
 #include "store/ColumnTable.h"
 #include "store/RowCache.h"
+#include "store/RowReader.h"
 
 namespace zofar {
 
@@ -56,9 +57,7 @@ private:
     void LoadPage(int page) const;
 
     Database& db_;
-    ColumnSet columns_;
-    /// Field index of each column the page statement reads, in its order.
-    std::vector<int> pageFields_;
+    RowReader rows_;
     std::string selectText_;
     std::string condition_;
     std::string queryText_;

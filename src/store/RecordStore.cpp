@@ -8,6 +8,8 @@
 #include "store/BrowseSet.h"
 #include "store/ColumnTable.h"
 #include "store/EngineTextLength.h"
+#include "store/ReadGuard.h"
+#include "store/RowReader.h"
 #include "store/Schema.h"
 #include "store/SqliteDatabase.h"
 #include "store/StoreException.h"
@@ -16,9 +18,8 @@ namespace zofar {
 
 namespace {
 
-constexpr const char* kNoEngineText =
-    "This application requires Microsoft DAO.\nDAO is probably not or not properly installed on this "
-    "machine.\n\n(See the ZOFAR web page for a DAO installation procedure.)";
+// SQLite always describes its errors; this stands in should one ever come without words.
+constexpr const char* kNoEngineText = "The database engine reported an error without describing it.";
 
 // Negative: a size in KiB rather than in pages.
 constexpr int kBrowseCacheKiB = -32768;
@@ -256,6 +257,11 @@ bool RecordStore::AddRecord(const BroadcastRecord& record) {
 
 bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
                                 const std::string& sortText, const std::string& condition) {
+    return OpenBrowseSet(path, name, selectText, sortText, [&condition](ColumnSet) { return condition; });
+}
+
+bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
+                                const std::string& sortText, const std::function<std::string(ColumnSet)>& condition) {
     databaseName_ = name;
     try {
         db_ = std::make_unique<Database>(path, Database::Mode::OpenExisting);
@@ -271,7 +277,7 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
             db_->Execute(BuildComputedViewText());
             columns_.computed = true;
         }
-        browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition, columns_);
+        browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition(columns_), columns_);
         // The browse set fetches rows from all over the table and sorts it again at every
         // requery. A cache that can hold the table of a large list spares a file read per
         // fetched row and keeps those sorts in memory; it fills as the list is used. The first
@@ -388,6 +394,25 @@ std::optional<RowValues> RecordStore::ReadRow(int row) const {
         FailOnFile(e, "read");
         return std::nullopt;
     }
+}
+
+bool RecordStore::ReadSelection(const std::string& condition, const std::string& sortText,
+                                const std::function<bool(const RowValues&)>& row) const {
+    if (!db_ || import_) return false;
+    const RowReader reader(columns_);
+    std::string sql = "SELECT " + reader.SelectList() + " FROM ZOFTABLE";
+    if (!condition.empty()) sql += " WHERE " + condition;
+    if (!sortText.empty()) sql += " ORDER BY " + sortText;
+    try {
+        ReadGuard guard(*db_);
+        Statement st(*db_, sql);
+        while (st.Step()) {
+            if (!row(reader.Read(st))) break;
+        }
+    } catch (const StoreException& e) {
+        return FailOnFile(e, "read");
+    }
+    return true;
 }
 
 bool RecordStore::MoveTo(int row) { return browse_ && browse_->MoveTo(row); }

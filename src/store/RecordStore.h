@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -74,6 +75,9 @@ public:
     /// silently, on an empty result (database and browse set stay open).
     bool OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
                        const std::string& sortText, const std::string& condition);
+    /// As above, with the condition made for the columns the file turns out to have.
+    bool OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
+                       const std::string& sortText, const std::function<std::string(ColumnSet)>& condition);
     bool CloseStore();
     /// Re-runs the browse query; false on an empty result (silently) or an engine error
     /// (the browse set then stays as it was).
@@ -101,6 +105,12 @@ public:
     /// over the rows never disturbs the list; nothing outside the set or after an engine error
     /// (reported).
     std::optional<RowValues> ReadRow(int row) const;
+    /// The side query: the rows meeting `condition` (empty: every row) in `sortText` order (empty:
+    /// table order), every field the database has, read by a query of their own, so the browse
+    /// set, its cursor and its cache stay as they are. `row` returns false to stop early. False
+    /// without an open database or after an engine error (reported).
+    bool ReadSelection(const std::string& condition, const std::string& sortText,
+                       const std::function<bool(const RowValues&)>& row) const;
     /// Moves the browse set to `row`: the next row when it follows the last one read, else by
     /// absolute position. The values of the row are then available without a further query.
     bool MoveTo(int row);

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/ZofarMessageBox.h"
+#include "widgets/ZofarMessageBox.h"
 #include "store/DatabaseFolder.h"
 
 namespace zofar {

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "app/CommandTable.h"
-#include "store/CZOFDoc.h"
+#include "base/CommandId.h"
+#include "store/RecordStore.h"
 #include "view/ColumnLayoutRules.h"
 #include "view/HeaderCommands.h"
 #include "view/RecordTableModel.h"
@@ -20,7 +20,6 @@ Q_LOGGING_CATEGORY(lcView, "zofar.view")
 namespace zofar {
 namespace {
 
-constexpr int kMinuteMs = 60000;
 constexpr int kMinimumRows = 4;
 
 // Slots hand work to the document and the main window; whatever goes wrong there must not
@@ -36,7 +35,7 @@ void Guarded(const char* what, F&& work) {
 
 }  // namespace
 
-CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
+CZOFView::CZOFView(const DocumentReader& doc, QWidget* parent)
     : QTableView(parent), doc_(doc), model_(new RecordTableModel(doc.Store(), this)) {
     setModel(model_);
     setShowGrid(true);
@@ -83,8 +82,6 @@ CZOFView::CZOFView(CZOFDoc& doc, QWidget* parent)
     connect(header, &QHeaderView::sectionDoubleClicked, this, &CZOFView::OnHeaderDoubleClicked);
     connect(this, &QAbstractItemView::doubleClicked, this, &CZOFView::OnRowDoubleClicked);
 
-    minuteTimer_.setInterval(kMinuteMs);
-    connect(&minuteTimer_, &QTimer::timeout, this, &CZOFView::OnTimerTick);
     SampleTime();
 }
 
@@ -129,7 +126,7 @@ void CZOFView::BuildColumns() {
     }
     model_->SetDevicePixelRatio(devicePixelRatioF());
     model_->SetColumnsShown(true, doc_.Store().RecordCount());
-    const ColumnGeometry g = ApplyColumnLayout(doc_.Settings().layout, AverageCharWidth());
+    const ColumnGeometry g = ApplyColumnLayout(doc_.SavedLayout(), AverageCharWidth());
     QHeaderView* header = horizontalHeader();
     for (int c = 0; c < kFieldCount; ++c) header->resizeSection(c, g.width[static_cast<size_t>(c)]);
     for (int p = 0; p < kFieldCount; ++p) {
@@ -137,13 +134,11 @@ void CZOFView::BuildColumns() {
         header->moveSection(header->visualIndex(c), p);
     }
     SampleTime();
-    minuteTimer_.start();
 }
 
 // The document has kept the layout the user left before it sent this update.
 void CZOFView::TearDownColumns() {
     model_->SetColumnsShown(false, 0);
-    minuteTimer_.stop();
 }
 
 void CZOFView::ReloadRowCount() { model_->SetRowCount(doc_.Store().HasBrowseSet() ? doc_.Store().RecordCount() : 0); }
@@ -151,7 +146,7 @@ void CZOFView::ReloadRowCount() { model_->SetRowCount(doc_.Store().HasBrowseSet(
 void CZOFView::ShowCurrentPosition() {
     if (!doc_.Store().HasBrowseSet()) return;
     const int rows = model_->rowCount();
-    const auto plan = ViewUpdates::PlanShowCurrent(doc_.CurrentPosition(), doc_.Settings().criteria.OnAirNowActive(),
+    const auto plan = ViewUpdates::PlanShowCurrent(doc_.CurrentPosition(), doc_.FollowsClock(),
                                                    rows, RowsPerPage());
     if (!plan) return;
     if (plan->selectRow < rows) {
@@ -222,28 +217,17 @@ int CZOFView::AverageCharWidth() const {
     return zofar::AverageCharWidth(fontMetrics().horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")));
 }
 
-void CZOFView::SampleTime() { model_->SetAirTime(OnAirTest::At(doc_.TimeSource().NowUtc())); }
+void CZOFView::SampleTime() { model_->SetAirTime(OnAirTest::At(doc_.NowUtc())); }
 
 void CZOFView::RepaintRows() { viewport()->update(); }
 
-void CZOFView::OnTimerTick() {
-    // A requery that reports an error waits in a message box, whose event loop delivers the
-    // next tick; that tick must not stack a second requery and a second box on the first.
-    if (ticking_) return;
-    ticking_ = true;
+void CZOFView::OnDocumentNotice(DocumentNotice notice) {
+    if (notice != DocumentNotice::MinutePassed || !model_->ColumnsShown()) return;
     Guarded("minute refresh", [this] {
-        const TimerAction action =
-            ViewUpdates::DecideTimerTick(liveUpdates_, doc_.Settings().criteria.OnAirNowActive());
-        if (action == TimerAction::Nothing) return;
         model_->ReadAgain();
         SampleTime();
-        if (action == TimerAction::RequeryCycle) {
-            doc_.RequeryCycle();
-        } else {
-            RepaintRows();
-        }
+        RepaintRows();
     });
-    ticking_ = false;
 }
 
 void CZOFView::OnHeaderClicked(int column) {

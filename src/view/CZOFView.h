@@ -1,26 +1,25 @@
 #pragma once
 
 #include <QTableView>
-#include <QTimer>
 
 #include <optional>
 #include <utility>
 
+#include "view/DocumentView.h"
 #include "view/ListPort.h"
 
 namespace zofar {
 
-class CZOFDoc;
 class RecordTableModel;
 
 /// The record list: one row per record of the browse set, 24 columns whose order and widths
 /// the user may change, the on-air marker in the first column, header clicks that sort and
-/// go to, a row double-click that tunes, and the one-minute refresh of the markers.
-class CZOFView : public QTableView, public ListPort {
+/// go to, a row double-click that tunes, and the markers' refresh at every minute.
+class CZOFView : public QTableView, public ListPort, public DocumentView {
     Q_OBJECT
 public:
     /// `doc` must outlive the view. The list has no columns until a database is opened.
-    explicit CZOFView(CZOFDoc& doc, QWidget* parent = nullptr);
+    explicit CZOFView(const DocumentReader& doc, QWidget* parent = nullptr);
     ~CZOFView() override;
 
     // ListPort
@@ -42,10 +41,8 @@ public:
 
     bool LiveUpdates() const { return liveUpdates_; }
 
-    bool TimerRunning() const { return minuteTimer_.isActive(); }
-    /// The minute tick: resamples the clock, then requeries while the on-air-now filter is
-    /// active and repaints otherwise.
-    void OnTimerTick();
+    // DocumentView: a new minute resamples the clock for the on-air marks and repaints them.
+    void OnDocumentNotice(DocumentNotice notice) override;
 
     RecordTableModel& Model() const { return *model_; }
     /// The average character width of the list's font, in pixels.
@@ -83,11 +80,9 @@ private:
     /// Puts the header's sort mark on the column of the document's sort key, or on none.
     void ShowSortKey();
 
-    CZOFDoc& doc_;
+    const DocumentReader& doc_;
     RecordTableModel* model_;
-    QTimer minuteTimer_;
     bool liveUpdates_ = true;
-    bool ticking_ = false;
     Qt::MouseButton doubleClickButton_ = Qt::NoButton;
 };
 

@@ -29,7 +29,12 @@ std::optional<bool> ListCellSource::OnAir(int row, const OnAirTest& test) {
     const RowValues* values = store_.RowAt(row);
     if (stopped_) return std::nullopt;
     if (!values) return test.IsOnAir(FieldValue{}, FieldValue{}, FieldValue{});
-    return test.IsOnAir((*values)[kStartField], (*values)[kEndField], (*values)[kDaysField]);
+    const RowValues& v = *values;
+    if (store_.Columns().extension) {
+        return test.IsOnAirDated(v[kStartField], v[kEndField], v[kDaysField], v[kValidFromField], v[kValidToField],
+                                 v[kRegularityField], v[kMonthWeekField]);
+    }
+    return test.IsOnAir(v[kStartField], v[kEndField], v[kDaysField]);
 }
 
 }  // namespace zofar

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "view/OnAirTest.h"
+#include "schedule/OnAirTest.h"
 
 namespace zofar {
 

@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "view/ListCellSource.h"
-#include "view/OnAirTest.h"
+#include "schedule/OnAirTest.h"
 
 namespace zofar {
 

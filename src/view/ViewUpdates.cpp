@@ -18,11 +18,6 @@ std::optional<CentringPlan> ViewUpdates::PlanShowCurrent(int currentPosition, bo
     return plan;
 }
 
-TimerAction ViewUpdates::DecideTimerTick(bool liveUpdates, bool onAirNowActive) {
-    if (!liveUpdates) return TimerAction::Nothing;
-    return onAirNowActive ? TimerAction::RequeryCycle : TimerAction::Repaint;
-}
-
 ListRows ViewUpdates::ScreenRows(int selectedRow, int firstVisible, int rowsPerPage, int rowCount) {
     ListRows rows;
     rows.selected = selectedRow;

@@ -14,13 +14,6 @@ struct CentringPlan {
     int scrollThen = 0;
 };
 
-/// What the one-minute tick does.
-enum class TimerAction {
-    Nothing,       ///< live updates are off while the clipboard or printing walk the browse set
-    RequeryCycle,  ///< the on-air-now filter is active: the selection has to follow the clock
-    Repaint,       ///< only the on-air markers change
-};
-
 /// The list's decisions that do not depend on the toolkit.
 class ViewUpdates {
 public:
@@ -29,8 +22,6 @@ public:
     /// filter a missing position shows the first row.
     static std::optional<CentringPlan> PlanShowCurrent(int currentPosition, bool onAirNowActive, int rowCount,
                                                        int rowsPerPage);
-
-    static TimerAction DecideTimerTick(bool liveUpdates, bool onAirNowActive);
 
     /// The first and last row on the screen, and the selected row (-1 for none).
     static ListRows ScreenRows(int selectedRow, int firstVisible, int rowsPerPage, int rowCount);

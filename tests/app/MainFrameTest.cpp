@@ -19,8 +19,8 @@
 
 #include "app/ModalDriver.h"
 #include "app/StatusPane.h"
-#include "app/StatusTexts.h"
-#include "store/CZOFDoc.h"
+#include "document/StatusTexts.h"
+#include "document/CZOFDoc.h"
 #include "support/FakeScreen.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"

@@ -110,6 +110,43 @@ TEST_F(DocumentImportTest, anEibiSeasonShowsWhatIsOnTheAirNow) {
     EXPECT_TRUE(algiers);
 }
 
+// A winter season's entries say when they run: on a Wednesday before Christmas the on-air-now
+// set holds exactly the entries whose dates, days and times cover the moment.
+TEST_F(DocumentImportTest, aDatedEibiSeasonIsOnTheAirOnlyWhenItsDatesDaysAndTimesCoverTheMoment) {
+    test::WriteBytes(dir.file("sked-b25.csv"), std::string(kEibiHeader) +
+                                                   "17.2;0800-0830;24Dec;S;SAQ Grimeton;-CW;Eu;gr;6;0812;2412\r\n"
+                                                   "6000;0000-2400;;D;Daily One;E;Eu;;1;;\r\n"
+                                                   "6010;0800-0900;;D;Inactive;E;Eu;;8;;\r\n"
+                                                   "6020;0800-0900;;D;Summer Only;E;Eu;;5;;\r\n"
+                                                   "6030;0800-0900;;D;Winter Only;E;Eu;;4;;[1125]\r\n"
+                                                   "6040;0800-0900;;D;Dated Later;E;Eu;;6;2612;3112\r\n"
+                                                   "6050;0800-0900;;D;Dated Now;E;Eu;;6;0112;2412\r\n"
+                                                   "6060;2300-0900;;D;Past Midnight;E;Eu;;6;0112;2312\r\n"
+                                                   "6070;0800-0900;irr;D;Irregular;E;Eu;;1;;\r\n"
+                                                   "6080;0800-0900;4.We;D;Fourth Wednesday;E;Eu;;1;;\r\n"
+                                                   "6090;0800-0900;1.We;D;First Wednesday;E;Eu;;1;;\r\n"
+                                                   "6100;0800-0900;Th;D;Thursdays;E;Eu;;1;;\r\n"
+                                                   "6110;0800-0900;Last3;D;Last Wednesday;E;Eu;;1;;\r\n");
+    ASSERT_TRUE(Create(Request("B25", "sked-b25.csv", kSourceEibi)));
+    ASSERT_EQ(doc.RecordCount(), 13);
+    EXPECT_TRUE(doc.Store().Columns().extension);
+
+    clock.Set(UtcTime{2025, 12, 24, 8, 15, 0, 3});
+    FilterCriteria c = doc.Settings().criteria;
+    c.BFOnair = 1;
+    c.BFOnairNow = 1;
+    ui.filterAnswers.push_back(c);
+    doc.SetFilter();
+    std::vector<std::string> onAir;
+    for (int row = 0; row < doc.RecordCount(); ++row) onAir.push_back(Field(row, "STATION"));
+    EXPECT_EQ(onAir, (std::vector<std::string>{"SAQ Grimeton", "Daily One", "Winter Only", "Dated Now", "Past Midnight",
+                                               "Fourth Wednesday"}));
+    const auto saq = doc.Store().ReadRow(0);
+    ASSERT_TRUE(saq);
+    EXPECT_EQ(TextOf((*saq)[kDaysTextField]), "24Dec");
+    EXPECT_EQ(TextOf((*saq)[kValidFromField]), "12-24");
+}
+
 // Each kind fails in its own way; none of them leaves a file or touches the database it was
 // to replace.
 TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {

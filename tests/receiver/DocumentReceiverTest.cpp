@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SettingsFile.h"
+#include "document/SettingsFile.h"
 #include "receiver/LittleEndian.h"
 #include "receiver/ReceiverRecord.h"
 #include "support/DocumentFixture.h"

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 #include "support/DocumentFixture.h"
 #include "support/Files.h"
 #include "support/IlgLines.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsFile.h"
+#include "document/SettingsFile.h"
 #include "base/Clock.h"
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 #include "support/FakeScreen.h"
 #include "support/StoreFixture.h"
 #include "support/TempDir.h"

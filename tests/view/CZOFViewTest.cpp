@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandTable.h"
+#include "document/CommandTable.h"
 #include "base/Clock.h"
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 #include "support/DocumentFixture.h"
 #include "view/CZOFView.h"
 #include "view/ColumnLayoutRules.h"
@@ -56,9 +56,19 @@ protected:
         view->resize(900, 420);
         view->show();
         ui.list = view.get();
+        doc.AddView(*view);
+        doc.OnClockSecond();  // the clock's first second: the minute to count from
         connect();
     }
-    void TearDown() override { ui.list = nullptr; }
+    void TearDown() override {
+        doc.RemoveView(*view);
+        ui.list = nullptr;
+    }
+    // The clock's second at a new minute.
+    void Tick(int hour, int minute) {
+        clock.Set(At(hour, minute));
+        doc.OnClockSecond();
+    }
 
     void connect() {
         QObject::connect(view.get(), &CZOFView::CommandRequested, [this](int id) { commands.push_back(id); });
@@ -120,12 +130,11 @@ protected:
 TEST_F(CZOFViewTest, withoutDatabaseTheListHasNoColumnsAndNoTimer) {
     EXPECT_EQ(view->Model().columnCount(), 0);
     EXPECT_EQ(view->Model().rowCount(), 0);
-    EXPECT_FALSE(view->TimerRunning());
     EXPECT_FALSE(view->CaptureColumnLayout());
     EXPECT_EQ(view->GetSelectedRow(), -1);
 }
 
-TEST_F(CZOFViewTest, openingBuildsColumnsWithHeadingsDefaultWidthsAndTheTimer) {
+TEST_F(CZOFViewTest, openingBuildsColumnsWithHeadingsAndDefaultWidths) {
     Open();
     ASSERT_EQ(view->Model().columnCount(), kFieldCount);
     EXPECT_EQ(view->Model().rowCount(), kRecords);
@@ -137,7 +146,6 @@ TEST_F(CZOFViewTest, openingBuildsColumnsWithHeadingsDefaultWidthsAndTheTimer) {
     ASSERT_GT(avg, 0);
     for (int c = 0; c < kFieldCount; ++c) EXPECT_EQ(Header().sectionSize(c), DefaultColumnWidth(c, avg)) << c;
     for (int c = 0; c < kFieldCount; ++c) EXPECT_EQ(Header().visualIndex(c), c);
-    EXPECT_TRUE(view->TimerRunning());
     EXPECT_EQ(view->GetSelectedRow(), 0);
 }
 
@@ -160,57 +168,42 @@ TEST_F(CZOFViewTest, markersFollowTheClockAtEachTick) {
     EXPECT_FALSE(MarkerIsRed(1));  // 12:00-13:00
     clock.Set(At(12, 15));
     EXPECT_TRUE(MarkerIsRed(0)) << "the markers keep the sampled minute until the next tick";
-    view->OnTimerTick();
+    doc.OnClockSecond();
     EXPECT_FALSE(MarkerIsRed(0));
     EXPECT_TRUE(MarkerIsRed(1));
 }
 
-TEST_F(CZOFViewTest, timerTickRequeriesOnlyWhileOnAirNowFilterIsActive) {
+TEST_F(CZOFViewTest, aNewMinuteRequeriesOnlyWhileOnAirNowFilterIsActive) {
     Open();
     const size_t before = ui.hints.size();
-    view->OnTimerTick();
-    EXPECT_EQ(ui.hints.size(), before) << "a plain tick only repaints";
+    Tick(23, 31);
+    EXPECT_EQ(ui.hints.size(), before) << "a plain minute only repaints";
 
     FollowTheClock();
-    view->OnTimerTick();
+    Tick(23, 32);
     ASSERT_EQ(ui.hints.size(), before + 2);
     EXPECT_EQ(ui.hints[before], kHintRequeried);
     EXPECT_EQ(ui.hints[before + 1], kHintShowCurrent);
     EXPECT_EQ(view->Model().rowCount(), doc.RecordCount());
-    EXPECT_EQ(doc.RecordCount(), kRecords / 3);  // only the night transmissions at 23:30
+    EXPECT_EQ(doc.RecordCount(), kRecords / 3);  // only the night transmissions at 23:32
 }
 
-TEST_F(CZOFViewTest, timerTickDoesNothingWhileLiveUpdatesAreOff) {
-    Open();
-    FollowTheClock();
-    view->SetLiveUpdates(false);
-    clock.Set(At(12, 15));
-    const size_t before = ui.hints.size();
-    view->OnTimerTick();
-    EXPECT_EQ(ui.hints.size(), before);
-    EXPECT_EQ(view->Model().AirTime().MinuteOfDay(), 23 * 60 + 30) << "the clock is not even sampled";
-    view->SetLiveUpdates(true);
-    view->OnTimerTick();
-    EXPECT_EQ(view->Model().AirTime().MinuteOfDay(), 12 * 60 + 15);
-    EXPECT_EQ(ui.hints.size(), before + 2);
-}
-
-TEST_F(CZOFViewTest, tickArrivingWhileTheLastOneStillRunsIsSkipped) {
+TEST_F(CZOFViewTest, aMinuteArrivingWhileTheLastOneStillRunsIsSkipped) {
     Open();
     FollowTheClock();
     bool delivered = false;
     ui.duringStatus = [&] {
         if (delivered) return;
         delivered = true;
-        view->OnTimerTick();
+        Tick(23, 32);
     };
     const size_t before = ui.hints.size();
-    view->OnTimerTick();
+    Tick(23, 31);
     EXPECT_TRUE(delivered);
     EXPECT_EQ(ui.hints.size(), before + 2) << "one requery cycle";
     ui.duringStatus = nullptr;
-    view->OnTimerTick();
-    EXPECT_EQ(ui.hints.size(), before + 4) << "the next tick runs again";
+    Tick(23, 33);
+    EXPECT_EQ(ui.hints.size(), before + 4) << "the next minute runs again";
 }
 
 TEST_F(CZOFViewTest, showCurrentPositionSelectsTheRowAndCentresIt) {
@@ -316,7 +309,6 @@ TEST_F(CZOFViewTest, closingKeepsTheUsersLayoutForTheNextDatabase) {
     EXPECT_EQ(kept.widths[1], 3);
     EXPECT_EQ(view->Model().columnCount(), 0);
     EXPECT_EQ(view->Model().rowCount(), 0);
-    EXPECT_FALSE(view->TimerRunning());
 
     Open();
     EXPECT_EQ(Header().logicalIndex(0), 5) << "the layout comes back with the next database";

@@ -22,7 +22,7 @@
 #include "support/TempDir.h"
 #include "view/CZOFView.h"
 #include "view/HeaderClick.h"
-#include "view/OnAirTest.h"
+#include "schedule/OnAirTest.h"
 #include "view/RecordTableModel.h"
 
 namespace zofar {

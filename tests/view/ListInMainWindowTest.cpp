@@ -17,7 +17,7 @@
 #include "app/CMainFrame.h"
 #include "app/ModalDriver.h"
 #include "app/StatusPane.h"
-#include "app/StatusTexts.h"
+#include "document/StatusTexts.h"
 #include "app/ZofarProgram.h"
 #include "base/Clock.h"
 #include "store/KeyColumns.h"

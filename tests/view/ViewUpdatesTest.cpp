@@ -37,13 +37,6 @@ TEST(ViewUpdates, noPositionWithoutOnAirNowFilterShowsFirstRow) {
     EXPECT_EQ(plan->scrollThen, 0);
 }
 
-TEST(ViewUpdates, timerRequeriesWithOnAirNowRepaintsOtherwiseAndRestsWithoutLiveUpdates) {
-    EXPECT_EQ(ViewUpdates::DecideTimerTick(true, true), TimerAction::RequeryCycle);
-    EXPECT_EQ(ViewUpdates::DecideTimerTick(true, false), TimerAction::Repaint);
-    EXPECT_EQ(ViewUpdates::DecideTimerTick(false, true), TimerAction::Nothing);
-    EXPECT_EQ(ViewUpdates::DecideTimerTick(false, false), TimerAction::Nothing);
-}
-
 TEST(ViewUpdates, lastScreenRowIsCutAtTheEndOfTheList) {
     const ListRows full = ViewUpdates::ScreenRows(3, 10, 20, 1000);
     EXPECT_EQ(full.selected, 3);

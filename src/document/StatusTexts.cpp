@@ -1,0 +1,51 @@
+#include "document/StatusTexts.h"
+
+#include <cstdio>
+
+#include "base/TextEncoding.h"
+
+namespace zofar {
+
+std::string RecordsPaneText(int count) { return "Records:  " + std::to_string(count); }
+
+std::string SortPaneText(std::string_view sortKey) { return "Sort:  " + std::string(sortKey); }
+
+std::string FilterPaneText(bool filterOn, std::string_view condition) {
+    return filterOn ? "Filter:  " + std::string(condition) : std::string("Filter:  disabled");
+}
+
+std::string ClockPaneText(const UtcTime& time) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, " %02d:%02d:%02d  UTC", time.hour, time.minute, time.second);
+    return buffer;
+}
+
+std::string MainTitleText(std::string_view databaseName) {
+    std::string title = " ZOFAR Program Database";
+    if (!databaseName.empty()) {
+        title += "  \"";
+        title += databaseName;
+        title += '"';
+    }
+    return std::string(Utf8Prefix(title, kMaxTitleLength));
+}
+
+std::string ElideToWidth(std::string_view text, int width, const std::function<int(std::string_view)>& measure) {
+    if (measure(text) <= width) return std::string(text);
+    const auto cut = [text](size_t chars) { return std::string(Utf8Prefix(text, chars)) + std::string(kElisionMark); };
+    // The widths of the starts grow with their length, so the longest start that fits is found
+    // by halving.
+    size_t fits = 0;
+    size_t tooLong = Utf8Length(text);
+    while (tooLong - fits > 1) {
+        const size_t middle = fits + (tooLong - fits) / 2;
+        if (measure(cut(middle)) <= width) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    return cut(fits);
+}
+
+}  // namespace zofar
