@@ -9,6 +9,7 @@
 #include "output/PrintDate.h"
 #include "output/PrintOptionsChecks.h"
 #include "output/RecordRange.h"
+#include "selection/FilterDescription.h"
 #include "store/CZOFDoc.h"
 
 namespace zofar {
@@ -161,7 +162,7 @@ bool CZOFDoc::PrintOnce() {
     page.layout = settings_.layout;
     page.columns = out.printColumns;
     page.databaseName = store_.DatabaseName();
-    page.filter = BuildFilterCondition();
+    page.filter = DescribeFilter(settings_.criteria, settings_.bFilter);
     page.sortKey = settings_.sort;
 
     PrintRunResult result;
