@@ -20,9 +20,10 @@
 #include "app/IconLibrary.h"
 #include "document/SettingsFile.h"
 #include "app/StatusPane.h"
-#include "document/StatusTexts.h"
-#include "widgets/ZofarMessageBox.h"
 #include "document/CZOFDoc.h"
+#include "document/StatusTexts.h"
+#include "selection/FilterDescription.h"
+#include "widgets/ZofarMessageBox.h"
 #include "view/ListPort.h"
 #include "widgets/QtText.h"
 
@@ -314,12 +315,12 @@ void CMainFrame::RefreshStatus() {
         panes_.at(kPaneRecordsId)
             ->setText(QString::fromStdString(RecordsPaneText(context.databaseOpen ? doc_.RecordCount() : 0)));
         panes_.at(kPaneSortId)->setText(QString::fromStdString(SortPaneText(doc_.SortKey())));
-        const QString filterText = QString::fromStdString(
-            FilterPaneText(context.filterOn, context.filterOn ? doc_.BuildFilterCondition() : std::string()));
-        if (filterPane_->FullText() != filterText) {
-            filterPane_->SetFullText(filterText);
-            filterPane_->setToolTip(filterText);
-        }
+        const DocumentSettings& settings = doc_.Settings();
+        const std::string filterText = FilterPaneText(DescribeFilter(settings.criteria, settings.bFilter));
+        const QString filterTip = QString::fromStdString(FilterPaneTip(filterText, doc_.BuildFilterCondition()));
+        filterPane_->SetFullText(QString::fromStdString(filterText));
+        // The condition of the on-air-now test changes with the clock while the words stay.
+        if (filterPane_->toolTip() != filterTip) filterPane_->setToolTip(filterTip);
     } catch (const std::exception&) {
         // The panes keep their last texts; the next pass tries again.
     }

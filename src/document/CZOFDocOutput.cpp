@@ -10,6 +10,7 @@
 #include "output/PrintOptionsChecks.h"
 #include "output/RecordRange.h"
 #include "document/CZOFDoc.h"
+#include "selection/FilterDescription.h"
 
 namespace zofar {
 namespace {
@@ -161,7 +162,7 @@ bool CZOFDoc::PrintOnce() {
     page.layout = settings_.layout;
     page.columns = out.printColumns;
     page.databaseName = store_.DatabaseName();
-    page.filter = BuildFilterCondition();
+    page.filter = DescribeFilter(settings_.criteria, settings_.bFilter);
     page.sortKey = settings_.sort;
 
     PrintRunResult result;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/TextRules.h"
+#include "selection/CriterionTable.h"
 
 namespace zofar {
 
@@ -16,56 +17,6 @@ namespace {
 constexpr std::string_view kSettings = "Settings";
 constexpr std::string_view kOutput = "Output";
 constexpr std::string_view kWindow = "Window";
-
-struct FlagKey {
-    std::string_view key;
-    uint32_t FilterCriteria::*member;
-    int defaultValue;
-};
-
-// The enable flags in their stored order.
-constexpr std::array<FlagKey, 16> kFlagKeys = {{
-    {"BFFrequency", &FilterCriteria::BFFrequency, 0},
-    {"BFStation", &FilterCriteria::BFStation, 0},
-    {"BFCountry", &FilterCriteria::BFCountry, 0},
-    {"BFItu", &FilterCriteria::BFItu, 0},
-    {"BFLanguage", &FilterCriteria::BFLanguage, 0},
-    {"BFTargetarea", &FilterCriteria::BFTargetarea, 0},
-    {"BFDay", &FilterCriteria::BFDay, 0},
-    {"BFOnair", &FilterCriteria::BFOnair, 0},
-    {"BFTime", &FilterCriteria::BFTime, 0},
-    {"BFStatus", &FilterCriteria::BFStatus, 0},
-    {"BFP", &FilterCriteria::BFP, 0},
-    {"BFStn", &FilterCriteria::BFStn, 0},
-    {"BFLc", &FilterCriteria::BFLc, 0},
-    {"BFLocation", &FilterCriteria::BFLocation, 0},
-    {"BFExactMatch", &FilterCriteria::BFExactMatch, 0},
-    {"BFOnairNow", &FilterCriteria::BFOnairNow, 1},
-}};
-
-struct TextKey {
-    std::string_view key;
-    std::string FilterCriteria::*member;
-    const char* timeFallback;  // for time texts: the value that replaces an invalid time
-};
-
-// The criteria texts in their stored order.
-constexpr std::array<TextKey, 14> kTextKeys = {{
-    {"FStation", &FilterCriteria::FStation, nullptr},
-    {"FCountry", &FilterCriteria::FCountry, nullptr},
-    {"FItu", &FilterCriteria::FItu, nullptr},
-    {"FLanguage", &FilterCriteria::FLanguage, nullptr},
-    {"FTargetarea", &FilterCriteria::FTargetarea, nullptr},
-    {"FDay", &FilterCriteria::FDay, nullptr},
-    {"FStart", &FilterCriteria::FStart, "00:00"},
-    {"FEnd", &FilterCriteria::FEnd, "23:59"},
-    {"FStatus", &FilterCriteria::FStatus, nullptr},
-    {"FP", &FilterCriteria::FP, nullptr},
-    {"FStn", &FilterCriteria::FStn, nullptr},
-    {"FLc", &FilterCriteria::FLc, nullptr},
-    {"FLocation", &FilterCriteria::FLocation, nullptr},
-    {"FOnairTime", &FilterCriteria::FOnairTime, "00:00"},
-}};
 
 // Reads numbers the way sscanf's %d and %u do: blanks skipped, one optional sign, at least one
 // digit, the rest of the text left for the next directive. Numbers beyond the target type are
@@ -216,15 +167,17 @@ void LoadSettings(const IniFile& ini, DocumentSettings& settings) {
     settings.bFilter = static_cast<uint32_t>(ini.GetInt(kSettings, "BFilter", 1));
 
     FilterCriteria& criteria = settings.criteria;
-    for (const FlagKey& flag : kFlagKeys) {
-        criteria.*flag.member = static_cast<uint32_t>(ini.GetInt(kSettings, flag.key, flag.defaultValue));
-    }
-    criteria.FFrequency1 = ReadFrequency(ini, "FFrequency1", "0.0");
-    criteria.FFrequency2 = ReadFrequency(ini, "FFrequency2", "1000000.0");
-    for (const TextKey& text : kTextKeys) {
-        std::string value = ini.GetString(kSettings, text.key, "");
-        if (text.timeFallback != nullptr && !IsValidTime(value)) value = text.timeFallback;
-        criteria.*text.member = std::move(value);
+    for (const StoredField& field : StoredFields()) {
+        if (field.flag != nullptr) {
+            criteria.*field.flag =
+                static_cast<uint32_t>(ini.GetInt(kSettings, field.key, static_cast<int>(field.flagDefault)));
+        } else if (field.number != nullptr) {
+            criteria.*field.number = ReadFrequency(ini, field.key, field.textDefault);
+        } else {
+            std::string value = ini.GetString(kSettings, field.key, "");
+            if (field.isTime && !IsValidTime(value)) value = field.textDefault;
+            criteria.*field.text = std::move(value);
+        }
     }
 
     settings.layout.order = ReadColumnOrder(ini.GetString(kSettings, "ColumnOrder", ""));
@@ -251,12 +204,15 @@ void SaveSettings(IniFile& ini, const DocumentSettings& settings) {
     ini.SetInt(kSettings, "BFilter", static_cast<int>(settings.bFilter));
 
     const FilterCriteria& criteria = settings.criteria;
-    for (const FlagKey& flag : kFlagKeys) {
-        ini.SetInt(kSettings, flag.key, static_cast<int>(criteria.*flag.member));
+    for (const StoredField& field : StoredFields()) {
+        if (field.flag != nullptr) {
+            ini.SetInt(kSettings, field.key, static_cast<int>(criteria.*field.flag));
+        } else if (field.number != nullptr) {
+            ini.SetString(kSettings, field.key, FormatOneDecimal(criteria.*field.number));
+        } else {
+            ini.SetString(kSettings, field.key, criteria.*field.text);
+        }
     }
-    ini.SetString(kSettings, "FFrequency1", FormatOneDecimal(criteria.FFrequency1));
-    ini.SetString(kSettings, "FFrequency2", FormatOneDecimal(criteria.FFrequency2));
-    for (const TextKey& text : kTextKeys) ini.SetString(kSettings, text.key, criteria.*text.member);
 
     ini.SetString(kSettings, "ColumnOrder", JoinNumbers(settings.layout.order));
     ini.SetString(kSettings, "ColumnWidths", JoinNumbers(settings.layout.widths));

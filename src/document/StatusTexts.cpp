@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/TextEncoding.h"
+#include "selection/FilterDescription.h"
 
 namespace zofar {
 
@@ -10,8 +11,18 @@ std::string RecordsPaneText(int count) { return "Records:  " + std::to_string(co
 
 std::string SortPaneText(std::string_view sortKey) { return "Sort:  " + std::string(sortKey); }
 
-std::string FilterPaneText(bool filterOn, std::string_view condition) {
-    return filterOn ? "Filter:  " + std::string(condition) : std::string("Filter:  disabled");
+std::string FilterPaneText(std::string_view description) {
+    if (description == kNoFilterDescription) return std::string(description);
+    return "Filter:  " + std::string(description);
+}
+
+std::string FilterPaneTip(std::string_view paneText, std::string_view condition) {
+    std::string tip(paneText);
+    if (!condition.empty()) {
+        tip += '\n';
+        tip += condition;
+    }
+    return tip;
 }
 
 std::string ClockPaneText(const UtcTime& time) {

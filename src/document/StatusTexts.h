@@ -34,8 +34,12 @@ inline constexpr size_t kMaxTitleLength = 255;
 std::string RecordsPaneText(int count);
 /// "Sort:  <key>", the key exactly as stored.
 std::string SortPaneText(std::string_view sortKey);
-/// "Filter:  <condition>" while the filter is on, "Filter:  disabled" while it is off.
-std::string FilterPaneText(bool filterOn, std::string_view condition);
+/// "Filter:  <description>" for the words of a filter, the description alone when it says that
+/// there is no filter.
+std::string FilterPaneText(std::string_view description);
+/// The filter pane's tip: its whole text, and on a line of its own the exact condition the list
+/// is selected by, when there is one.
+std::string FilterPaneTip(std::string_view paneText, std::string_view condition);
 /// " hh:mm:ss  UTC".
 std::string ClockPaneText(const UtcTime& time);
 /// " ZOFAR Program Database", followed by two blanks and the quoted name when there is one;

@@ -48,7 +48,7 @@ struct PageInput {
     RecordRange range;  ///< the rows of the browse set to print
     std::string printDate;
     std::string databaseName;
-    std::string filter;  ///< the filter condition; empty when the filter is off
+    std::string filter;  ///< the filter in words
     std::string sortKey;
 };
 

@@ -7,6 +7,7 @@
 #include "base/TextEncoding.h"
 #include "base/TextRules.h"
 #include "schedule/OnAirCondition.h"
+#include "selection/CriterionTable.h"
 
 namespace zofar {
 
@@ -25,14 +26,38 @@ std::string TwoDigits(int value) {
     return buffer.data();
 }
 
-std::string TimeRangePiece(std::string_view start, std::string_view end) {
+std::string TimeRangePiece(const std::string& column, std::string_view start, std::string_view end) {
     const std::string from = ConditionBuilder::EscapeLiteral(start);
     const std::string to = ConditionBuilder::EscapeLiteral(end);
     // Byte order is time order for "hh:mm"; a start after the end means the range wraps past
     // midnight. Both of its ends belong to it, as in the plain range, and records without a
     // start time ("..:..") sort before every time, so they must be kept out explicitly.
-    if (start.compare(end) <= 0) return "(START BETWEEN '" + from + "' AND '" + to + "')";
-    return "((START >= '" + from + "' OR START <= '" + to + "') AND START NOT LIKE '..:..')";
+    if (start.compare(end) <= 0) return "(" + column + " BETWEEN '" + from + "' AND '" + to + "')";
+    return "((" + column + " >= '" + from + "' OR " + column + " <= '" + to + "') AND " + column + " NOT LIKE '..:..')";
+}
+
+std::string ConditionPiece(const Criterion& k, const FilterCriteria& c, const UtcTime& now, bool dated) {
+    const std::string column(k.column);
+    const CriterionValue& first = k.values[0];
+    switch (k.match) {
+    case CriterionMatch::FollowsSwitch:
+        return ConditionBuilder::BuildLikeGroup(UsedText(c.*first.text), column, c.BFExactMatch);
+    case CriterionMatch::AlwaysExact: return ConditionBuilder::BuildLikeGroup(UsedText(c.*first.text), column, 1);
+    case CriterionMatch::FrequencyRange:
+        return "(" + column + " BETWEEN " + FormatOneDecimal(c.*first.number) + " AND " +
+               FormatOneDecimal(c.*k.values[1].number) + ")";
+    case CriterionMatch::TimeRange:
+        return TimeRangePiece(column, UsedText(c.*first.text), UsedText(c.*k.values[1].text));
+    case CriterionMatch::OnAir: {
+        const bool nowMode = c.BFOnairNow == 1;
+        const std::string t =
+            nowMode ? TwoDigits(now.hour) + ":" + TwoDigits(now.minute)
+                    : ConditionBuilder::EscapeLiteral(Utf8Prefix(c.*first.text, ConditionBuilder::kMaxOnairTimeLength));
+        return dated ? DatedOnAirCondition(t, nowMode, ScheduleDay::Of(now), ScheduleDay::Before(now))
+                     : OnAirCondition(t, nowMode, now.weekday);
+    }
+    }
+    return {};
 }
 
 }  // namespace
@@ -83,33 +108,8 @@ std::string ConditionBuilder::BuildFilterCondition(const FilterCriteria& c, uint
                                                    bool dated) {
     if (bFilter != 1) return {};
     std::vector<std::string> pieces;
-    const uint32_t mode = c.BFExactMatch;
-    const auto like = [&pieces](uint32_t flag, const std::string& value, std::string_view column, uint32_t exact) {
-        if (flag == 1) pieces.push_back(BuildLikeGroup(UsedText(value), column, exact));
-    };
-
-    if (c.BFFrequency == 1) {
-        pieces.push_back("(FREQ BETWEEN " + FormatOneDecimal(c.FFrequency1) + " AND " +
-                         FormatOneDecimal(c.FFrequency2) + ")");
-    }
-    like(c.BFStation, c.FStation, "STATION", mode);
-    like(c.BFCountry, c.FCountry, "COUNTRY", mode);
-    like(c.BFItu, c.FItu, "ITU", 1);
-    like(c.BFLanguage, c.FLanguage, "LANGUAGE", mode);
-    like(c.BFTargetarea, c.FTargetarea, "TARGETAR", mode);
-    like(c.BFDay, c.FDay, "DAYS", mode);
-    like(c.BFStatus, c.FStatus, "STATUS", 1);
-    like(c.BFP, c.FP, "P", 1);
-    like(c.BFStn, c.FStn, "STN", mode);
-    like(c.BFLc, c.FLc, "LC", 1);
-    like(c.BFLocation, c.FLocation, "LOCATION", mode);
-    if (c.BFTime == 1) pieces.push_back(TimeRangePiece(UsedText(c.FStart), UsedText(c.FEnd)));
-    if (c.BFOnair == 1) {
-        const bool nowMode = c.BFOnairNow == 1;
-        const std::string t = nowMode ? TwoDigits(now.hour) + ":" + TwoDigits(now.minute)
-                                      : EscapeLiteral(Utf8Prefix(c.FOnairTime, kMaxOnairTimeLength));
-        pieces.push_back(dated ? DatedOnAirCondition(t, nowMode, ScheduleDay::Of(now), ScheduleDay::Before(now))
-                               : OnAirCondition(t, nowMode, now.weekday));
+    for (const Criterion* k : CriteriaInConditionOrder()) {
+        if (c.*k->flag == 1) pieces.push_back(ConditionPiece(*k, c, now, dated));
     }
 
     std::string condition;

@@ -12,8 +12,8 @@ namespace zofar {
 
 /// Turns filter criteria into the condition of the browse set's query: an SQL boolean
 /// expression without WHERE, in the LIKE dialect the store teaches its engine ("*" any run).
-/// The same text is shown in the status bar and printed in the page header, so its form is fixed
-/// character for character.
+/// The same text is shown in the status bar's tip and printed by the command line, so its form
+/// is fixed character for character.
 class ConditionBuilder {
 public:
     /// Longest part of a text criterion that takes part in the condition, in characters.

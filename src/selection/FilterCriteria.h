@@ -5,8 +5,8 @@
 
 namespace zofar {
 
-/// The filter criteria in their binding order (settings keys, predefined filter file fields).
-/// Member names are the settings keys. Frequencies are in kHz. The defaults are those of a
+/// The filter criteria; selection/CriterionTable.h says what each member is and where it is
+/// stored. Member names are the settings keys. Frequencies are in kHz. The defaults are those of a
 /// newly created document; the settings reader applies its own defaults for missing keys.
 struct FilterCriteria {
     uint32_t BFFrequency = 0;
@@ -47,13 +47,8 @@ struct FilterCriteria {
     /// The on-air criterion is active and follows the clock.
     bool OnAirNowActive() const { return BFOnair == 1 && BFOnairNow == 1; }
 
-    /// Switches the fourteen criteria off; the match mode, the on-air mode and every value stay.
-    void ClearCriterionFlags() {
-        for (uint32_t* flag : {&BFFrequency, &BFStation, &BFCountry, &BFItu, &BFLanguage, &BFTargetarea, &BFDay,
-                               &BFOnair, &BFTime, &BFStatus, &BFP, &BFStn, &BFLc, &BFLocation}) {
-            *flag = 0;
-        }
-    }
+    /// Switches every criterion off; the match mode, the on-air mode and every value stay.
+    void ClearCriterionFlags();
 };
 
 }  // namespace zofar

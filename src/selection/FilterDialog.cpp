@@ -1,6 +1,8 @@
 #include "selection/FilterDialog.h"
 
+#include <cctype>
 #include <exception>
+#include <string_view>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,11 +19,25 @@ namespace zofar {
 
 namespace {
 
-QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::string FromQt(const QString& text) { return text.toStdString(); }
 
 uint32_t Flag(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
+
+// Controls are named after their settings keys: "BFStation" gives "stationBox", "FStation"
+// "stationEdit".
+QString ControlName(std::string_view key, std::string_view prefix, std::string_view suffix) {
+    std::string name(key.substr(prefix.size()));
+    if (!name.empty()) name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+    name += suffix;
+    return QString::fromStdString(name);
+}
+
+// The dialog edits a frequency as text, which its checks read.
+std::string& FrequencyText(FilterDialogEntries& entries, FilterDialogField edit) {
+    return edit == FilterDialogField::Frequency1 ? entries.frequency1Text : entries.frequency2Text;
+}
 
 void ShowWarning(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ZOFAR"), text, QMessageBox::Ok, parent);
@@ -57,73 +73,55 @@ void FilterDialog::BuildControls() {
     int row = 0;
     std::vector<QWidget*> tabOrder;
 
-    const auto addBox = [&](const char* label, const char* name) {
-        auto* box = new QCheckBox(QString::fromUtf8(label), this);
-        box->setObjectName(QString::fromUtf8(name));
-        grid->addWidget(box, row, 0);
-        tabOrder.push_back(box);
-        return box;
-    };
-    const auto addEdit = [&](const char* name) {
+    const auto addEdit = [&](const CriterionValue& value) {
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromUtf8(name));
+        edit->setObjectName(ControlName(value.key, "F", "Edit"));
         tabOrder.push_back(edit);
         return edit;
     };
-    const auto addRange = [&](QLineEdit*& first, QLineEdit*& second, const char* firstName, const char* secondName) {
-        first = addEdit(firstName);
-        grid->addWidget(first, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("to"), this), row, 2, Qt::AlignCenter);
-        second = addEdit(secondName);
-        grid->addWidget(second, row, 3);
-    };
-    const auto addTextRow = [&](const char* label, const char* boxName, const char* editName,
-                                uint32_t FilterCriteria::*flag, std::string FilterCriteria::*value) {
-        QCheckBox* box = addBox(label, boxName);
-        QLineEdit* edit = addEdit(editName);
-        grid->addWidget(edit, row, 1, 1, 3);
-        textRows_.push_back({box, edit, flag, value});
+
+    for (const Criterion& criterion : CriterionTable()) {
+        CriterionRow r{&criterion, new QCheckBox(ToQt(criterion.caption), this), {}};
+        r.box->setObjectName(ControlName(criterion.flagKey, "BF", "Box"));
+        grid->addWidget(r.box, row, 0);
+        tabOrder.push_back(r.box);
+        const CriterionValue& first = criterion.values[0];
+        switch (criterion.match) {
+        case CriterionMatch::FrequencyRange:
+        case CriterionMatch::TimeRange:
+            r.edits[0] = addEdit(first);
+            grid->addWidget(r.edits[0], row, 1);
+            grid->addWidget(new QLabel(QStringLiteral("to"), this), row, 2, Qt::AlignCenter);
+            r.edits[1] = addEdit(criterion.values[1]);
+            grid->addWidget(r.edits[1], row, 3);
+            break;
+        case CriterionMatch::FollowsSwitch:
+        case CriterionMatch::AlwaysExact:
+            r.edits[0] = addEdit(first);
+            grid->addWidget(r.edits[0], row, 1, 1, 3);
+            break;
+        case CriterionMatch::OnAir: {
+            onairNowRadio_ = new QRadioButton(QStringLiteral("No&w"), this);
+            onairNowRadio_->setObjectName(QStringLiteral("onairNowRadio"));
+            onairAtRadio_ = new QRadioButton(QStringLiteral("&At :"), this);
+            onairAtRadio_->setObjectName(QStringLiteral("onairAtRadio"));
+            tabOrder.push_back(onairNowRadio_);
+            tabOrder.push_back(onairAtRadio_);
+            r.edits[0] = addEdit(first);
+            auto* onairGroup = new QButtonGroup(this);
+            onairGroup->addButton(onairNowRadio_);
+            onairGroup->addButton(onairAtRadio_);
+            auto* onairLine = new QHBoxLayout;
+            onairLine->addWidget(onairNowRadio_);
+            onairLine->addWidget(onairAtRadio_);
+            onairLine->addWidget(r.edits[0], 1);
+            grid->addLayout(onairLine, row, 1, 1, 3);
+            break;
+        }
+        }
+        rows_.push_back(r);
         ++row;
-    };
-
-    frequencyBox_ = addBox("&Frequency (KHz)", "frequencyBox");
-    addRange(frequency1Edit_, frequency2Edit_, "frequency1Edit", "frequency2Edit");
-    ++row;
-    addTextRow("&Station [1,2]", "stationBox", "stationEdit", &FilterCriteria::BFStation, &FilterCriteria::FStation);
-    addTextRow("St&n [1,2]", "stnBox", "stnEdit", &FilterCriteria::BFStn, &FilterCriteria::FStn);
-    addTextRow("&Location [1,2]", "locationBox", "locationEdit", &FilterCriteria::BFLocation,
-               &FilterCriteria::FLocation);
-    addTextRow("Countr&y [1,2]", "countryBox", "countryEdit", &FilterCriteria::BFCountry, &FilterCriteria::FCountry);
-    addTextRow("Country code (&ITU) [1]", "ituBox", "ituEdit", &FilterCriteria::BFItu, &FilterCriteria::FItu);
-    addTextRow("L&ocation code (LC) [1]", "lcBox", "lcEdit", &FilterCriteria::BFLc, &FilterCriteria::FLc);
-    addTextRow("&Target area [1,2]", "targetareaBox", "targetareaEdit", &FilterCriteria::BFTargetarea,
-               &FilterCriteria::FTargetarea);
-    addTextRow("Lan&guage [1,2]", "languageBox", "languageEdit", &FilterCriteria::BFLanguage,
-               &FilterCriteria::FLanguage);
-    addTextRow("Stat&us [1]", "statusBox", "statusEdit", &FilterCriteria::BFStatus, &FilterCriteria::FStatus);
-    addTextRow("&Program structure (P) [1]", "pBox", "pEdit", &FilterCriteria::BFP, &FilterCriteria::FP);
-    timeBox_ = addBox("Start ti&me (UTC)", "timeBox");
-    addRange(startEdit_, endEdit_, "startEdit", "endEdit");
-    ++row;
-    addTextRow("&Days [1,2]", "dayBox", "dayEdit", &FilterCriteria::BFDay, &FilterCriteria::FDay);
-
-    onairBox_ = addBox("Stations \"On Ai&r\" only", "onairBox");
-    onairNowRadio_ = new QRadioButton(QStringLiteral("No&w"), this);
-    onairNowRadio_->setObjectName(QStringLiteral("onairNowRadio"));
-    onairAtRadio_ = new QRadioButton(QStringLiteral("&At :"), this);
-    onairAtRadio_->setObjectName(QStringLiteral("onairAtRadio"));
-    tabOrder.push_back(onairNowRadio_);
-    tabOrder.push_back(onairAtRadio_);
-    onairTimeEdit_ = addEdit("onairTimeEdit");
-    auto* onairGroup = new QButtonGroup(this);
-    onairGroup->addButton(onairNowRadio_);
-    onairGroup->addButton(onairAtRadio_);
-    auto* onairLine = new QHBoxLayout;
-    onairLine->addWidget(onairNowRadio_);
-    onairLine->addWidget(onairAtRadio_);
-    onairLine->addWidget(onairTimeEdit_, 1);
-    grid->addLayout(onairLine, row, 1, 1, 3);
-    ++row;
+    }
 
     // The footnotes explain the [1] and [1,2] marks of the labels above.
     auto* notes = new QGridLayout;
@@ -180,66 +178,46 @@ void FilterDialog::BuildControls() {
 }
 
 void FilterDialog::Display(const FilterCriteria& values) {
-    // Only a flag of exactly 1 takes part in the condition, so only that shows as ticked.
-    frequencyBox_->setChecked(values.BFFrequency == 1);
-    frequency1Edit_->setText(ToQt(FilterDialogChecks::FormatFrequencyForEdit(values.FFrequency1)));
-    frequency2Edit_->setText(ToQt(FilterDialogChecks::FormatFrequencyForEdit(values.FFrequency2)));
-    for (const auto& r : textRows_) {
-        r.box->setChecked(values.*r.flag == 1);
-        r.edit->setText(ToQt(values.*r.value));
+    for (const CriterionRow& r : rows_) {
+        // Only a flag of exactly 1 takes part in the condition, so only that shows as ticked.
+        r.box->setChecked(values.*r.criterion->flag == 1);
+        for (std::size_t k = 0; k < r.criterion->Values().size(); ++k) {
+            const CriterionValue& value = r.criterion->values[k];
+            r.edits[k]->setText(value.number != nullptr
+                                    ? ToQt(FilterDialogChecks::FormatFrequencyForEdit(values.*value.number))
+                                    : ToQt(values.*value.text));
+        }
     }
-    timeBox_->setChecked(values.BFTime == 1);
-    startEdit_->setText(ToQt(values.FStart));
-    endEdit_->setText(ToQt(values.FEnd));
-    onairBox_->setChecked(values.BFOnair == 1);
     (values.BFOnairNow == 1 ? onairNowRadio_ : onairAtRadio_)->setChecked(true);
-    onairTimeEdit_->setText(ToQt(values.FOnairTime));
     (values.BFExactMatch == 1 ? exactRadio_ : substringRadio_)->setChecked(true);
 }
 
 FilterDialogEntries FilterDialog::Entries() const {
     FilterDialogEntries entries;
     FilterCriteria& shown = entries.shown;
-    shown.BFFrequency = Flag(frequencyBox_);
-    entries.frequency1Text = FromQt(frequency1Edit_->text());
-    entries.frequency2Text = FromQt(frequency2Edit_->text());
-    for (const auto& r : textRows_) {
-        shown.*r.flag = Flag(r.box);
-        shown.*r.value = FromQt(r.edit->text());
+    for (const CriterionRow& r : rows_) {
+        shown.*r.criterion->flag = Flag(r.box);
+        for (std::size_t k = 0; k < r.criterion->Values().size(); ++k) {
+            const CriterionValue& value = r.criterion->values[k];
+            if (value.number != nullptr) {
+                FrequencyText(entries, value.edit) = FromQt(r.edits[k]->text());
+            } else {
+                shown.*value.text = FromQt(r.edits[k]->text());
+            }
+        }
     }
-    shown.BFTime = Flag(timeBox_);
-    shown.FStart = FromQt(startEdit_->text());
-    shown.FEnd = FromQt(endEdit_->text());
-    shown.BFOnair = Flag(onairBox_);
     shown.BFOnairNow = onairNowRadio_->isChecked() ? 1 : 0;
-    shown.FOnairTime = FromQt(onairTimeEdit_->text());
     shown.BFExactMatch = exactRadio_->isChecked() ? 1 : 0;
     return entries;
 }
 
 QWidget* FilterDialog::FocusTarget(FilterDialogField field) const {
-    switch (field) {
-    case FilterDialogField::Frequency1: return frequency1Edit_;
-    case FilterDialogField::Frequency2: return frequency2Edit_;
-    case FilterDialogField::Start: return startEdit_;
-    case FilterDialogField::End: return endEdit_;
-    case FilterDialogField::OnairTime: return onairTimeEdit_;
-    case FilterDialogField::None: return nullptr;
-    case FilterDialogField::Station:
-    case FilterDialogField::Stn:
-    case FilterDialogField::Location:
-    case FilterDialogField::Country:
-    case FilterDialogField::Itu:
-    case FilterDialogField::Lc:
-    case FilterDialogField::Targetarea:
-    case FilterDialogField::Language:
-    case FilterDialogField::Status:
-    case FilterDialogField::P:
-    case FilterDialogField::Day: break;
+    for (const CriterionRow& r : rows_) {
+        for (std::size_t k = 0; k < r.criterion->Values().size(); ++k) {
+            if (r.criterion->values[k].edit == field) return r.edits[k];
+        }
     }
-    // The text edits stand in textRows_ in the order of their fields.
-    const auto index = static_cast<size_t>(field) - static_cast<size_t>(FilterDialogField::Station);
-    return index < textRows_.size() ? textRows_[index].edit : nullptr;
+    return nullptr;
 }
 
 void FilterDialog::OnOk() {

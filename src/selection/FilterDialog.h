@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
 #include <QDialog>
 
+#include "selection/CriterionTable.h"
 #include "selection/FilterCriteria.h"
 #include "selection/FilterDialogChecks.h"
 
@@ -33,12 +35,11 @@ public:
     const FilterCriteria& Criteria() const { return held_; }
 
 private:
-    /// An enable box with the single edit of its criterion.
-    struct TextRow {
+    /// A criterion's enable box with the edits of its values.
+    struct CriterionRow {
+        const Criterion* criterion;
         QCheckBox* box;
-        QLineEdit* edit;
-        uint32_t FilterCriteria::*flag;
-        std::string FilterCriteria::*value;
+        std::array<QLineEdit*, 2> edits;
     };
 
     void BuildControls();
@@ -50,22 +51,14 @@ private:
 
     FilterCriteria held_;
 
-    QCheckBox* frequencyBox_ = nullptr;
-    QLineEdit* frequency1Edit_ = nullptr;
-    QLineEdit* frequency2Edit_ = nullptr;
-    QCheckBox* timeBox_ = nullptr;
-    QLineEdit* startEdit_ = nullptr;
-    QLineEdit* endEdit_ = nullptr;
-    QCheckBox* onairBox_ = nullptr;
     QRadioButton* onairNowRadio_ = nullptr;
     QRadioButton* onairAtRadio_ = nullptr;
-    QLineEdit* onairTimeEdit_ = nullptr;
     QRadioButton* substringRadio_ = nullptr;
     QRadioButton* exactRadio_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
-    std::vector<TextRow> textRows_;
+    std::vector<CriterionRow> rows_;
 };
 
 }  // namespace zofar

@@ -5,6 +5,7 @@
 
 #include "base/TextRules.h"
 #include "selection/ConditionBuilder.h"
+#include "selection/CriterionTable.h"
 #include "store/JetText.h"
 
 namespace zofar {
@@ -14,29 +15,6 @@ namespace {
 FilterDialogOutcome Refuse(const FilterCriteria& values, std::string_view message, FilterDialogField focus) {
     return {false, values, std::string(message), focus};
 }
-
-// The text criteria in the dialog's tab order, with the label that names them in a message.
-struct TextField {
-    uint32_t FilterCriteria::*flag;
-    std::string FilterCriteria::*value;
-    std::string_view label;
-    FilterDialogField field;
-};
-
-constexpr std::array kTextFields{
-    TextField{&FilterCriteria::BFStation, &FilterCriteria::FStation, "Station", FilterDialogField::Station},
-    TextField{&FilterCriteria::BFStn, &FilterCriteria::FStn, "Stn", FilterDialogField::Stn},
-    TextField{&FilterCriteria::BFLocation, &FilterCriteria::FLocation, "Location", FilterDialogField::Location},
-    TextField{&FilterCriteria::BFCountry, &FilterCriteria::FCountry, "Country", FilterDialogField::Country},
-    TextField{&FilterCriteria::BFItu, &FilterCriteria::FItu, "Country code (ITU)", FilterDialogField::Itu},
-    TextField{&FilterCriteria::BFLc, &FilterCriteria::FLc, "Location code (LC)", FilterDialogField::Lc},
-    TextField{&FilterCriteria::BFTargetarea, &FilterCriteria::FTargetarea, "Target area",
-              FilterDialogField::Targetarea},
-    TextField{&FilterCriteria::BFLanguage, &FilterCriteria::FLanguage, "Language", FilterDialogField::Language},
-    TextField{&FilterCriteria::BFStatus, &FilterCriteria::FStatus, "Status", FilterDialogField::Status},
-    TextField{&FilterCriteria::BFP, &FilterCriteria::FP, "Program structure (P)", FilterDialogField::P},
-    TextField{&FilterCriteria::BFDay, &FilterCriteria::FDay, "Days", FilterDialogField::Day},
-};
 
 }  // namespace
 
@@ -96,17 +74,29 @@ FilterDialogOutcome FilterDialogChecks::Check(const FilterDialogEntries& entries
     read.FFrequency1 = *frequency1;
     read.FFrequency2 = *frequency2;
 
-    if (read.BFFrequency == 1 && !(read.FFrequency1 < read.FFrequency2))
-        return Refuse(read, kFrequencyOrder, FilterDialogField::Frequency1);
-    if (read.BFTime == 1) {
-        if (!IsValidTime(read.FStart)) return Refuse(read, kBadStart, FilterDialogField::Start);
-        if (!IsValidTime(read.FEnd)) return Refuse(read, kBadEnd, FilterDialogField::End);
+    // The ranges and times are checked first, the patterns after them, each in the dialog's order.
+    for (const Criterion& k : CriterionTable()) {
+        if (read.*k.flag != 1) continue;
+        const CriterionValue& first = k.values[0];
+        const CriterionValue& second = k.values[1];
+        switch (k.match) {
+        case CriterionMatch::FrequencyRange:
+            if (!(read.*first.number < read.*second.number)) return Refuse(read, kFrequencyOrder, first.edit);
+            break;
+        case CriterionMatch::TimeRange:
+            if (!IsValidTime(read.*first.text)) return Refuse(read, kBadStart, first.edit);
+            if (!IsValidTime(read.*second.text)) return Refuse(read, kBadEnd, second.edit);
+            break;
+        case CriterionMatch::OnAir:
+            if (read.BFOnairNow != 1 && !IsValidTime(read.*first.text)) return Refuse(read, kBadOnairTime, first.edit);
+            break;
+        case CriterionMatch::FollowsSwitch:
+        case CriterionMatch::AlwaysExact: break;
+        }
     }
-    if (read.BFOnair == 1 && read.BFOnairNow != 1 && !IsValidTime(read.FOnairTime))
-        return Refuse(read, kBadOnairTime, FilterDialogField::OnairTime);
-    for (const TextField& t : kTextFields) {
-        if (read.*t.flag == 1 && HasUnclosedBracket(read.*t.value))
-            return Refuse(read, UnclosedBracketMessage(t.label), t.field);
+    for (const Criterion& k : CriterionTable()) {
+        if (IsPatternMatch(k.match) && read.*k.flag == 1 && HasUnclosedBracket(read.*k.values[0].text))
+            return Refuse(read, UnclosedBracketMessage(k.label), k.values[0].edit);
     }
 
     return {true, read, {}, FilterDialogField::None};

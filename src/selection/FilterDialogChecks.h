@@ -5,29 +5,9 @@
 #include <string_view>
 
 #include "selection/FilterCriteria.h"
+#include "selection/FilterDialogField.h"
 
 namespace zofar {
-
-/// The filter dialog's controls that a failed check puts the focus on.
-enum class FilterDialogField {
-    None,
-    Frequency1,
-    Frequency2,
-    Start,
-    End,
-    OnairTime,
-    Station,
-    Stn,
-    Location,
-    Country,
-    Itu,
-    Lc,
-    Targetarea,
-    Language,
-    Status,
-    P,
-    Day
-};
 
 /// The filter dialog's controls as the user left them.
 struct FilterDialogEntries {

@@ -12,32 +12,13 @@
 #include "base/TextEncoding.h"
 #include "base/TextRules.h"
 #include "base/Utf8.h"
+#include "selection/CriterionTable.h"
 
 namespace zofar {
 
 namespace {
 
-// The members in the order of their fields.
-constexpr std::array<uint32_t FilterCriteria::*, 16> kFlags = {
-    &FilterCriteria::BFFrequency, &FilterCriteria::BFStation,  &FilterCriteria::BFCountry,
-    &FilterCriteria::BFItu,       &FilterCriteria::BFLanguage, &FilterCriteria::BFTargetarea,
-    &FilterCriteria::BFDay,       &FilterCriteria::BFOnair,    &FilterCriteria::BFTime,
-    &FilterCriteria::BFStatus,    &FilterCriteria::BFP,        &FilterCriteria::BFStn,
-    &FilterCriteria::BFLc,        &FilterCriteria::BFLocation, &FilterCriteria::BFExactMatch,
-    &FilterCriteria::BFOnairNow,
-};
-constexpr std::array<std::string FilterCriteria::*, 14> kTexts = {
-    &FilterCriteria::FStation,    &FilterCriteria::FCountry,   &FilterCriteria::FItu,   &FilterCriteria::FLanguage,
-    &FilterCriteria::FTargetarea, &FilterCriteria::FDay,       &FilterCriteria::FStart, &FilterCriteria::FEnd,
-    &FilterCriteria::FStatus,     &FilterCriteria::FP,         &FilterCriteria::FStn,   &FilterCriteria::FLc,
-    &FilterCriteria::FLocation,   &FilterCriteria::FOnairTime,
-};
-static_assert(1 + kFlags.size() + 2 + kTexts.size() == kPredefinedFilterFieldCount);
-
-constexpr std::size_t kFirstFlagField = 1;
-constexpr std::size_t kFrequency1Field = kFirstFlagField + kFlags.size();
-constexpr std::size_t kFrequency2Field = kFrequency1Field + 1;
-constexpr std::size_t kFirstTextField = kFrequency2Field + 1;
+static_assert(1 + kStoredFieldCount == kPredefinedFilterFieldCount);
 
 bool BreaksLine(char c) { return c == kPredefinedFilterSeparator || c == '\r' || c == '\n'; }
 
@@ -69,7 +50,9 @@ std::string StorableFilterText(std::string_view text) {
 }
 
 FilterCriteria WithStorableTexts(FilterCriteria criteria) {
-    for (const auto member : kTexts) criteria.*member = StorableFilterText(criteria.*member);
+    for (const StoredField& field : StoredFields()) {
+        if (field.text != nullptr) criteria.*field.text = StorableFilterText(criteria.*field.text);
+    }
     return criteria;
 }
 
@@ -77,16 +60,14 @@ std::string FormatPredefinedFilterLine(const CPredefFilter& entry) {
     const FilterCriteria& c = entry.criteria;
     std::string line = StorableFilterText(entry.name);
     line += kPredefinedFilterSeparator;
-    for (const auto member : kFlags) {
-        line += std::to_string(c.*member);
-        line += kPredefinedFilterSeparator;
-    }
-    for (const double frequency : {c.FFrequency1, c.FFrequency2}) {
-        line += FormatOneDecimal(frequency);
-        line += kPredefinedFilterSeparator;
-    }
-    for (const auto member : kTexts) {
-        line += StorableFilterText(c.*member);
+    for (const StoredField& field : StoredFields()) {
+        if (field.flag != nullptr) {
+            line += std::to_string(c.*field.flag);
+        } else if (field.number != nullptr) {
+            line += FormatOneDecimal(c.*field.number);
+        } else {
+            line += StorableFilterText(c.*field.text);
+        }
         line += kPredefinedFilterSeparator;
     }
     line += '\n';
@@ -108,17 +89,22 @@ std::optional<CPredefFilter> ParsePredefinedFilterLine(std::string_view line) {
         }
     }
 
-    const auto frequency1 = ReadFrequency(fields[kFrequency1Field]);
-    const auto frequency2 = ReadFrequency(fields[kFrequency2Field]);
-    if (!frequency1 || !frequency2) return std::nullopt;
-
     CPredefFilter entry;
     entry.name = std::string(fields[0]);
     FilterCriteria& c = entry.criteria;
-    for (std::size_t k = 0; k < kFlags.size(); ++k) c.*kFlags[k] = fields[kFirstFlagField + k] == "0" ? 0 : 1;
-    c.FFrequency1 = *frequency1;
-    c.FFrequency2 = *frequency2;
-    for (std::size_t k = 0; k < kTexts.size(); ++k) c.*kTexts[k] = std::string(fields[kFirstTextField + k]);
+    for (std::size_t k = 0; k < kStoredFieldCount; ++k) {
+        const StoredField& field = StoredFields()[k];
+        const std::string_view text = fields[1 + k];
+        if (field.flag != nullptr) {
+            c.*field.flag = text == "0" ? 0 : 1;
+        } else if (field.number != nullptr) {
+            const auto frequency = ReadFrequency(text);
+            if (!frequency) return std::nullopt;
+            c.*field.number = *frequency;
+        } else {
+            c.*field.text = std::string(text);
+        }
+    }
     return entry;
 }
 

@@ -153,7 +153,8 @@ TEST_F(MainFrameTest, openDatabaseSwitchesTheRulesAndFillsThePanes) {
     EXPECT_TRUE(frame->Action(CommandId::Tune)->isEnabled());
     EXPECT_EQ(PaneText(kPaneRecordsId), "Records:  3");
     EXPECT_EQ(PaneText(kPaneSortId), "Sort:  FREQ");
-    EXPECT_EQ(frame->Pane(kPaneFilterId)->toolTip().toStdString(), "Filter:  " + doc->BuildFilterCondition());
+    EXPECT_EQ(PaneText(kPaneFilterId), "No filter");
+    EXPECT_EQ(frame->Pane(kPaneFilterId)->toolTip(), "No filter");
 
     frame->ExecuteCommandById(static_cast<int>(CommandId::SortStation));
     EXPECT_EQ(PaneText(kPaneSortId), "Sort:  STATION");
@@ -165,8 +166,8 @@ TEST_F(MainFrameTest, disableFilterIsCheckedWhileOffAndOnlyTheFilterPaneHasATip)
     ASSERT_TRUE(frame->ExecuteCommand(CommandId::DisableFilter));
     EXPECT_FALSE(doc->FilterIsOn());
     EXPECT_TRUE(frame->Action(CommandId::DisableFilter)->isChecked());
-    EXPECT_EQ(PaneText(kPaneFilterId), "Filter:  disabled");
-    EXPECT_EQ(frame->Pane(kPaneFilterId)->toolTip(), "Filter:  disabled");
+    EXPECT_EQ(PaneText(kPaneFilterId), "No filter");
+    EXPECT_EQ(frame->Pane(kPaneFilterId)->toolTip(), "No filter");
     for (int id : {kPaneRecordsId, kPaneSortId, kPaneClockId}) EXPECT_TRUE(frame->Pane(id)->toolTip().isEmpty());
     EXPECT_TRUE(frame->statusBar()->toolTip().isEmpty());
 }
@@ -194,10 +195,35 @@ TEST_F(MainFrameTest, filterPaneTakesTheFreeWidthAndCutsALongConditionWithAMark)
     ui.filterAnswers.push_back(criteria);
     ASSERT_TRUE(frame->ExecuteCommand(CommandId::SetFilter));
     settle();
-    EXPECT_EQ(pane->toolTip().toStdString(), "Filter:  " + doc->BuildFilterCondition());
+    const auto words = [](char a, char b, char c) {
+        return std::string(30, a) + " or " + std::string(30, b) + " or " + std::string(30, c);
+    };
+    EXPECT_EQ(pane->toolTip().toStdString(), "Filter:  Station contains " + words('A', 'B', 'C') +
+                                                 " \u00B7 Country contains " + words('D', 'E', 'F') + "\n" +
+                                                 doc->BuildFilterCondition());
     ASSERT_TRUE(pane->text().endsWith(QChar(0x2026))) << pane->text().toStdString();
     EXPECT_TRUE(pane->toolTip().startsWith(pane->text().chopped(1)));
     EXPECT_LE(pane->fontMetrics().horizontalAdvance(pane->text()), pane->contentsRect().width());
+}
+
+TEST_F(MainFrameTest, filterPaneTipFollowsTheClockWhileTheWordsStay) {
+    OpenSampleDatabase();
+    FilterCriteria criteria = doc->Settings().criteria;
+    criteria.BFOnair = 1;
+    criteria.BFOnairNow = 1;
+    ui.filterAnswers.push_back(criteria);
+    ASSERT_TRUE(frame->ExecuteCommand(CommandId::SetFilter));
+    auto* pane = qobject_cast<StatusPane*>(frame->Pane(kPaneFilterId));
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->FullText(), "Filter:  On air now");
+    EXPECT_TRUE(pane->toolTip().startsWith("Filter:  On air now\n(((START < END AND START <= '09:05'"))
+        << pane->toolTip().toStdString();
+
+    clock.Set(UtcTime{2024, 5, 6, 9, 6, 0, 1});
+    frame->RefreshStatus();
+    EXPECT_EQ(pane->FullText(), "Filter:  On air now");
+    EXPECT_TRUE(pane->toolTip().startsWith("Filter:  On air now\n(((START < END AND START <= '09:06'"))
+        << pane->toolTip().toStdString();
 }
 
 TEST_F(MainFrameTest, clockIsFilledAtActivationAndTicksEverySecond) {

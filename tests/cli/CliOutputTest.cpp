@@ -103,8 +103,8 @@ TEST(CliPrint, writesA4PagesWithTheHeaderBlockAndTheRowsInListOrder) {
     const std::vector<std::string> pages = Pages(text.out);
     ASSERT_EQ(pages.size(), 3u);
 
-    const std::string condition = FirstLine(Cli("condition --settings " + Quote(settings)).out);
-    ASSERT_FALSE(condition.empty());
+    // The header names the filter in words; the condition itself stays with "condition".
+    EXPECT_EQ(FirstLine(Cli("condition --settings " + Quote(settings)).out), "(FREQ BETWEEN 0.0 AND 5000.0)");
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const std::string& page = pages[p];
         std::istringstream in(page);
@@ -116,8 +116,8 @@ TEST(CliPrint, writesA4PagesWithTheHeaderBlockAndTheRowsInListOrder) {
         EXPECT_NE(page.find("Database:"), std::string::npos);
         EXPECT_NE(page.find("PRINTED"), std::string::npos);
         EXPECT_NE(page.find("Filter:"), std::string::npos);
-        // At 25 pt the condition runs into the right margin, where it is cut.
-        EXPECT_NE(page.find(condition.substr(0, 14)), std::string::npos) << page;
+        EXPECT_NE(page.find("Frequency 0-5000 kHz"), std::string::npos) << page;
+        EXPECT_EQ(page.find("BETWEEN"), std::string::npos) << page;
         EXPECT_NE(page.find("Sort:"), std::string::npos);
         EXPECT_NE(page.find("STATION"), std::string::npos);
         EXPECT_EQ(page.find("STN"), std::string::npos) << "STN is not chosen";

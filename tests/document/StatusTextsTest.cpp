@@ -12,9 +12,11 @@ TEST(StatusTexts, panesShowCountSortKeyAndFilter) {
     EXPECT_EQ(RecordsPaneText(123456), "Records:  123456");
     EXPECT_EQ(SortPaneText("TARGETAR"), "Sort:  TARGETAR");
     EXPECT_EQ(SortPaneText(""), "Sort:  ");
-    EXPECT_EQ(FilterPaneText(true, "FREQ BETWEEN 0.0 AND 30000.0"), "Filter:  FREQ BETWEEN 0.0 AND 30000.0");
-    EXPECT_EQ(FilterPaneText(true, ""), "Filter:  ");
-    EXPECT_EQ(FilterPaneText(false, "FREQ BETWEEN 0.0 AND 30000.0"), "Filter:  disabled");
+    EXPECT_EQ(FilterPaneText("Frequency 0-30000 kHz"), "Filter:  Frequency 0-30000 kHz");
+    EXPECT_EQ(FilterPaneText("No filter"), "No filter");
+    EXPECT_EQ(FilterPaneTip("Filter:  Frequency 0-30000 kHz", "(FREQ BETWEEN 0.0 AND 30000.0)"),
+              "Filter:  Frequency 0-30000 kHz\n(FREQ BETWEEN 0.0 AND 30000.0)");
+    EXPECT_EQ(FilterPaneTip("No filter", ""), "No filter");
 }
 
 TEST(StatusTexts, clockPadsEachFieldToTwoDigits) {
