@@ -39,6 +39,8 @@ void RunSorted(benchmark::State& state, const std::string& orderBy, std::optiona
     const auto location = std::make_shared<const std::optional<ListenerLocation>>(listener);
     RegisterGeoFunctions(db.Handle(), location);
     const std::string sql = "SELECT UNIQUEID FROM ZOFTABLE ORDER BY " + orderBy;
+    // The list's first sort, outside the measurement: a requery follows one.
+    if (!freshFunctions) RunKeyQuery(db, sql);
     for (auto _ : state) {
         if (freshFunctions) RegisterGeoFunctions(db.Handle(), location);
         state.counters["rows"] = static_cast<double>(RunKeyQuery(db, sql));
