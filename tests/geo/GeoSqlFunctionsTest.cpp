@@ -152,14 +152,5 @@ TEST_F(GeoSqlFunctionsTest, sortByDistancePutsRowsWithoutCoordinatesFirstUnlessA
     EXPECT_EQ(order, (std::vector<Cell>{"6200.0", "6100.0", "6000.0", "5000.0", "5100.0", "5200.0", "5300.0"}));
 }
 
-TEST_F(GeoSqlFunctionsTest, takeOnlyTheirNumberOfArguments) {
-    sqlite3_stmt* st = nullptr;
-    EXPECT_NE(sqlite3_prepare_v2(db.get(), "SELECT ZOFAR_DISTANCE(LATI) FROM ZOFTABLE", -1, &st, nullptr), SQLITE_OK);
-    sqlite3_finalize(st);
-    EXPECT_NE(sqlite3_prepare_v2(db.get(), "SELECT ZOFAR_INBEAM(LATI, LONGI) FROM ZOFTABLE", -1, &st, nullptr),
-              SQLITE_OK);
-    sqlite3_finalize(st);
-}
-
 }  // namespace
 }  // namespace zofar
