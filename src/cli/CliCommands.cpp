@@ -6,14 +6,18 @@
 #include <optional>
 
 #include "app/AppPaths.h"
+#include "geo/LocationSettings.h"
 #include "base/Clock.h"
 #include "cli/ConsoleUi.h"
 #include "cli/NamedFilter.h"
+#include "geo/MaidenheadLocator.h"
+#include "geo/PathCells.h"
 #include "import/SourceKindOfFile.h"
 #include "output/OutputOptions.h"
 #include "selection/ConditionBuilder.h"
 #include "selection/PredefinedFilterDialogChecks.h"
 #include "document/CZOFDoc.h"
+#include "store/ColumnTable.h"
 #include "store/CreateDatabaseChecks.h"
 #include "view/CellText.h"
 
@@ -80,6 +84,22 @@ std::optional<FixedClock> ClockFor(const CommonOptions& o) {
     return FixedClock(*t);
 }
 
+// The location the list's distances are measured from: --locator, else the settings'.
+std::optional<ListenerLocation> DistanceOrigin(const CommonOptions& o, const DistanceOptions& d) {
+    if (!d.locator.empty()) {
+        LocationReading reading = ReadLocator(d.locator);
+        if (!reading.location) std::fprintf(stderr, "zofar-cli: %s\n", reading.message.c_str());
+        return reading.location;
+    }
+    auto location = LoadLocationFile(SettingsPath(o)).location;
+    if (!location) {
+        std::fprintf(stderr,
+                     "zofar-cli: --with-distance needs the listener's location: set it in the program or give "
+                     "--locator\n");
+    }
+    return location;
+}
+
 int SourceKindNamed(const std::string& kind, const std::filesystem::path& list) {
     if (kind == "text") return kSourceText;
     if (kind == "dbase") return kSourceDbase;
@@ -142,9 +162,13 @@ int RunCondition(const CommonOptions& o) {
     return 0;
 }
 
-int RunList(const CommonOptions& o, const std::string& name) {
+int RunList(const CommonOptions& o, const std::string& name, const DistanceOptions& d) {
     auto clock = ClockFor(o);
     if (!clock) return kUsageError;
+    std::optional<ListenerLocation> origin;
+    if (d.withDistance && !(origin = DistanceOrigin(o, d))) return 1;
+    const auto longiField = static_cast<size_t>(*ColumnNumber("LONGI") - 1);
+    const auto latiField = static_cast<size_t>(*ColumnNumber("LATI") - 1);
     ConsoleUi ui;
     CZOFDoc doc(DocumentScreen::Of(ui), *clock, LookingPaths(o, SettingsPath(o), Folder(o.folder)));
     doc.LoadSettings();
@@ -161,6 +185,10 @@ int RunList(const CommonOptions& o, const std::string& name) {
             line += '\t';
         }
         line += CellText((*values)[kUniqueIdField]);
+        if (d.withDistance) {
+            const PathCellTexts cells = PathCells(origin, TextOf((*values)[latiField]), TextOf((*values)[longiField]));
+            line += '\t' + cells.distance + '\t' + cells.bearing;
+        }
         line += '\n';
         std::fwrite(line.data(), 1, line.size(), stdout);
     }

@@ -33,10 +33,18 @@ struct ImportOptions {
     bool replace = false;
 };
 
+/// The list command's distance columns.
+struct DistanceOptions {
+    bool withDistance = false;  ///< --with-distance: DISTANCE and BEARING after UNIQUEID
+    std::string locator;        ///< --locator LOC; empty: the settings' location
+};
+
 /// Each command returns the exit status.
 int RunImport(const ImportOptions& options);
 int RunCondition(const CommonOptions& options);
-int RunList(const CommonOptions& options, const std::string& name);
+/// With `distance.withDistance` and no location to measure from (none stored, a --locator that
+/// does not read), a message on standard error and exit status 1, before any row is printed.
+int RunList(const CommonOptions& options, const std::string& name, const DistanceOptions& distance = {});
 /// Prints the names of the named filters' file in list order, one per line.
 int RunFilters(const CommonOptions& options);
 

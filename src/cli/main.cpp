@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     conditionCommand->callback([&] { status = RunCondition(condition); });
 
     CommonOptions list;
+    DistanceOptions listDistance;
     std::string listName;
     CLI::App* listCommand = app.add_subcommand(
         "list",
@@ -75,8 +76,16 @@ int main(int argc, char** argv) {
     AddFolderOption(*listCommand, list.folder);
     AddNowOption(*listCommand, list);
     AddNamedFilterOptions(*listCommand, list);
+    CLI::Option* withDistance = listCommand->add_flag(
+        "--with-distance", listDistance.withDistance,
+        "Appends DISTANCE (km) and BEARING (degrees) from the listener's location to each line, empty where LATI "
+        "or LONGI do not read");
+    listCommand
+        ->add_option("--locator", listDistance.locator,
+                     "Measures from this Maidenhead locator (such as JO62qm) instead of the settings' location")
+        ->needs(withDistance);
     listCommand->add_option("NAME", listName, "The database")->required();
-    listCommand->callback([&] { status = RunList(list, listName); });
+    listCommand->callback([&] { status = RunList(list, listName, listDistance); });
 
     CommonOptions filters;
     CLI::App* filtersCommand =

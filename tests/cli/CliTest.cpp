@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "import/EibiTestSupport.h"
 #include "import/IlgDbaseWriter.h"
@@ -187,4 +189,52 @@ TEST(CliNamedFilters, filtersConditionAndListUseTheFirstFilterOfTheNameAndNeverW
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
     EXPECT_FALSE(std::filesystem::exists(filters + ".bak"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.dat")));
+}
+
+namespace {
+
+// An ILG line with the transmitter's LONGI and LATI set.
+std::string SiteLine(const std::string& freq, const std::string& station, const std::string& longi,
+                     const std::string& lati) {
+    std::string line = IlgLine(freq, station, "0000-2400");
+    line.replace(244, longi.size(), longi);
+    line.replace(250, lati.size(), lati);
+    return line;
+}
+
+}  // namespace
+
+TEST(CliList, withDistanceAppendsDistanceAndBearingFromTheStoredLocationOrTheLocator) {
+    TempDir dir;
+    const std::string list = dir.file("sites.txt");
+    std::ofstream(list) << SiteLine("   6005", "Nauen", "012E54", "52N38") << SiteLine("   7000", "Nowhere", "", "")
+                        << SiteLine("   8000", "Broken", "013E22", "91N");
+    ASSERT_EQ(Cli("import --folder " + Quote(dir.folder()) + " " + Quote(list) + " S").code, 0);
+    const std::string settings = dir.file("z.INI");
+    std::ofstream(settings) << "[Settings]\nSort=FREQ\n[Location]\nLocator=\nLatitude=51.5074\nLongitude=-0.1278\n";
+    const std::string base = "list --settings " + Quote(settings) + " --folder " + Quote(dir.folder());
+
+    const Result stored = Cli(base + " --with-distance S");
+    ASSERT_EQ(stored.code, 0);
+    std::vector<std::string> lines;
+    std::istringstream in(stored.out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(lines[0].ends_with("\t1\t901\t77")) << lines[0];
+    EXPECT_TRUE(lines[1].ends_with("\t2\t\t")) << lines[1];
+    EXPECT_TRUE(lines[2].ends_with("\t3\t\t")) << lines[2];
+    EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '\t'), 26);
+
+    const Result located = Cli(base + " --with-distance --locator io91WM S");
+    EXPECT_EQ(located.code, 0);
+    EXPECT_NE(located.out.find("\t1\t900\t77\n"), std::string::npos) << located.out;
+    EXPECT_EQ(Cli(base + " S").out.find("\t1\t9"), std::string::npos) << "no distance unless asked";
+
+    EXPECT_EQ(Cli(base + " --with-distance --locator XY S", true).out,
+              "zofar-cli: The locator \"XY\" is not a Maidenhead locator of 4 or 6 characters, such as JO62qm.\n");
+    EXPECT_EQ(Cli(base + " --locator JO62qm S").code, 2) << "--locator belongs to --with-distance";
+    std::ofstream(settings) << "[Settings]\nSort=FREQ\n";
+    const Result none = Cli(base + " --with-distance S");
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(none.out, "");
 }
