@@ -9,6 +9,7 @@
 #include "base/Clock.h"
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
+#include "export/ExportDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -45,11 +46,12 @@ struct DocumentScreen {
     ReceiverLink& receiverLink;
     ReceiverDialogs& receiverDialogs;
     OutputDialogs& outputDialogs;
+    ExportDialogs& exportDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -161,6 +163,13 @@ public:
     /// brings the dialog back.
     void PrintCommand();
 
+    // Export (export/CZOFDocExport.cpp).
+    /// The Export command: the Export dialog, then ExportRecords with its choices.
+    void OnDatabaseExport();
+    /// Writes the rows of the choices' record scope to the choices' file in their format and
+    /// says how many entries it wrote in the status bar; a failure is shown as a message.
+    void ExportRecords(const ExportChoices& choices);
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -192,6 +201,7 @@ private:
     ReceiverLink& receiverLink_;
     ReceiverDialogs& receiverDialogs_;
     OutputDialogs& outputDialogs_;
+    ExportDialogs& exportDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;
@@ -200,8 +210,15 @@ private:
     PredefinedFilterList predefinedFilters_;
     /// The file was not taken over whole: its first overwrite keeps it beside.
     bool keepOldFilterFile_ = false;
-    /// The clipboard export or a printout is walking the browse set's rows.
+    /// The clipboard export, an export or a printout is walking the browse set's rows.
     bool holdingRows_ = false;
+    /// The Export dialog's last choices and CSV columns, for its next opening.
+    ExportChoices exportChoices_;
+    ColumnFlags exportColumns_ = [] {
+        ColumnFlags all{};
+        all.fill(true);
+        return all;
+    }();
 };
 
 }  // namespace zofar
