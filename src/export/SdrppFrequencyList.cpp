@@ -1,6 +1,7 @@
 #include "export/SdrppFrequencyList.h"
 
 #include <cstdio>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace zofar {
@@ -34,13 +35,18 @@ std::vector<std::string> UniqueNames(const std::vector<Bookmark>& bookmarks) {
     std::unordered_set<std::string> taken;
     for (const auto& b : bookmarks) taken.insert(b.name);
     std::unordered_set<std::string> used;
+    // The suffix to try next for a name, so that many copies of one name cost no rescans.
+    std::unordered_map<std::string, int> nextSuffix;
     std::vector<std::string> names;
     names.reserve(bookmarks.size());
     for (const auto& b : bookmarks) {
         std::string name = b.name;
-        // The suffix skips every name the list holds, so a later "X (2)" keeps its own name.
-        for (int n = 2; used.count(name) != 0 || (n > 2 && taken.count(name) != 0); ++n) {
-            name = b.name + " (" + std::to_string(n) + ")";
+        if (used.count(name) != 0) {
+            // The suffix skips every name the list holds, so a later "X (2)" keeps its own name.
+            int& n = nextSuffix.try_emplace(b.name, 2).first->second;
+            do {
+                name = b.name + " (" + std::to_string(n++) + ")";
+            } while (taken.count(name) != 0);
         }
         used.insert(name);
         taken.insert(name);

@@ -101,3 +101,5 @@ TEST(ExportDialog, okShowsTheCoreChecksMessageAndStaysOpen) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
+
+}  // namespace zofar
