@@ -9,6 +9,7 @@
 #include "app/ImportProgressWindow.h"
 #include "widgets/ZofarMessageBox.h"
 #include "receiver/CReceiverProgramDlg.h"
+#include "export/ExportDialog.h"
 #include "output/ClipboardDialog.h"
 #include "output/PrintOptionsDialog.h"
 #include "selection/FilterDialog.h"
@@ -154,6 +155,10 @@ std::optional<ClipboardChoices> QtDocumentUi::RunClipboardDialog(const Clipboard
 
 void QtDocumentUi::PutOnClipboard(const std::string& text) {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(QString::fromStdString(text));
+}
+
+std::optional<ExportChoices> QtDocumentUi::RunExportDialog(const ExportChoices& choices) {
+    return ExportDialog::Run(frame_, choices);
 }
 
 std::optional<PrintRequest> QtDocumentUi::RunPrintDialog(const PrintChoices& choices) {

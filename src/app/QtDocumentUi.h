@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/UserPrompts.h"
+#include "export/ExportDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/SocketReceiverLink.h"
@@ -31,7 +32,8 @@ class QtDocumentUi : public UserPrompts,
                      public SelectionDialogs,
                      public ReceiverLink,
                      public ReceiverDialogs,
-                     public OutputDialogs {
+                     public OutputDialogs,
+                     public ExportDialogs {
 public:
     QtDocumentUi() = default;
     ~QtDocumentUi() override;
@@ -80,6 +82,7 @@ public:
     void PutOnClipboard(const std::string& text) override;
     std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override;
     PrintRunResult RunPrintJob(PrintAction action, const PrintJob& job) override;
+    std::optional<ExportChoices> RunExportDialog(const ExportChoices& choices) override;
 
     /// Prints and previews with the printer the print dialog's Setup button chose.
     PrintRunner& Printing() { return printing_; }

@@ -13,6 +13,7 @@ enum class CommandId : int {
     Delete = 32773,
     Print = 32831,
     Clipboard = 32829,
+    Export = 32775,
     Exit = 57665,
     // Filter
     SetFilter = 32801,

@@ -12,7 +12,9 @@
 #include "cli/NamedFilter.h"
 #include "geo/MaidenheadLocator.h"
 #include "geo/PathCells.h"
+#include "export/ExportDialogs.h"
 #include "import/SourceKindOfFile.h"
+#include "output/ColumnChoice.h"
 #include "output/OutputOptions.h"
 #include "selection/ConditionBuilder.h"
 #include "selection/PredefinedFilterDialogChecks.h"
@@ -221,6 +223,33 @@ int RunDocumentCommand(const CommonOptions& o, const std::string& name, ConsoleU
     if (!IsPlainDatabaseName(name) || !doc.ReopenDatabase(name)) return 1;
     doc.Execute(command);
     return ui.messagesShown > 0 ? 1 : 0;
+}
+
+int RunExport(const CommonOptions& o, const ExportOptions& e) {
+    auto clock = ClockFor(o);
+    if (!clock) return kUsageError;
+    ExportChoices choices;
+    choices.format = e.format == "gqrx"    ? ExportFormat::Gqrx
+                     : e.format == "sdrpp" ? ExportFormat::Sdrpp
+                                           : ExportFormat::Csv;
+    choices.scopeIndex = kScopeAll - 1;
+    ColumnFlags every{};
+    every.fill(true);
+    choices.columns = BuildColumnChoice(ColumnLayout{}, every);
+    choices.checks.assign(choices.columns.offered.size(), true);
+    choices.paths[static_cast<std::size_t>(choices.format)] = e.out;
+    choices.merge = e.merge;
+    ConsoleUi ui;
+    ui.exportAnswer = choices;
+
+    CZOFDoc doc(DocumentScreen::Of(ui), *clock, LookingPaths(o, SettingsPath(o), Folder(o.folder)));
+    doc.LoadSettings();
+    if (!o.filter.empty() && !UseNamedFilter(doc, o.filter)) return kUsageError;
+    if (!IsPlainDatabaseName(e.name) || !doc.ReopenDatabase(e.name)) return 1;
+    doc.Execute(CommandId::Export);
+    if (ui.messagesShown > 0) return 1;
+    std::printf("%s\n", ui.lastStatus.c_str());
+    return 0;
 }
 
 int RunCopy(const CommonOptions& o, const std::string& name) {

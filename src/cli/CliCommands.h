@@ -52,6 +52,19 @@ int RunFilters(const CommonOptions& options);
 /// separator, the filter and the sort, followed by one line feed; nothing for no records.
 int RunCopy(const CommonOptions& options, const std::string& name);
 
+/// What the export command writes.
+struct ExportOptions {
+    std::string name;    ///< the database
+    std::string out;     ///< the file to write
+    std::string format;  ///< csv, gqrx or sdrpp
+    bool merge = false;  ///< gqrx: merge into an existing bookmarks file
+};
+
+/// Writes all records of the database, in the settings' (or the named) filter and sort, to the
+/// file as Database > Export does; CSV with every list column in table order. Prints
+/// "Exported N entries to FILE." on success.
+int RunExport(const CommonOptions& options, const ExportOptions& exportOptions);
+
 /// Opens the database `name` as the program does at start-up (with the settings' sort key and
 /// filter) and runs the document command `command` with `ui` as its screen. The exit status:
 /// 0; 1 when the database cannot be opened or the command showed a message; kUsageError for

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/UserPrompts.h"
+#include "export/ExportDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -25,7 +26,8 @@ class ConsoleUi : public UserPrompts,
                   public SelectionDialogs,
                   public ReceiverLink,
                   public ReceiverDialogs,
-                  public OutputDialogs {
+                  public OutputDialogs,
+                  public ExportDialogs {
 public:
     /// Answer to every Yes/No question (the first-line question of an import).
     bool answerYes = false;
@@ -38,6 +40,8 @@ public:
     /// The record scope the clipboard and print dialogs answer with (their other values as
     /// they were filled, Print for the print dialog); nothing makes them answer Cancel.
     std::optional<int> outputScope;
+    /// What the Export dialog returns, whatever it was filled with.
+    std::optional<ExportChoices> exportAnswer;
 
     void ShowMessage(const std::string& text) override;
     void ShowStoreError(const std::string& text) override;
@@ -51,6 +55,7 @@ public:
     /// The clipboard of the command line is standard output: the text and one line feed.
     void PutOnClipboard(const std::string& text) override;
     std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override;
+    std::optional<ExportChoices> RunExportDialog(const ExportChoices&) override { return exportAnswer; }
 };
 
 }  // namespace zofar

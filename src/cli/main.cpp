@@ -105,6 +105,27 @@ int main(int argc, char** argv) {
     copyCommand->add_option("NAME", copyName, "The database")->required();
     copyCommand->callback([&] { status = RunCopy(copy, copyName); });
 
+    CommonOptions exportCommon;
+    ExportOptions exportOptions;
+    CLI::App* exportCommand = app.add_subcommand(
+        "export",
+        "Writes the records the list shows for the settings' filter and sort key to OUT, as Database > Export "
+        "does for \"All records\": a CSV file with every list column in table order, gqrx bookmarks or an SDR++ "
+        "frequency list.");
+    exportCommand->add_option("--format", exportOptions.format, "The kind of file: csv, gqrx or sdrpp")
+        ->required()
+        ->check(CLI::IsMember({"csv", "gqrx", "sdrpp"}));
+    exportCommand->add_flag("--merge", exportOptions.merge,
+                            "gqrx: keep the bookmarks of an existing OUT and replace only ZOFAR's earlier ones "
+                            "(the old file is kept as OUT.bak)");
+    AddSettingsOption(*exportCommand, exportCommon);
+    AddFolderOption(*exportCommand, exportCommon.folder);
+    AddNowOption(*exportCommand, exportCommon);
+    AddNamedFilterOptions(*exportCommand, exportCommon);
+    exportCommand->add_option("NAME", exportOptions.name, "The database")->required();
+    exportCommand->add_option("OUT", exportOptions.out, "The file to write")->required();
+    exportCommand->callback([&] { status = RunExport(exportCommon, exportOptions); });
+
     CommonOptions print;
     std::string printName;
     std::string pdfPath;

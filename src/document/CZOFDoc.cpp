@@ -17,6 +17,7 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       receiverLink_(screen.receiverLink),
       receiverDialogs_(screen.receiverDialogs),
       outputDialogs_(screen.outputDialogs),
+      exportDialogs_(screen.exportDialogs),
       clock_(clock),
       paths_(std::move(paths)),
       folder_(paths_.databaseFolder),

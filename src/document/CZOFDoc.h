@@ -10,6 +10,7 @@
 #include "base/Clock.h"
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
+#include "export/ExportDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -47,11 +48,12 @@ struct DocumentScreen {
     ReceiverLink& receiverLink;
     ReceiverDialogs& receiverDialogs;
     OutputDialogs& outputDialogs;
+    ExportDialogs& exportDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -176,6 +178,13 @@ public:
     /// brings the dialog back.
     void PrintCommand();
 
+    // Export (export/CZOFDocExport.cpp).
+    /// The Export command: the Export dialog, then ExportRecords with its choices.
+    void OnDatabaseExport();
+    /// Writes the rows of the choices' record scope to the choices' file in their format and
+    /// says how many entries it wrote in the status bar; a failure is shown as a message.
+    void ExportRecords(const ExportChoices& choices);
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -218,6 +227,7 @@ private:
     ReceiverLink& receiverLink_;
     ReceiverDialogs& receiverDialogs_;
     OutputDialogs& outputDialogs_;
+    ExportDialogs& exportDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;
@@ -226,7 +236,7 @@ private:
     PredefinedFilterList predefinedFilters_;
     /// The file was not taken over whole: its first overwrite keeps it beside.
     bool keepOldFilterFile_ = false;
-    /// The clipboard export or a printout is walking the browse set's rows.
+    /// The clipboard export, an export or a printout is walking the browse set's rows.
     bool holdingRows_ = false;
     /// The record the list selects and shows, as a row of the selection; -1 for none.
     int currentPosition_ = -1;
@@ -234,6 +244,13 @@ private:
     /// The minute the clock showed at its last second; -1 before the first.
     long lastMinute_ = -1;
     bool ticking_ = false;
+    /// The Export dialog's last choices and CSV columns, for its next opening.
+    ExportChoices exportChoices_;
+    ColumnFlags exportColumns_ = [] {
+        ColumnFlags all{};
+        all.fill(true);
+        return all;
+    }();
 };
 
 }  // namespace zofar

@@ -23,6 +23,8 @@ constexpr std::array kLeadingCommands{
     CommandInfo{C::Print, "&Print...\tCtrl+P", "Ctrl+P", "Print\nPrint", E::DatabaseOpen, K::None},
     CommandInfo{C::Clipboard, "&Clipboard...\tCtrl+C", "Ctrl+C", "Copy to the clipboard\nClipboard", E::DatabaseOpen,
                 K::None},
+    CommandInfo{C::Export, "Expo&rt...", "", "Export records to a CSV file or an SDR program's bookmarks\nExport",
+                E::DatabaseOpen, K::None},
     CommandInfo{C::Exit, "E&xit\tCtrl+X", "Ctrl+X", "Quit the application\nExit", E::Always, K::None},
 
     CommandInfo{C::SetFilter, "&Set filter...\tCtrl+Y", "Ctrl+Y", "Set the record filter\nSet filter", E::DatabaseOpen,
@@ -70,7 +72,7 @@ constexpr MenuEntry kSeparator{C::None};
 constexpr std::array kDatabaseMenu{
     MenuEntry{C::Open},      MenuEntry{C::Close}, kSeparator,          MenuEntry{C::Create},
     MenuEntry{C::Delete},    kSeparator,          MenuEntry{C::Print}, kSeparator,
-    MenuEntry{C::Clipboard}, kSeparator,          MenuEntry{C::Exit},
+    MenuEntry{C::Clipboard}, MenuEntry{C::Export}, kSeparator,          MenuEntry{C::Exit},
 };
 constexpr std::array kFilterMenu{
     MenuEntry{C::SetFilter},

@@ -34,7 +34,7 @@ TEST(CommandTable, databaseMenuHasItsSeparatorsAfterCloseDeletePrintAndClipboard
     EXPECT_EQ(
         MenuTexts("&Database"),
         (std::vector<std::string>{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E", "&Delete...\tCtrl+D",
-                                  "-", "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C", "-", "E&xit\tCtrl+X"}));
+                                  "-", "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C", "Expo&rt...", "-", "E&xit\tCtrl+X"}));
     EXPECT_EQ(MenuTexts("&Help"), (std::vector<std::string>{"&Help topics", "-", "&About ZOFAR..."}));
 }
 

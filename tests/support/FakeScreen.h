@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/UserPrompts.h"
+#include "export/ExportDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -27,7 +28,8 @@ class FakeScreen : public UserPrompts,
                    public SelectionDialogs,
                    public ReceiverLink,
                    public ReceiverDialogs,
-                   public OutputDialogs {
+                   public OutputDialogs,
+                   public ExportDialogs {
 public:
     std::vector<std::string> messages;            ///< ShowMessage texts
     std::vector<std::string> storeErrors;         ///< ShowStoreError texts
@@ -98,6 +100,8 @@ public:
     std::deque<std::optional<PrintRequest>> printAnswers;
     std::vector<PrintRun> printRuns;
     std::deque<PrintRunResult> printResults;  ///< unscripted: printed, no reopening
+    std::vector<ExportChoices> exportDialogs;  ///< what each Export dialog was filled with
+    std::deque<std::optional<ExportChoices>> exportAnswers;
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowStoreError(const std::string& text) override { storeErrors.push_back(text); }
@@ -192,6 +196,11 @@ public:
         const PrintRunResult result = printResults.front();
         printResults.pop_front();
         return result;
+    }
+
+    std::optional<ExportChoices> RunExportDialog(const ExportChoices& choices) override {
+        exportDialogs.push_back(choices);
+        return Pop(exportAnswers);
     }
 
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override {
