@@ -26,7 +26,8 @@ std::optional<int> ReadWholeNumber(std::string_view piece) {
     return negative ? -value : value;
 }
 
-// "hh:mm" as minutes since midnight; the separator is not examined, so "22.00" reads too.
+}  // namespace
+
 std::optional<int> ReadTimeOfDay(const FieldValue& value) {
     const auto* text = std::get_if<std::string>(&value);
     if (text == nullptr) return std::nullopt;
@@ -37,13 +38,11 @@ std::optional<int> ReadTimeOfDay(const FieldValue& value) {
     return *hour * 60 + *minute;
 }
 
-}  // namespace
-
-bool OnAirTest::RunsToday(const FieldValue& days) const {
+bool RunsOnWeekday(const FieldValue& days, int weekday) {
     const auto* text = std::get_if<std::string>(&days);
     if (text == nullptr) return true;
     if (text->find_first_not_of(' ') == std::string::npos) return true;
-    return weekday_ >= 1 && weekday_ <= 7 && text->find(static_cast<char>('0' + weekday_)) != std::string::npos;
+    return weekday >= 1 && weekday <= 7 && text->find(static_cast<char>('0' + weekday)) != std::string::npos;
 }
 
 bool OnAirTest::IsOnAir(const FieldValue& start, const FieldValue& end, const FieldValue& days) const {
@@ -51,7 +50,7 @@ bool OnAirTest::IsOnAir(const FieldValue& start, const FieldValue& end, const Fi
     if (!from) return false;
     const auto to = ReadTimeOfDay(end);
     if (!to) return false;
-    if (!RunsToday(days)) return false;
+    if (!RunsOnWeekday(days, weekday_)) return false;
     if (*from < *to) return minuteOfDay_ >= *from && minuteOfDay_ < *to;
     if (*from > *to) return minuteOfDay_ < *to || minuteOfDay_ >= *from;
     return false;
