@@ -7,7 +7,7 @@
 namespace zofar {
 namespace {
 
-constexpr double kLeftMargin = 64.0, kRightMargin = 12.0, kTopMargin = 10.0, kBottomMargin = 24.0;
+constexpr double kLeftMargin = 64.0, kRightMargin = 16.0, kTopMargin = 24.0, kBottomMargin = 24.0;
 constexpr double kHitSlack = 1.0;
 
 // A span of one record before it has a lane.
