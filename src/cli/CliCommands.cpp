@@ -87,6 +87,24 @@ int SourceKindNamed(const std::string& kind, const std::filesystem::path& list) 
     return SourceKindOfFile(list.filename().string());
 }
 
+// The rows of the selection, one line each: the 24 list fields, then UNIQUEID, TAB between.
+int PrintRows(const RecordStore& store) {
+    std::string line;
+    for (int row = 0; row < store.RecordCount(); ++row) {
+        const auto values = store.ReadRow(row);
+        if (!values) return 1;
+        line.clear();
+        for (int field = 0; field < kFieldCount; ++field) {
+            line += CellText((*values)[static_cast<size_t>(field)]);
+            line += '\t';
+        }
+        line += CellText((*values)[kUniqueIdField]);
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunImport(const ImportOptions& o) {
@@ -142,7 +160,8 @@ int RunCondition(const CommonOptions& o) {
     return 0;
 }
 
-int RunList(const CommonOptions& o, const std::string& name) {
+int WithSelection(const CommonOptions& o, const std::string& name,
+                  const std::function<int(const CZOFDoc& doc, const UtcTime& now)>& use) {
     auto clock = ClockFor(o);
     if (!clock) return kUsageError;
     ConsoleUi ui;
@@ -150,21 +169,11 @@ int RunList(const CommonOptions& o, const std::string& name) {
     doc.LoadSettings();
     if (!o.filter.empty() && !UseNamedFilter(doc, o.filter)) return kUsageError;
     if (!IsPlainDatabaseName(name) || !doc.ReopenDatabase(name)) return 1;
-    const RecordStore& store = doc.Store();
-    std::string line;
-    for (int row = 0; row < store.RecordCount(); ++row) {
-        const auto values = store.ReadRow(row);
-        if (!values) return 1;
-        line.clear();
-        for (int field = 0; field < kFieldCount; ++field) {
-            line += CellText((*values)[static_cast<size_t>(field)]);
-            line += '\t';
-        }
-        line += CellText((*values)[kUniqueIdField]);
-        line += '\n';
-        std::fwrite(line.data(), 1, line.size(), stdout);
-    }
-    return 0;
+    return use(doc, clock->NowUtc());
+}
+
+int RunList(const CommonOptions& o, const std::string& name) {
+    return WithSelection(o, name, [](const CZOFDoc& doc, const UtcTime&) { return PrintRows(doc.Store()); });
 }
 
 int RunFilters(const CommonOptions& o) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -7,6 +8,8 @@
 
 namespace zofar {
 class ConsoleUi;
+class CZOFDoc;
+struct UtcTime;
 }
 
 namespace zofar::cli {
@@ -37,6 +40,13 @@ struct ImportOptions {
 int RunImport(const ImportOptions& options);
 int RunCondition(const CommonOptions& options);
 int RunList(const CommonOptions& options, const std::string& name);
+
+/// Opens `name` with the settings' sort key and filter (or the named filter of --filter) as
+/// `list` does, at the time of --now, and returns what `use` returns for the document and that
+/// time. kUsageError for a bad --now or an unknown named filter; 1 when the database cannot be
+/// opened.
+int WithSelection(const CommonOptions& options, const std::string& name,
+                  const std::function<int(const CZOFDoc& doc, const UtcTime& now)>& use);
 /// Prints the names of the named filters' file in list order, one per line.
 int RunFilters(const CommonOptions& options);
 
