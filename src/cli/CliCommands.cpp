@@ -109,6 +109,30 @@ int SourceKindNamed(const std::string& kind, const std::filesystem::path& list) 
     return SourceKindOfFile(list.filename().string());
 }
 
+// The rows of the selection, one line each: the 24 list fields, then UNIQUEID, TAB between.
+int PrintRows(const RecordStore& store, const std::optional<ListenerLocation>* origin) {
+    const auto longiField = static_cast<size_t>(*ColumnNumber("LONGI") - 1);
+    const auto latiField = static_cast<size_t>(*ColumnNumber("LATI") - 1);
+    std::string line;
+    for (int row = 0; row < store.RecordCount(); ++row) {
+        const auto values = store.ReadRow(row);
+        if (!values) return 1;
+        line.clear();
+        for (int field = 0; field < kFieldCount; ++field) {
+            line += CellText((*values)[static_cast<size_t>(field)]);
+            line += '\t';
+        }
+        line += CellText((*values)[kUniqueIdField]);
+        if (origin) {
+            const PathCellTexts cells = PathCells(*origin, TextOf((*values)[latiField]), TextOf((*values)[longiField]));
+            line += '\t' + cells.distance + '\t' + cells.bearing;
+        }
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunImport(const ImportOptions& o) {
@@ -164,37 +188,25 @@ int RunCondition(const CommonOptions& o) {
     return 0;
 }
 
-int RunList(const CommonOptions& o, const std::string& name, const DistanceOptions& d) {
+int WithSelection(const CommonOptions& o, const std::string& name,
+                  const std::function<int(const CZOFDoc& doc, const UtcTime& now)>& use) {
     auto clock = ClockFor(o);
     if (!clock) return kUsageError;
-    std::optional<ListenerLocation> origin;
-    if (d.withDistance && !(origin = DistanceOrigin(o, d))) return 1;
-    const auto longiField = static_cast<size_t>(*ColumnNumber("LONGI") - 1);
-    const auto latiField = static_cast<size_t>(*ColumnNumber("LATI") - 1);
     ConsoleUi ui;
     CZOFDoc doc(DocumentScreen::Of(ui), *clock, LookingPaths(o, SettingsPath(o), Folder(o.folder)));
     doc.LoadSettings();
     if (!o.filter.empty() && !UseNamedFilter(doc, o.filter)) return kUsageError;
     if (!IsPlainDatabaseName(name) || !doc.ReopenDatabase(name)) return 1;
-    const RecordStore& store = doc.Store();
-    std::string line;
-    for (int row = 0; row < store.RecordCount(); ++row) {
-        const auto values = store.ReadRow(row);
-        if (!values) return 1;
-        line.clear();
-        for (int field = 0; field < kFieldCount; ++field) {
-            line += CellText((*values)[static_cast<size_t>(field)]);
-            line += '\t';
-        }
-        line += CellText((*values)[kUniqueIdField]);
-        if (d.withDistance) {
-            const PathCellTexts cells = PathCells(origin, TextOf((*values)[latiField]), TextOf((*values)[longiField]));
-            line += '\t' + cells.distance + '\t' + cells.bearing;
-        }
-        line += '\n';
-        std::fwrite(line.data(), 1, line.size(), stdout);
-    }
-    return 0;
+    return use(doc, clock->NowUtc());
+}
+
+int RunList(const CommonOptions& o, const std::string& name, const DistanceOptions& d) {
+    if (!ClockFor(o)) return kUsageError;
+    std::optional<ListenerLocation> origin;
+    if (d.withDistance && !(origin = DistanceOrigin(o, d))) return 1;
+    return WithSelection(o, name, [&](const CZOFDoc& doc, const UtcTime&) {
+        return PrintRows(doc.Store(), d.withDistance ? &origin : nullptr);
+    });
 }
 
 int RunFilters(const CommonOptions& o) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -7,6 +8,8 @@
 
 namespace zofar {
 class ConsoleUi;
+class CZOFDoc;
+struct UtcTime;
 }
 
 namespace zofar::cli {
@@ -45,6 +48,13 @@ int RunCondition(const CommonOptions& options);
 /// With `distance.withDistance` and no location to measure from (none stored, a --locator that
 /// does not read), a message on standard error and exit status 1, before any row is printed.
 int RunList(const CommonOptions& options, const std::string& name, const DistanceOptions& distance = {});
+
+/// Opens `name` with the settings' sort key and filter (or the named filter of --filter) as
+/// `list` does, at the time of --now, and returns what `use` returns for the document and that
+/// time. kUsageError for a bad --now or an unknown named filter; 1 when the database cannot be
+/// opened.
+int WithSelection(const CommonOptions& options, const std::string& name,
+                  const std::function<int(const CZOFDoc& doc, const UtcTime& now)>& use);
 /// Prints the names of the named filters' file in list order, one per line.
 int RunFilters(const CommonOptions& options);
 

@@ -1,7 +1,10 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
+#include <vector>
 
+#include "chart/BandPresets.h"
+#include "cli/CliChart.h"
 #include "cli/CliCommands.h"
 #include "cli/CliPrint.h"
 
@@ -139,6 +142,29 @@ int main(int argc, char** argv) {
     AddNowOption(*printCommand, print);
     printCommand->add_option("NAME", printName, "The database")->required();
     printCommand->callback([&] { status = RunPrint(print, pdfPath, printName); });
+
+    CommonOptions chart;
+    ChartOptions chartOptions;
+    std::string chartName;
+    std::vector<std::string> bandNames;
+    for (const zofar::BandPreset& band : zofar::BandPresets()) bandNames.emplace_back(band.name);
+    CLI::App* chartCommand = app.add_subcommand(
+        "chart",
+        "Draws the band chart of the records the list shows for the settings' filter, with the time of --now as "
+        "the now-line, into OUT: a PNG, SVG or PDF file by OUT's extension.");
+    AddSettingsOption(*chartCommand, chart);
+    AddFolderOption(*chartCommand, chart.folder);
+    AddNowOption(*chartCommand, chart);
+    AddNamedFilterOptions(*chartCommand, chart);
+    chartCommand->add_option("--band", chartOptions.band, "The band to draw (default: all)")
+        ->check(CLI::IsMember(bandNames));
+    chartCommand->add_option("--width", chartOptions.width, "The width in pixels, points for a PDF (default: 1200)")
+        ->check(CLI::Range(100, 20000));
+    chartCommand->add_option("--height", chartOptions.height, "The height in pixels, points for a PDF (default: 800)")
+        ->check(CLI::Range(100, 20000));
+    chartCommand->add_option("NAME", chartName, "The database")->required();
+    chartCommand->add_option("OUT", chartOptions.out, "The file to write: .png, .svg or .pdf")->required();
+    chartCommand->callback([&] { status = RunChart(chart, chartOptions, chartName); });
 
     try {
         app.parse(argc, argv);

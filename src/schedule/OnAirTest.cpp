@@ -26,7 +26,8 @@ std::optional<int> ReadWholeNumber(std::string_view piece) {
     return negative ? -value : value;
 }
 
-// "hh:mm" as minutes since midnight; the separator is not examined, so "22.00" reads too.
+}  // namespace
+
 std::optional<int> ReadTimeOfDay(const FieldValue& value) {
     const auto* text = std::get_if<std::string>(&value);
     if (text == nullptr) return std::nullopt;
@@ -36,8 +37,6 @@ std::optional<int> ReadTimeOfDay(const FieldValue& value) {
     if (!hour || !minute) return std::nullopt;
     return *hour * 60 + *minute;
 }
-
-}  // namespace
 
 OnAirTest OnAirTest::At(const UtcTime& time) {
     OnAirTest test(time.hour * 60 + time.minute, time.weekday);
@@ -73,14 +72,14 @@ bool OnAirTest::IsOnAirDated(const FieldValue& start, const FieldValue& end, con
     const std::string& week = TextOf(monthWeek);
     if (!week.empty() && !(week.size() == 1 && (week[0] == started->weekOfMonth || (week[0] == 'L' && started->lastOfMonth))))
         return false;
-    return OnAirTest(minuteOfDay_, started->weekday).RunsToday(days);
+    return RunsOnWeekday(days, started->weekday);
 }
 
-bool OnAirTest::RunsToday(const FieldValue& days) const {
+bool RunsOnWeekday(const FieldValue& days, int weekday) {
     const auto* text = std::get_if<std::string>(&days);
     if (text == nullptr) return true;
     if (text->find_first_not_of(' ') == std::string::npos) return true;
-    return weekday_ >= 1 && weekday_ <= 7 && text->find(static_cast<char>('0' + weekday_)) != std::string::npos;
+    return weekday >= 1 && weekday <= 7 && text->find(static_cast<char>('0' + weekday)) != std::string::npos;
 }
 
 bool OnAirTest::IsOnAir(const FieldValue& start, const FieldValue& end, const FieldValue& days) const {
@@ -88,7 +87,7 @@ bool OnAirTest::IsOnAir(const FieldValue& start, const FieldValue& end, const Fi
     if (!from) return false;
     const auto to = ReadTimeOfDay(end);
     if (!to) return false;
-    if (!RunsToday(days)) return false;
+    if (!RunsOnWeekday(days, weekday_)) return false;
     if (*from < *to) return minuteOfDay_ >= *from && minuteOfDay_ < *to;
     if (*from > *to) return minuteOfDay_ < *to || minuteOfDay_ >= *from;
     return false;

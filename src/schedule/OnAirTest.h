@@ -8,6 +8,14 @@
 
 namespace zofar {
 
+/// An "hh:mm" text as minutes since 00:00; the separator is not examined, so "22.00" reads too,
+/// and "24:00" reads as 1440. Nothing for Null, a number or a text without two numbers there.
+std::optional<int> ReadTimeOfDay(const FieldValue& value);
+
+/// Whether DAYS (digits, 1 = Monday ... 7 = Sunday) holds `weekday`; Null, empty or blanks
+/// mean every day.
+bool RunsOnWeekday(const FieldValue& days, int weekday);
+
 /// Decides whether a transmission is on the air at one sampled UTC minute and weekday.
 /// The list marks rows with it in any selection; it does not look at the filter.
 class OnAirTest {
@@ -31,8 +39,6 @@ public:
     int Weekday() const { return weekday_; }
 
 private:
-    bool RunsToday(const FieldValue& days) const;
-
     int minuteOfDay_;
     int weekday_;
     /// The sampled day and the one before; only At() knows them.
