@@ -208,6 +208,7 @@ void CMainFrame::Activate() {
 
     clockTimer_.start();
     OnClockTick();
+    RefreshStatus();
 
     if (!loaded) {
         show();
