@@ -317,7 +317,7 @@ void CMainFrame::RefreshStatus() {
             ->setText(QString::fromStdString(RecordsPaneText(context.databaseOpen ? doc_.RecordCount() : 0)));
         panes_.at(kPaneSortId)->setText(QString::fromStdString(SortPaneText(doc_.SortKey())));
         const DocumentSettings& settings = doc_.Settings();
-        const std::string filterText = FilterPaneText(DescribeFilter(settings.criteria, settings.bFilter));
+        const std::string filterText = FilterPaneText(DescribeFilter(settings.criteria, settings.bFilter, doc_.Store().Columns().extension));
         const QString filterTip = QString::fromStdString(FilterPaneTip(filterText, doc_.BuildFilterCondition()));
         filterPane_->SetFullText(QString::fromStdString(filterText));
         // The condition of the on-air-now test changes with the clock while the words stay.

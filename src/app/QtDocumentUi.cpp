@@ -1,5 +1,7 @@
 #include "app/QtDocumentUi.h"
 
+#include "geo/LocationDialog.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -143,6 +145,12 @@ std::optional<GoToTextEntry> QtDocumentUi::RunGoToTextDialog(const std::string& 
 
 std::optional<std::string> QtDocumentUi::RunReceiverProgramDialog(const std::string& name) {
     return CReceiverProgramDlg::Run(frame_, name);
+}
+
+std::optional<LocationSetting> QtDocumentUi::RunLocationDialog(const LocationSetting& current) {
+    LocationDialog dialog(current, frame_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Setting();
 }
 
 bool QtDocumentUi::Send(const std::string& receiverName, const LinkFrame& frame) {

@@ -72,6 +72,7 @@ public:
     std::optional<double> RunGoToFrequencyDialog() override;
     std::optional<GoToTextEntry> RunGoToTextDialog(const std::string& label, GoToMode mode) override;
     std::optional<std::string> RunReceiverProgramDialog(const std::string& name) override;
+    std::optional<LocationSetting> RunLocationDialog(const LocationSetting& current) override;
 
     // ReceiverLink: the sockets of the link folder; until SetLinkFolder no program is active.
     bool Send(const std::string& receiverName, const LinkFrame& frame) override;

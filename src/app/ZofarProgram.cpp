@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/FirstStart.h"
+#include "app/ScheduleDocks.h"
 #include "receiver/LinkEndpoint.h"
 #include "view/CZOFView.h"
 
@@ -19,9 +20,11 @@ ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
     frame_->SetListView(view, view);
     doc_.AddView(*view);
     view_ = view;
+    docks_ = std::make_unique<ScheduleDocks>(doc_, *frame_, paths.settingsFile);
 }
 
 ZofarProgram::~ZofarProgram() {
+    docks_.reset();
     if (view_) doc_.RemoveView(*view_);
 }
 

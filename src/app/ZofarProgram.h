@@ -12,6 +12,7 @@
 namespace zofar {
 
 class CZOFView;
+class ScheduleDocks;
 
 class CMainFrame;
 class Clock;
@@ -41,6 +42,7 @@ public:
     CZOFDoc& Doc() { return doc_; }
     QtDocumentUi& Ui() { return ui_; }
     CMainFrame& Frame() { return *frame_; }
+    ScheduleDocks& Docks() { return *docks_; }
     /// The incoming side of the link; null before StartLink or when it could not listen.
     LinkEndpoint* Endpoint() { return endpoint_.get(); }
 
@@ -54,6 +56,8 @@ private:
     std::unique_ptr<LinkEndpoint> endpoint_;
     /// The list, owned by the frame; registered with the document as one of its views.
     QPointer<CZOFView> view_;
+    /// The band chart and the coming-up list beside it.
+    std::unique_ptr<ScheduleDocks> docks_;
 };
 
 }  // namespace zofar

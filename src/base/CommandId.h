@@ -35,6 +35,7 @@ enum class CommandId : int {
     SortLanguage = 32786,
     SortTargetArea = 32787,
     SortProgramStructure = 32816,
+    SortDistance = 32902,
     // Go to
     GoToFrequency = 32791,
     GoToStation = 32793,
@@ -54,6 +55,7 @@ enum class CommandId : int {
     Tune = 32805,
     FindCreateStation = 32806,
     ReceiverProgram = 32837,
+    ListenerLocation = 32901,
     // View
     ViewToolbar = 59392,
     ViewStatusBar = 59393,

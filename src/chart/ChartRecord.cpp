@@ -24,7 +24,7 @@ std::string_view KnownContinent(std::string_view code) {
 
 }  // namespace
 
-std::optional<ChartRecord> ChartRecordFromRow(const RowValues& row, const OnAirTest& onAir) {
+std::optional<ChartRecord> ChartRecordFromRow(const RowValues& row, const OnAirTest& onAir, bool dated) {
     if (row.size() <= static_cast<size_t>(kUniqueIdField)) return std::nullopt;
     const auto* freq = std::get_if<double>(&row[kFreq]);
     const auto* id = std::get_if<int64_t>(&row[kUniqueIdField]);
@@ -43,7 +43,7 @@ std::optional<ChartRecord> ChartRecordFromRow(const RowValues& row, const OnAirT
     r.target = TextOf(row[kTarget]);
     r.targetArea = TextOf(row[kTargetArea]);
     r.days = TextOf(row[kDays]);
-    r.onAirNow = onAir.IsOnAir(row[kStart], row[kEnd], row[kDays]);
+    r.onAirNow = onAir.IsRowOnAir(row, dated);
     return r;
 }
 

@@ -28,7 +28,7 @@ struct ChartRecord {
 /// frequency or START and END do not read as times of day: such a row has no place on a time
 /// axis. START and END read as the list's on-air marker reads them; a START of "24:00" is
 /// 00:00, and a time past 24:00 does not read. `onAir` decides the on-air-now flag.
-std::optional<ChartRecord> ChartRecordFromRow(const RowValues& row, const OnAirTest& onAir);
+std::optional<ChartRecord> ChartRecordFromRow(const RowValues& row, const OnAirTest& onAir, bool dated = false);
 
 /// The target continent as one of the two-letter target-area codes NA, CA, SA, EU, AF, ME, AS,
 /// AU, PA: the first code of the target area, else the target text's first two letters in

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/Clock.h"
@@ -14,5 +15,10 @@ class RecordStore;
 /// for `now`. Reads without moving the list's cursor; rows that have no place on the chart
 /// are left out. Nothing after an engine error (the store has reported it).
 std::optional<std::vector<ChartRecord>> ReadChartRecords(const RecordStore& store, const UtcTime& now);
+
+/// The chart records of the rows meeting `condition` in `sortText` order, read by a side query
+/// of their own, so neither the list's cursor nor its cache of rows is touched.
+std::optional<std::vector<ChartRecord>> ReadChartRecords(const RecordStore& store, const std::string& condition,
+                                                         const std::string& sortText, const UtcTime& now);
 
 }  // namespace zofar

@@ -6,7 +6,7 @@
 
 #include "chart/ChartFile.h"
 #include "chart/ChartRecordReader.h"
-#include "store/CZOFDoc.h"
+#include "document/CZOFDoc.h"
 
 namespace zofar::cli {
 

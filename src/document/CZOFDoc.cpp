@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/SettingsFile.h"
+#include "geo/LocationSettings.h"
 #include "selection/ConditionBuilder.h"
 #include "store/KeyColumns.h"
 
@@ -23,6 +24,7 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       folder_(paths_.databaseFolder),
       store_(*this) {
     settings_.sort = "FREQ";
+    store_.SetComputedFunctions(&computed_);
     LoadPredefinedFilters();
 }
 
@@ -36,6 +38,8 @@ bool CZOFDoc::OnNewDocument() {
 
 void CZOFDoc::LoadSettings() {
     LoadSettingsFile(paths_.settingsFile, settings_);
+    location_ = LoadLocationFile(paths_.settingsFile);
+    computed_.SetLocation(location_.location);
     // A hand-edited name that is not a plain file name would reach outside the database folder.
     if (!IsPlainDatabaseName(settings_.database)) settings_.database.clear();
 }
@@ -121,6 +125,12 @@ bool CZOFDoc::FindCurrent(const std::string& condition) {
     const bool found = store_.FindFirstMatch(condition);
     currentPosition_ = found ? store_.CurrentPosition() : -1;
     return found;
+}
+
+void CZOFDoc::SelectRecord(int id) {
+    if (!store_.HasBrowseSet() || !store_.FindById(id)) return;
+    currentPosition_ = store_.CurrentPosition();
+    UpdateViews(kHintShowCurrent);
 }
 
 void CZOFDoc::OnClockSecond() {

@@ -22,6 +22,8 @@
 #include "store/DatabaseFolder.h"
 #include "store/KeyColumns.h"
 #include "store/RecordStore.h"
+#include "geo/GeoComputedColumns.h"
+#include "geo/ListenerLocation.h"
 #include "view/DocumentView.h"
 #include "view/ListPort.h"
 
@@ -102,6 +104,10 @@ public:
     /// again and every view hears that a minute passed. Nothing while the clipboard export or a
     /// printout walks the rows.
     void OnClockSecond();
+    /// Makes the record `id` of the selection the current one and shows it in the list, as a
+    /// view beside the list asks when the user picks a record there; nothing when it is not in
+    /// the selection.
+    void SelectRecord(int id);
 
     // State the window shows.
     bool IsOpen() const { return store_.IsOpen(); }
@@ -163,6 +169,14 @@ public:
     void OnTune();
     void OnFindCreateStation();
     void OnReceiverProgram();
+
+    // The listener's location (document/CZOFDocLocation.cpp).
+    /// The location dialog; a new location is written to the settings file at once and the
+    /// selection queried again, so distances and bearings follow it.
+    void OnListenerLocation();
+    /// Sorts by the distance to the transmitter (records without one first).
+    void SortByDistance();
+    const LocationSetting& Location() const { return location_; }
     /// A message from a program on the link: a go-to-frequency request (10001 with at least
     /// four data bytes) moves the list while a database is open; everything else is ignored.
     /// `data` is only read during the call.
@@ -232,6 +246,9 @@ private:
     DocumentPaths paths_;
     DatabaseFolder folder_;
     DocumentSettings settings_;
+    /// Where the listener is, and the computed columns measuring from it for the store.
+    LocationSetting location_;
+    GeoComputedColumns computed_;
     RecordStore store_;
     PredefinedFilterList predefinedFilters_;
     /// The file was not taken over whole: its first overwrite keeps it beside.
@@ -240,6 +257,7 @@ private:
     bool holdingRows_ = false;
     /// The record the list selects and shows, as a row of the selection; -1 for none.
     int currentPosition_ = -1;
+
     std::vector<DocumentView*> views_;
     /// The minute the clock showed at its last second; -1 before the first.
     long lastMinute_ = -1;

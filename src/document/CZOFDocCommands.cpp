@@ -29,6 +29,8 @@ constexpr std::array kDocumentCommands{
     DocumentCommand{CommandId::Tune, &CZOFDoc::OnTune},
     DocumentCommand{CommandId::FindCreateStation, &CZOFDoc::OnFindCreateStation},
     DocumentCommand{CommandId::ReceiverProgram, &CZOFDoc::OnReceiverProgram},
+    DocumentCommand{CommandId::ListenerLocation, &CZOFDoc::OnListenerLocation},
+    DocumentCommand{CommandId::SortDistance, &CZOFDoc::SortByDistance},
 };
 
 }  // namespace

@@ -162,7 +162,7 @@ bool CZOFDoc::PrintOnce() {
     page.layout = settings_.layout;
     page.columns = out.printColumns;
     page.databaseName = store_.DatabaseName();
-    page.filter = DescribeFilter(settings_.criteria, settings_.bFilter);
+    page.filter = DescribeFilter(settings_.criteria, settings_.bFilter, store_.Columns().extension);
     page.sortKey = settings_.sort;
 
     PrintRunResult result;

@@ -43,6 +43,11 @@ constexpr std::array kTrailingCommands{
     CommandInfo{C::FindCreateStation, "&Find/Create station\tCtrl+R", "Ctrl+R",
                 "Find existing or create new station entry\nFind/Create station", E::DatabaseOpen, K::None},
     CommandInfo{C::ReceiverProgram, "Receiver control program ...", "", "", E::Always, K::None},
+    CommandInfo{C::ListenerLocation, "Listener &location...", "",
+                "Set where you listen, for the distance and bearing of every transmitter\nListener location",
+                E::Always, K::None},
+    CommandInfo{C::SortDistance, "Sort by dis&tance", "",
+                "Sort the records by the distance to their transmitter\nSort by distance", E::DatabaseOpen, K::None},
 
     CommandInfo{C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle toolbar", E::Always,
                 K::ToolbarVisible},
@@ -86,12 +91,21 @@ constexpr auto KeyColumnMenu() {
     for (size_t i = 0; i < kKeyColumns.size(); ++i) entries[i] = MenuEntry{kKeyColumns[i].*Command};
     return entries;
 }
-constexpr auto kSortMenu = KeyColumnMenu<&KeyColumn::sortCommand>();
+constexpr auto kSortMenu = [] {
+    constexpr auto keys = KeyColumnMenu<&KeyColumn::sortCommand>();
+    std::array<MenuEntry, keys.size() + 2> entries{};
+    for (size_t i = 0; i < keys.size(); ++i) entries[i] = keys[i];
+    entries[keys.size()] = kSeparator;
+    entries[keys.size() + 1] = MenuEntry{C::SortDistance};
+    return entries;
+}();
 constexpr auto kGoToMenu = KeyColumnMenu<&KeyColumn::goToCommand>();
 constexpr std::array kReceiverMenu{
     MenuEntry{C::Tune},
     MenuEntry{C::FindCreateStation},
     MenuEntry{C::ReceiverProgram},
+    kSeparator,
+    MenuEntry{C::ListenerLocation},
 };
 constexpr std::array kViewMenu{
     MenuEntry{C::ViewToolbar},

@@ -1,5 +1,7 @@
 #include "schedule/OnAirTest.h"
 
+#include "store/ColumnTable.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,6 +82,16 @@ bool RunsOnWeekday(const FieldValue& days, int weekday) {
     if (text == nullptr) return true;
     if (text->find_first_not_of(' ') == std::string::npos) return true;
     return weekday >= 1 && weekday <= 7 && text->find(static_cast<char>('0' + weekday)) != std::string::npos;
+}
+
+bool OnAirTest::IsRowOnAir(const RowValues& row, bool dated) const {
+    constexpr size_t kStart = 10, kEnd = 11, kDays = 12;
+    if (dated && row.size() >= static_cast<size_t>(kAllFieldCount)) {
+        return IsOnAirDated(row[kStart], row[kEnd], row[kDays], row[kValidFromField], row[kValidToField],
+                            row[kRegularityField], row[kMonthWeekField]);
+    }
+    if (dated || row.size() <= kDays) return false;
+    return IsOnAir(row[kStart], row[kEnd], row[kDays]);
 }
 
 bool OnAirTest::IsOnAir(const FieldValue& start, const FieldValue& end, const FieldValue& days) const {

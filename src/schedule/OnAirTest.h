@@ -5,6 +5,7 @@
 #include "base/Clock.h"
 #include "schedule/ScheduleDay.h"
 #include "store/FieldValue.h"
+#include "store/RowCache.h"
 
 namespace zofar {
 
@@ -34,6 +35,10 @@ public:
     bool IsOnAirDated(const FieldValue& start, const FieldValue& end, const FieldValue& days,
                       const FieldValue& validFrom, const FieldValue& validTo, const FieldValue& regularity,
                       const FieldValue& monthWeek) const;
+
+    /// The rule for a row of the browse set: IsOnAirDated in a database whose entries say when
+    /// they are valid (`dated`), IsOnAir in any other. Every view that marks records asks this.
+    bool IsRowOnAir(const RowValues& row, bool dated) const;
 
     int MinuteOfDay() const { return minuteOfDay_; }
     int Weekday() const { return weekday_; }

@@ -31,7 +31,7 @@ std::string PatternPhrase(std::string_view label, std::string_view value, bool e
     return std::string(label) + (exact ? " is " : " contains ") + alternatives;
 }
 
-std::string Phrase(const Criterion& k, const FilterCriteria& c) {
+std::string Phrase(const Criterion& k, const FilterCriteria& c, bool dated) {
     const std::string label(k.label);
     const CriterionValue& first = k.values[0];
     switch (k.match) {
@@ -41,22 +41,25 @@ std::string Phrase(const Criterion& k, const FilterCriteria& c) {
         return label + " " + FrequencyText(c.*first.number) + "-" + FrequencyText(c.*k.values[1].number) + " kHz";
     case CriterionMatch::TimeRange:
         return label + " " + std::string(UsedText(c.*first.text)) + "-" + std::string(UsedText(c.*k.values[1].text));
-    case CriterionMatch::OnAir:
-        if (c.BFOnairNow == 1) return label + " now";
-        return label + " at " + std::string(Utf8Prefix(c.*first.text, ConditionBuilder::kMaxOnairTimeLength));
+    case CriterionMatch::OnAir: {
+        // A schedule whose entries say when they are valid is filtered by their dates as well.
+        const std::string dates = dated ? " (dates honoured)" : "";
+        if (c.BFOnairNow == 1) return label + " now" + dates;
+        return label + " at " + std::string(Utf8Prefix(c.*first.text, ConditionBuilder::kMaxOnairTimeLength)) + dates;
+    }
     }
     return label;
 }
 
 }  // namespace
 
-std::string DescribeFilter(const FilterCriteria& criteria, uint32_t bFilter) {
+std::string DescribeFilter(const FilterCriteria& criteria, uint32_t bFilter, bool dated) {
     if (bFilter != 1) return std::string(kNoFilterDescription);
     std::string description;
     for (const Criterion& k : CriterionTable()) {
         if (criteria.*k.flag != 1) continue;
         if (!description.empty()) description += kSeparator;
-        description += Phrase(k, criteria);
+        description += Phrase(k, criteria, dated);
     }
     return description.empty() ? std::string(kNoFilterDescription) : description;
 }

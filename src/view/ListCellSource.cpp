@@ -4,15 +4,6 @@
 #include "view/CellText.h"
 
 namespace zofar {
-namespace {
-
-// Browse-set field indexes of the columns the on-air marker reads.
-constexpr int kStartField = 10;
-constexpr int kEndField = 11;
-constexpr int kDaysField = 12;
-
-}  // namespace
-
 bool ListCellSource::InSet(int row) const { return store_.HasBrowseSet() && row >= 0 && row < store_.RecordCount(); }
 
 std::optional<std::string> ListCellSource::Text(int row, int column) {
@@ -29,12 +20,7 @@ std::optional<bool> ListCellSource::OnAir(int row, const OnAirTest& test) {
     const RowValues* values = store_.RowAt(row);
     if (stopped_) return std::nullopt;
     if (!values) return test.IsOnAir(FieldValue{}, FieldValue{}, FieldValue{});
-    const RowValues& v = *values;
-    if (store_.Columns().extension) {
-        return test.IsOnAirDated(v[kStartField], v[kEndField], v[kDaysField], v[kValidFromField], v[kValidToField],
-                                 v[kRegularityField], v[kMonthWeekField]);
-    }
-    return test.IsOnAir(v[kStartField], v[kEndField], v[kDaysField]);
+    return test.IsRowOnAir(*values, store_.Columns().extension);
 }
 
 }  // namespace zofar

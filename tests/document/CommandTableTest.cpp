@@ -43,14 +43,19 @@ TEST(CommandTable, filterReceiverAndViewMenusHoldTheirItems) {
                                                               "Select &predefined filter...\tCtrl+W",
                                                               "&Manage predefined filters...\tCtrl+M"}));
     EXPECT_EQ(MenuTexts("&Receiver"), (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R",
-                                                                "Receiver control program ..."}));
+                                                                "Receiver control program ...", "-",
+                                                                "Listener &location..."}));
     EXPECT_EQ(MenuTexts("&View"), (std::vector<std::string>{"&Toolbar", "&Statusbar"}));
 }
 
 TEST(CommandTable, sortAndGoToMenusListTheFourteenKeyColumnsInTheSameOrder) {
-    const auto sort = MenuTexts("&Sort");
+    auto sort = MenuTexts("&Sort");
     const auto goTo = MenuTexts("&Go to");
-    ASSERT_EQ(sort.size(), 14u);
+    // After the key columns the Sort menu offers the distance, which has no go-to.
+    ASSERT_EQ(sort.size(), 16u);
+    EXPECT_EQ(sort[14], "-");
+    EXPECT_EQ(sort[15], "Sort by dis&tance");
+    sort.resize(14);
     ASSERT_EQ(goTo.size(), 14u);
     EXPECT_EQ(sort.front(), "&Frequency");
     EXPECT_EQ(sort.back(), "&Program structure (P)");
@@ -124,7 +129,8 @@ TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnab
         if (EvaluateCommand(c.id, noDb).enabled) enabled.insert(c.id);
     }
     EXPECT_EQ(enabled, (std::set<CommandId>{CommandId::Open, CommandId::Create, CommandId::Delete, CommandId::Exit,
-                                            CommandId::ReceiverProgram, CommandId::ViewToolbar,
+                                            CommandId::ReceiverProgram, CommandId::ListenerLocation,
+                                            CommandId::ViewToolbar,
                                             CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
 }
 

@@ -102,6 +102,16 @@ TEST(FilterDescription, namesEachTickedCriterionInTheDialogsOrder) {
     }
 }
 
+TEST(FilterDescription, aDatedScheduleSaysItsOnAirFilterHonoursTheDates) {
+    FilterCriteria criteria;
+    criteria.BFOnair = 1;
+    criteria.BFOnairNow = 1;
+    EXPECT_EQ(DescribeFilter(criteria, 1, true), "On air now (dates honoured)");
+    criteria.BFOnairNow = 0;
+    criteria.FOnairTime = "14:00";
+    EXPECT_EQ(DescribeFilter(criteria, 1, true), "On air at 14:00 (dates honoured)");
+}
+
 TEST(FilterDescription, switchedOffFilterIsNoFilterWhateverIsTicked) {
     FilterCriteria criteria;
     criteria.BFStation = 1;

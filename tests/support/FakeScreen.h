@@ -58,6 +58,8 @@ public:
     std::deque<std::optional<std::string>> selectAnswers;
     std::deque<std::optional<CreateDatabaseRequest>> createAnswers;
     std::deque<std::optional<FilterCriteria>> filterAnswers;
+    std::vector<LocationSetting> locationDialogs;  ///< the location each dialog opened with
+    std::deque<std::optional<LocationSetting>> locationAnswers;
 
     /// A press of a Manage dialog button with the list box line `selected` (-1 for none).
     struct ManageStep {
@@ -174,6 +176,10 @@ public:
     std::optional<std::string> RunReceiverProgramDialog(const std::string& name) override {
         receiverNameDialogs.push_back(name);
         return Pop(receiverNameAnswers);
+    }
+    std::optional<LocationSetting> RunLocationDialog(const LocationSetting& current) override {
+        locationDialogs.push_back(current);
+        return Pop(locationAnswers);
     }
     bool Send(const std::string& receiverName, const LinkFrame& frame) override {
         sentFrames.emplace_back(receiverName, frame);
