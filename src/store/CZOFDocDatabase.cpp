@@ -2,6 +2,8 @@
 #include "store/CZOFDoc.h"
 #include "store/DatabaseBuildFile.h"
 
+#include "import/SourceKinds.h"
+
 namespace zofar {
 
 bool CZOFDoc::OpenDatabase(const std::string& name) {
@@ -65,7 +67,7 @@ bool CZOFDoc::CreateDatabase(const CreateDatabaseRequest& request) {
             EndBusy();
             return false;
         }
-        if (!store_.CreateDatabaseFile(build.Path(), name)) {
+        if (!store_.CreateDatabaseFile(build.Path(), name, SourceKindOf(request.sourceKind).extensionColumns)) {
             EndBusy();
             return false;
         }
