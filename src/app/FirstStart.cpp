@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "import/SourceKinds.h"
 #include "store/DatabaseFolder.h"
 
 namespace zofar {
@@ -22,7 +23,7 @@ CreateDatabaseRequest SampleDatabaseRequest(const std::string& sampleList) {
     const auto slash = sampleList.rfind('/');
     request.sourceFolder = slash == std::string::npos ? "./" : sampleList.substr(0, slash + 1);
     request.sourceFileName = slash == std::string::npos ? sampleList : sampleList.substr(slash + 1);
-    request.sourceKind = kSourceText;
+    request.sourceKind = kDefaultSourceKind;
     return request;
 }
 

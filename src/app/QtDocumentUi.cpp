@@ -19,7 +19,7 @@
 #include "selection/GoToTextDialog.h"
 #include "selection/ManagePredefinedFiltersDialog.h"
 #include "selection/SelectPredefinedFilterDialog.h"
-#include "store/CreateDatabaseDialog.h"
+#include "import/CreateDatabaseDialog.h"
 #include "store/SelectDatabaseDialog.h"
 
 namespace zofar {

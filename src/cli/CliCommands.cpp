@@ -15,6 +15,7 @@
 #include "export/ExportDialogs.h"
 #include "import/SourceKindOfFile.h"
 #include "output/ColumnChoice.h"
+#include "import/SourceKinds.h"
 #include "output/OutputOptions.h"
 #include "selection/ConditionBuilder.h"
 #include "selection/PredefinedFilterDialogChecks.h"
@@ -102,11 +103,24 @@ std::optional<ListenerLocation> DistanceOrigin(const CommonOptions& o, const Dis
     return location;
 }
 
-int SourceKindNamed(const std::string& kind, const std::filesystem::path& list) {
-    if (kind == "text") return kSourceText;
-    if (kind == "dbase") return kSourceDbase;
-    if (kind == "eibi") return kSourceEibi;
-    return SourceKindOfFile(list.filename().string());
+// The kind --kind names, else the one the list seems to be.
+int ChosenSourceKind(const std::string& kind, const std::filesystem::path& list) {
+    if (const auto named = SourceKindNamed(kind)) return *named;
+    return SourceKindOfFile(list.string());
+}
+
+// "--kind eibi, hfcc or aoki": the kinds that have code tables.
+std::string KindsWithCodes() {
+    std::vector<std::string_view> names;
+    for (const SourceKind& k : SourceKinds()) {
+        if (k.codes != CodesArgument::None) names.push_back(k.commandName);
+    }
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
+        text += names[i];
+    }
+    return text;
 }
 
 // The rows of the selection, one line each: the 24 list fields, then UNIQUEID, TAB between.
@@ -138,9 +152,10 @@ int PrintRows(const RecordStore& store, const std::optional<ListenerLocation>* o
 int RunImport(const ImportOptions& o) {
     const std::filesystem::path list = std::filesystem::absolute(o.list);
     const std::string folder = Folder(o.folder);
-    const int kind = SourceKindNamed(o.kind, list);
-    if (!o.codes.empty() && kind != kSourceEibi) {
-        std::fprintf(stderr, "zofar-cli: --codes belongs to an EiBi list (--kind eibi, or a LIST ending in .csv)\n");
+    const int kind = ChosenSourceKind(o.kind, list);
+    if (!o.codes.empty() && SourceKindOf(kind).codes == CodesArgument::None) {
+        std::fprintf(stderr, "zofar-cli: --codes belongs to a list with code tables (--kind %s)\n",
+                     KindsWithCodes().c_str());
         return kUsageError;
     }
 
@@ -168,8 +183,8 @@ int RunImport(const ImportOptions& o) {
     CZOFDoc doc(DocumentScreen::Of(ui), clock, DocumentPaths{"", folder});
     doc.OnDatabaseCreate();
     if (!doc.IsOpen()) return 1;
-    if (kind == kSourceEibi) {
-        // The status text of an EiBi import has both counts, the stored and the skipped lines.
+    if (SourceKindOf(kind).countsLines) {
+        // The status text of such an import has both counts, the stored and the skipped lines.
         std::printf("%s%s.mdb: %s\n", folder.c_str(), o.name.c_str(), ui.lastStatus.c_str());
     } else {
         std::printf("%d records stored in %s%s.mdb\n", doc.RecordCount(), folder.c_str(), o.name.c_str());

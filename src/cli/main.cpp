@@ -7,10 +7,36 @@
 #include "cli/CliChart.h"
 #include "cli/CliCommands.h"
 #include "cli/CliPrint.h"
+#include "import/SourceKinds.h"
 
 namespace {
 
 using namespace zofar::cli;
+
+std::vector<std::string> KindNames() {
+    std::vector<std::string> names;
+    for (const zofar::SourceKind& kind : zofar::SourceKinds()) names.emplace_back(kind.commandName);
+    return names;
+}
+
+std::string KindHelp() {
+    std::string help = "The kind of LIST:";
+    for (const zofar::SourceKind& kind : zofar::SourceKinds()) {
+        help.append(" ").append(kind.commandName).append(" (").append(kind.extensions).append("),");
+    }
+    help.back() = '.';
+    return help + " Default: by its extension and, where kinds share one, by what the file holds; else text";
+}
+
+std::string CodesHelp() {
+    std::string help = "The code tables of LIST:";
+    for (const zofar::SourceKind& kind : zofar::SourceKinds()) {
+        if (kind.codes == zofar::CodesArgument::None) continue;
+        help.append(" for ").append(kind.commandName).append(", ").append(kind.codesHelp).append(";");
+    }
+    help.back() = '.';
+    return help;
+}
 
 void AddSettingsOption(CLI::App& command, CommonOptions& o) {
     command.add_option("--settings", o.settings, "The settings file (default: the zofar program's own)");
@@ -45,15 +71,11 @@ int main(int argc, char** argv) {
     ImportOptions import;
     CLI::App* importCommand = app.add_subcommand(
         "import",
-        "Builds the database NAME.mdb from the list LIST (an ILG text list, an ILG dBASE table or an EiBi "
-        "schedule), as Database > Create does.");
+        "Builds the database NAME.mdb from the list LIST (an ILG text list, an ILG dBASE table, an EiBi "
+        "schedule, an HFCC schedule or an Aoki list, a season's zip or its text), as Database > Create does.");
     AddFolderOption(*importCommand, import.folder);
-    importCommand
-        ->add_option("--kind", import.kind,
-                     "The kind of LIST: text, dbase or eibi (default: dbase for *.dbf, eibi for *.csv, else text)")
-        ->check(CLI::IsMember({"text", "dbase", "eibi"}));
-    importCommand->add_option("--codes", import.codes,
-                              "EiBi's README.TXT with the names of the codes (default: the one beside LIST)");
+    importCommand->add_option("--kind", import.kind, KindHelp())->check(CLI::IsMember(KindNames()));
+    importCommand->add_option("--codes", import.codes, CodesHelp());
     importCommand->add_flag("--yes", import.yes, "Go on when the first line is too short for an ILG list");
     importCommand->add_flag("--replace", import.replace, "Replace an existing database of that name");
     importCommand->add_option("LIST", import.list, "The list to import")->required();

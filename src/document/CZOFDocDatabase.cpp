@@ -2,6 +2,8 @@
 #include "document/CZOFDoc.h"
 #include "store/DatabaseBuildFile.h"
 
+#include "import/SourceKinds.h"
+
 namespace zofar {
 
 bool CZOFDoc::OpenDatabase(const std::string& name) {
@@ -65,8 +67,7 @@ bool CZOFDoc::CreateDatabase(const CreateDatabaseRequest& request) {
             return false;
         }
         // A schedule that says when each entry is valid keeps that in the extension columns.
-        const bool extension = request.sourceKind == kSourceEibi;
-        if (!store_.CreateDatabaseFile(build.Path(), name, extension)) {
+        if (!store_.CreateDatabaseFile(build.Path(), name, SourceKindOf(request.sourceKind).extensionColumns)) {
             EndBusy();
             return false;
         }

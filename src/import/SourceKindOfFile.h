@@ -1,13 +1,12 @@
 #pragma once
 
-#include <string_view>
-
-#include "store/DatabaseDialogs.h"
+#include <string>
 
 namespace zofar {
 
-/// The kind of list a file name (or path) suggests: ".dbf" in any letter case an ILG dBASE
-/// table, ".csv" in any letter case an EiBi schedule, anything else an ILG text list.
-SourceKind SourceKindOfFile(std::string_view path);
+/// The id of the source kind (SourceKinds) a file seems to be, by its name's extension in any
+/// letter case: of the kinds taking that extension, the first whose check accepts the file's
+/// content, else the first without a check; the default kind (ILG text) when none fits.
+int SourceKindOfFile(const std::string& path);
 
 }  // namespace zofar

@@ -6,21 +6,17 @@
 
 namespace zofar {
 
-/// The kinds of list a database can be created from.
-enum SourceKind : int {
-    kSourceText = 0,   ///< ILG text list
-    kSourceDbase = 1,  ///< ILG dBASE table
-    kSourceEibi = 2,   ///< EiBi schedule (CSV)
-};
-
 /// What the Create dialog hands back on OK.
 struct CreateDatabaseRequest {
     std::string name;
     std::string sourcePath;      ///< full path of the chosen list
     std::string sourceFolder;    ///< the path up to and including its last '/'
     std::string sourceFileName;  ///< the file name with its extension
-    int sourceKind = kSourceText;
-    /// EiBi's README.TXT with the names of the codes; empty: the one beside the CSV, if any.
+    /// The id of the list's kind in the source-kind table (import/SourceKinds.h); 0 is the ILG
+    /// text list.
+    int sourceKind = 0;
+    /// The kind's code tables (EiBi's README.TXT, a folder of HFCC's tables); empty: the kind
+    /// finds its own.
     std::string codesPath;
     bool replace = false;  ///< the user agreed to replace an existing database
 };

@@ -4,6 +4,7 @@
 
 #include "app/FirstStart.h"
 #include "support/Files.h"
+#include "support/SourceKindIds.h"
 #include "support/TempDir.h"
 
 namespace zofar {
@@ -43,7 +44,7 @@ TEST(FirstStart, sampleRequestImportsTheTextListAsSample) {
     EXPECT_EQ(request.name, "SAMPLE");
     EXPECT_EQ(request.sourceFolder, "/opt/zofar/share/zofar/");
     EXPECT_EQ(request.sourceFileName, "sample-list.txt");
-    EXPECT_EQ(request.sourceKind, kSourceText);
+    EXPECT_EQ(request.sourceKind, test::KindId("text"));
     EXPECT_FALSE(request.replace);
 }
 

@@ -10,6 +10,7 @@
 
 #include "import/EibiTestSupport.h"
 #include "import/IlgDbaseWriter.h"
+#include "import/ScheduleTestSupport.h"
 #include "support/Files.h"
 #include "cli/CliProcess.h"
 #include "support/IlgLines.h"
@@ -146,6 +147,26 @@ TEST(CliImport, eibiNamesComeFromTheCodesFileAndEveryFailureIsReportedOnStandard
     EXPECT_NE(noise.out.find("zofar-cli: database error: "), std::string::npos);
     EXPECT_NE(noise.out.find("Error creating a new database!"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("M.mdb")));
+}
+
+TEST(CliImport, hfccAndAokiSeasonsAreToldByWhatTheyHoldAndTakeTheirTablesFromCodes) {
+    TempDir dir;
+    const std::string folder = " --folder " + Quote(dir.folder()) + " ";
+    const std::string schedule = zofar::test::HfccSchedule({zofar::test::HfccLine({}), "junk"});
+    ASSERT_TRUE(zofar::test::WriteZip(dir.file("a26allx2.zip"), {{"A26all00.TXT", schedule}}));
+    std::filesystem::create_directories(dir.file("codes"));
+    for (const auto& [name, bytes] : zofar::test::HfccTables()) zofar::test::WriteBytes(dir.file("codes/" + name), bytes);
+
+    Result hfcc = Cli("import --codes " + Quote(dir.file("codes")) + folder + Quote(dir.file("a26allx2.zip")) + " A26");
+    EXPECT_EQ(hfcc.code, 0) << hfcc.out;
+    EXPECT_EQ(hfcc.out, dir.file("A26.mdb") + ": 1 record stored, 1 line skipped\n");
+    EXPECT_NE(Cli("list" + folder + "--settings " + Quote(dir.file("none.INI")) + " A26").out.find("\tNauen\t"),
+              std::string::npos);
+
+    zofar::test::WriteBytes(dir.file("nzb25.dat"),
+                            zofar::test::AokiList({}, {{"6055", "Radio Nikkei", "0000-2400", "1.....7"}}));
+    EXPECT_EQ(Cli("import --kind aoki" + folder + Quote(dir.file("nzb25.dat")) + " B25").out,
+              dir.file("B25.mdb") + ": 1 record stored, 0 lines skipped\n");
 }
 
 TEST(CliNamedFilters, filtersConditionAndListUseTheFirstFilterOfTheNameAndNeverWriteTheFile) {

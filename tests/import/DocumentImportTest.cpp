@@ -7,10 +7,12 @@
 #include "import/EibiTestSupport.h"
 #include "import/IlgDbaseImporter.h"
 #include "import/IlgDbaseWriter.h"
+#include "import/ScheduleTestSupport.h"
 #include "store/ColumnTable.h"
 #include "support/DocumentFixture.h"
 #include "support/Files.h"
 #include "support/IlgLines.h"
+#include "support/SourceKindIds.h"
 
 namespace zofar {
 namespace {
@@ -54,7 +56,7 @@ TEST_F(DocumentImportTest, aDbaseTableBecomesTheNewOpenDatabaseWithItsSelectedRo
     ASSERT_TRUE(test::WriteDbaseTable(
         dir.file("b24.dbf"), test::IlgDbaseFields(),
         {test::IlgDbaseRow("Radio One"), test::IlgDbaseRow("=skipped"), test::IlgDbaseRow("Radio Two", "1200-1300")}));
-    ASSERT_TRUE(Create(Request("B24", "b24.dbf", kSourceDbase)));
+    ASSERT_TRUE(Create(Request("B24", "b24.dbf", test::KindId("dbase"))));
     EXPECT_EQ(doc.RecordCount(), 2);
     EXPECT_EQ(Field(1, "START"), "12:00");
     EXPECT_TRUE(ui.messages.empty());
@@ -70,7 +72,7 @@ TEST_F(DocumentImportTest, anEibiScheduleBecomesTheDatabaseNamedFromItsCodeFileA
                                                    "6005;0000-0100;;D;Radio One;E;Eu\r\n"
                                                    "bad;0000-0100;;D;Not A Line\r\n"
                                                    "7005;0100-0200;Mo-Fr;D;Radio Two;F;Af\r\n");
-    auto request = Request("A26", "sked-a26.csv", kSourceEibi);
+    auto request = Request("A26", "sked-a26.csv", test::KindId("eibi"));
     request.codesPath = dir.file("codes/eibi-readme.txt");
     ASSERT_TRUE(Create(request));
     EXPECT_EQ(doc.RecordCount(), 2);
@@ -84,10 +86,25 @@ TEST_F(DocumentImportTest, anEibiScheduleBecomesTheDatabaseNamedFromItsCodeFileA
     EXPECT_EQ(ui.hints.back(), kHintShowCurrent);
 }
 
+// A schedule's databases store the extension columns; an ILG list's never do.
+TEST_F(DocumentImportTest, anHfccScheduleMakesADatabaseWithTheExtensionColumns) {
+    test::WriteBytes(dir.file("A26all00.TXT"), test::HfccSchedule({test::HfccLine({}), "junk"}));
+    ASSERT_TRUE(Create(Request("A26", "A26all00.TXT", test::KindId("hfcc"))));
+    EXPECT_TRUE(doc.Store().Columns().extension);
+    EXPECT_EQ(doc.Store().GetFieldValue(0, kValidToField), FieldValue("03-28"));
+    EXPECT_EQ(Field(0, "END"), "07:00");
+    EXPECT_EQ(ui.statusTexts.back(), "1 record stored, 1 line skipped");
+    doc.OnDatabaseClose();
+
+    std::ofstream(dir.file("b.txt")) << test::IlgLine("   6005", "Station", "0000-0100");
+    ASSERT_TRUE(Create(Request("B", "b.txt", test::KindId("text"))));
+    EXPECT_FALSE(doc.Store().Columns().extension);
+}
+
 // A real season's schedule, with EiBi's README beside it, is filtered by the on-air-now
 // condition as an ILG list is: its days became weekday digits and its times "hh:mm".
 TEST_F(DocumentImportTest, anEibiSeasonShowsWhatIsOnTheAirNow) {
-    CreateDatabaseRequest request = Request("A26", "sked-a26-excerpt.csv", kSourceEibi);
+    CreateDatabaseRequest request = Request("A26", "sked-a26-excerpt.csv", test::KindId("eibi"));
     request.sourceFolder = ZOFAR_EIBI_DIR;
     ASSERT_TRUE(Create(request));
     const int all = doc.RecordCount();
@@ -151,7 +168,7 @@ TEST_F(DocumentImportTest, aDatedEibiSeasonIsOnTheAirOnlyWhenItsDatesDaysAndTime
 // to replace.
 TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {
     std::ofstream(dir.file("old.txt")) << test::IlgLine("   6005", "Old Station", "0000-0100");
-    ASSERT_TRUE(Create(Request("OLD", "old.txt", kSourceText)));
+    ASSERT_TRUE(Create(Request("OLD", "old.txt", test::KindId("text"))));
     doc.OnDatabaseClose();
     const std::string before = test::ReadBytes(dir.file("OLD.mdb"));
 
@@ -164,12 +181,13 @@ TEST_F(DocumentImportTest, aFailedImportOfEveryKindKeepsTheOldDatabaseAsItWas) {
         std::vector<std::string> messages;
         size_t storeErrors;
     };
+    const int text = test::KindId("text"), dbase = test::KindId("dbase"), eibi = test::KindId("eibi");
     const std::vector<Case> cases = {
-        {kSourceText, "missing.txt", {"Error opening the ILG source file!", "Error creating a new database!"}, 0},
-        {kSourceDbase, "noise.dbf", {"Error creating a new database!"}, 1},
-        {kSourceDbase, "eq.dbf", {std::string(kIlgDbaseEmptyMessage), "Error creating a new database!"}, 0},
-        {kSourceEibi, "nothing.csv", {std::string(kEibiNoValidLineMessage), "Error creating a new database!"}, 0},
-        {kSourceEibi, "missing.csv", {std::string(kEibiOpenErrorMessage), "Error creating a new database!"}, 0},
+        {text, "missing.txt", {"Error opening the ILG source file!", "Error creating a new database!"}, 0},
+        {dbase, "noise.dbf", {"Error creating a new database!"}, 1},
+        {dbase, "eq.dbf", {std::string(kIlgDbaseEmptyMessage), "Error creating a new database!"}, 0},
+        {eibi, "nothing.csv", {std::string(kEibiNoValidLineMessage), "Error creating a new database!"}, 0},
+        {eibi, "missing.csv", {std::string(kEibiOpenErrorMessage), "Error creating a new database!"}, 0},
     };
     for (const Case& c : cases) {
         ui.messages.clear();

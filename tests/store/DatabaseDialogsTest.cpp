@@ -9,10 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "app/ModalDriver.h"
-#include "store/CreateDatabaseDialog.h"
+#include "import/CreateDatabaseDialog.h"
 #include "store/SelectDatabaseDialog.h"
+#include "support/SourceKindIds.h"
 #include "support/TempDir.h"
 
 namespace zofar {
@@ -91,10 +93,10 @@ TEST_F(CreateDatabaseDialogTest, showsItsCaptionControlsAndNote) {
     QStringList groups;
     for (auto* g : dialog->findChildren<QGroupBox*>()) groups << g->title();
     EXPECT_EQ(groups, (QStringList{"Name of the new Database", "ILG Source File"}));
-    EXPECT_EQ(dialog->TextRadio()->text(), "TEXT File");
-    EXPECT_EQ(dialog->DbaseRadio()->text(), "DBASE File");
-    EXPECT_EQ(dialog->EibiRadio()->text(), "EiBi CSV File");
-    EXPECT_TRUE(dialog->TextRadio()->isChecked());
+    EXPECT_EQ(dialog->KindRadio(test::KindId("text"))->text(), "TEXT File");
+    EXPECT_EQ(dialog->KindRadio(test::KindId("dbase"))->text(), "DBASE File");
+    EXPECT_EQ(dialog->KindRadio(test::KindId("eibi"))->text(), "EiBi CSV File");
+    EXPECT_TRUE(dialog->KindRadio(test::KindId("text"))->isChecked());
     EXPECT_EQ(dialog->SelectButton()->text(), "Select ILG Source File");
     bool note = false;
     for (auto* l : dialog->findChildren<QLabel*>())
@@ -106,7 +108,7 @@ TEST_F(CreateDatabaseDialogTest, fileDialogFilterFollowsTheKindAndThePathIsSplit
     auto dialog = Make();
     dialog->ChooseSourceFile();
     EXPECT_EQ(dialog->focusWidget(), dialog->OkButton());
-    dialog->DbaseRadio()->setChecked(true);
+    dialog->KindRadio(test::KindId("dbase"))->setChecked(true);
     nextFile = "/data/lists/b24.dbf";
     dialog->ChooseSourceFile();
     EXPECT_EQ(titles, (QStringList{"ZOFAR Select an ILG File", "ZOFAR Select an ILG File"}));
@@ -131,8 +133,8 @@ TEST_F(CreateDatabaseDialogTest, fileDialogFilterFollowsTheKindAndThePathIsSplit
 
 TEST_F(CreateDatabaseDialogTest, theEibiKindAsksForACsvFileAndIsKindTwo) {
     auto dialog = Make();
-    dialog->EibiRadio()->setChecked(true);
-    EXPECT_FALSE(dialog->TextRadio()->isChecked()) << "the three kinds are one group";
+    dialog->KindRadio(test::KindId("eibi"))->setChecked(true);
+    EXPECT_FALSE(dialog->KindRadio(test::KindId("text"))->isChecked()) << "the three kinds are one group";
     nextFile = "/data/eibi/sked-a26.csv";
     dialog->ChooseSourceFile();
     EXPECT_EQ(titles, QStringList{"ZOFAR Select an EiBi File"});
@@ -140,9 +142,39 @@ TEST_F(CreateDatabaseDialogTest, theEibiKindAsksForACsvFileAndIsKindTwo) {
     dialog->NameEdit()->setText("A26");
     dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->Request().sourceKind, kSourceEibi);
+    EXPECT_EQ(dialog->Request().sourceKind, test::KindId("eibi"));
     EXPECT_EQ(dialog->Request().sourceFileName, "sked-a26.csv");
     EXPECT_TRUE(dialog->Request().codesPath.empty());
+}
+
+TEST_F(CreateDatabaseDialogTest, everyKindHasItsButtonAndNamesItsFileInTheGroupAndTheSelectButton) {
+    auto dialog = Make();
+    const std::vector<std::tuple<std::string, QString, QString>> kinds = {
+        {"text", "TEXT File", "ILG Source File"},
+        {"dbase", "DBASE File", "ILG Source File"},
+        {"eibi", "EiBi CSV File", "EiBi CSV File"},
+        {"hfcc", "HFCC Schedule", "HFCC Schedule"},
+        {"aoki", "Aoki (NDXC) List", "Aoki (NDXC) List"},
+    };
+    ASSERT_EQ(dialog->findChildren<QRadioButton*>().size(), static_cast<qsizetype>(kinds.size()));
+    for (const auto& [name, label, field] : kinds) {
+        QRadioButton* radio = dialog->KindRadio(test::KindId(name));
+        ASSERT_NE(radio, nullptr) << name;
+        EXPECT_EQ(radio->text(), label);
+        radio->setChecked(true);
+        EXPECT_EQ(dialog->SelectButton()->text(), "Select " + field);
+        QStringList groups;
+        for (auto* g : dialog->findChildren<QGroupBox*>()) groups << g->title();
+        EXPECT_EQ(groups.last(), field);
+    }
+    nextFile = "/data/hfcc/a26allx2.zip";
+    dialog->ChooseSourceFile();
+    EXPECT_EQ(filters, QStringList{"Aoki Lists (*.zip *.txt)"});
+    dialog->KindRadio(test::KindId("hfcc"))->setChecked(true);
+    dialog->NameEdit()->setText("A26");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->Request().sourceKind, test::KindId("hfcc"));
 }
 
 // The checks themselves are the core's; the dialog shows what they say and puts the focus on

@@ -8,6 +8,7 @@
 #include "store/DatabaseDialogs.h"
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,8 +16,8 @@ class QRadioButton;
 
 namespace zofar {
 
-/// "ZOFAR  Create a Database": the new database's name, the list to import (ILG text, ILG
-/// dBASE or EiBi CSV) and the checks before the dialog closes with OK.
+/// "ZOFAR  Create a Database": the new database's name, the list to import (one radio button per
+/// source kind) and the checks before the dialog closes with OK.
 class CreateDatabaseDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,25 +35,25 @@ public:
 
     QLineEdit* NameEdit() const { return nameEdit_; }
     QLabel* SourceLabel() const { return sourceLabel_; }
-    QRadioButton* TextRadio() const { return textRadio_; }
-    QRadioButton* DbaseRadio() const { return dbaseRadio_; }
-    QRadioButton* EibiRadio() const { return eibiRadio_; }
+    /// The radio button of source kind `id`; nullptr for an id outside the table.
+    QRadioButton* KindRadio(int id) const;
     QPushButton* SelectButton() const { return selectButton_; }
     QPushButton* OkButton() const { return okButton_; }
 
-    /// The Select ILG Source File button.
+    /// The Select button of the source group.
     void ChooseSourceFile();
     void accept() override;
 
 private:
+    // The source group's title and the Select button name the chosen kind's file.
+    void ShowKindTexts();
+
     std::string databaseFolder_;
     CreateDatabaseRequest request_;
     FileChooser chooser_;
     QLineEdit* nameEdit_ = nullptr;
     QLabel* sourceLabel_ = nullptr;
-    QRadioButton* textRadio_ = nullptr;
-    QRadioButton* dbaseRadio_ = nullptr;
-    QRadioButton* eibiRadio_ = nullptr;
+    QGroupBox* sourceGroup_ = nullptr;
     QButtonGroup* kinds_ = nullptr;
     QPushButton* selectButton_ = nullptr;
     QPushButton* okButton_ = nullptr;

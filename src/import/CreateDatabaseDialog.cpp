@@ -1,4 +1,4 @@
-#include "store/CreateDatabaseDialog.h"
+#include "import/CreateDatabaseDialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -12,11 +12,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "import/SourceKinds.h"
 #include "widgets/ZofarMessageBox.h"
 #include "store/CreateDatabaseChecks.h"
 #include "store/DatabaseFolder.h"
 
 namespace zofar {
+
+namespace {
+
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+}  // namespace
 
 CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* parent)
     : QDialog(parent), databaseFolder_(std::move(databaseFolder)) {
@@ -30,30 +37,34 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
     auto* nameLayout = new QVBoxLayout(nameGroup);
     nameLayout->addWidget(nameEdit_);
 
-    auto* sourceGroup = new QGroupBox(QStringLiteral("ILG Source File"), this);
-    sourceLabel_ = new QLabel(sourceGroup);
+    sourceGroup_ = new QGroupBox(this);
+    sourceLabel_ = new QLabel(sourceGroup_);
     sourceLabel_->setTextFormat(Qt::PlainText);
     sourceLabel_->setFrameShape(QFrame::StyledPanel);
     sourceLabel_->setMinimumWidth(360);
-    textRadio_ = new QRadioButton(QStringLiteral("TEXT File"), sourceGroup);
-    dbaseRadio_ = new QRadioButton(QStringLiteral("DBASE File"), sourceGroup);
-    eibiRadio_ = new QRadioButton(QStringLiteral("EiBi CSV File"), sourceGroup);
     kinds_ = new QButtonGroup(this);
-    kinds_->addButton(textRadio_, kSourceText);
-    kinds_->addButton(dbaseRadio_, kSourceDbase);
-    kinds_->addButton(eibiRadio_, kSourceEibi);
-    textRadio_->setChecked(true);
-    selectButton_ = new QPushButton(QStringLiteral("Select ILG Source File"), sourceGroup);
-    connect(selectButton_, &QPushButton::clicked, this, &CreateDatabaseDialog::ChooseSourceFile);
     auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(textRadio_);
-    kindRow->addWidget(dbaseRadio_);
-    kindRow->addWidget(eibiRadio_);
+    const auto kinds = SourceKinds();
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        auto* radio = new QRadioButton(Text(kinds[k].label), sourceGroup_);
+        kinds_->addButton(radio, static_cast<int>(k));
+        kindRow->addWidget(radio);
+    }
+    kinds_->button(kDefaultSourceKind)->setChecked(true);
+    selectButton_ = new QPushButton(sourceGroup_);
+    connect(selectButton_, &QPushButton::clicked, this, &CreateDatabaseDialog::ChooseSourceFile);
+    connect(kinds_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) ShowKindTexts();
+    });
+    ShowKindTexts();
     kindRow->addStretch();
-    kindRow->addWidget(selectButton_);
-    auto* sourceLayout = new QVBoxLayout(sourceGroup);
+    auto* selectRow = new QHBoxLayout;
+    selectRow->addStretch();
+    selectRow->addWidget(selectButton_);
+    auto* sourceLayout = new QVBoxLayout(sourceGroup_);
     sourceLayout->addWidget(sourceLabel_);
     sourceLayout->addLayout(kindRow);
+    sourceLayout->addLayout(selectRow);
 
     auto* note = new QLabel(QStringLiteral("Creation of a new database may take some time !"), this);
 
@@ -64,21 +75,23 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(nameGroup);
-    layout->addWidget(sourceGroup);
+    layout->addWidget(sourceGroup_);
     layout->addWidget(note);
     layout->addWidget(buttons);
 }
 
+QRadioButton* CreateDatabaseDialog::KindRadio(int id) const { return qobject_cast<QRadioButton*>(kinds_->button(id)); }
+
+void CreateDatabaseDialog::ShowKindTexts() {
+    const SourceKind& kind = SourceKindOf(kinds_->checkedId());
+    const QString field = Text(kind.fieldLabel);
+    sourceGroup_->setTitle(field);
+    selectButton_->setText(QStringLiteral("Select ") + field);
+}
+
 void CreateDatabaseDialog::ChooseSourceFile() {
-    QString title = QStringLiteral("ZOFAR Select an ILG File");
-    QString filter = QStringLiteral("ILG Files (*.txt)");
-    if (dbaseRadio_->isChecked()) {
-        filter = QStringLiteral("ILG Files (*.dbf)");
-    } else if (eibiRadio_->isChecked()) {
-        title = QStringLiteral("ZOFAR Select an EiBi File");
-        filter = QStringLiteral("EiBi Files (*.csv)");
-    }
-    const QString path = chooser_(title, filter);
+    const SourceKind& kind = SourceKindOf(kinds_->checkedId());
+    const QString path = chooser_(Text(kind.chooserTitle), Text(kind.chooserFilter));
     if (path.isEmpty()) return;
     // File names are bytes on Linux; keep them as the file system spells them.
     const std::string bytes = QFile::encodeName(path).toStdString();
