@@ -8,6 +8,7 @@
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
 #include "app/ZofarMessageBox.h"
+#include "fetch/DownloadScheduleDialog.h"
 #include "receiver/CReceiverProgramDlg.h"
 #include "output/ClipboardDialog.h"
 #include "output/PrintOptionsDialog.h"
@@ -146,6 +147,15 @@ std::optional<std::string> QtDocumentUi::RunReceiverProgramDialog(const std::str
 
 bool QtDocumentUi::Send(const std::string& receiverName, const LinkFrame& frame) {
     return link_.Send(receiverName, frame);
+}
+
+void QtDocumentUi::RunDownloadScheduleDialog(const FetchDialogInput& input, const DownloadAction& download) {
+    DownloadScheduleDialog::Run(frame_, input, download);
+}
+
+HttpTransfer* QtDocumentUi::ScheduleTransfer() {
+    if (!http_) http_ = std::make_unique<QtHttpTransfer>();
+    return http_.get();
 }
 
 std::optional<ClipboardChoices> QtDocumentUi::RunClipboardDialog(const ClipboardChoices& choices) {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "base/UserPrompts.h"
+#include "fetch/FetchDialogs.h"
+#include "fetch/QtHttpTransfer.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/SocketReceiverLink.h"
@@ -31,7 +33,8 @@ class QtDocumentUi : public UserPrompts,
                      public SelectionDialogs,
                      public ReceiverLink,
                      public ReceiverDialogs,
-                     public OutputDialogs {
+                     public OutputDialogs,
+                     public FetchDialogs {
 public:
     QtDocumentUi() = default;
     ~QtDocumentUi() override;
@@ -81,6 +84,10 @@ public:
     std::optional<PrintRequest> RunPrintDialog(const PrintChoices& choices) override;
     PrintRunResult RunPrintJob(PrintAction action, const PrintJob& job) override;
 
+    void RunDownloadScheduleDialog(const FetchDialogInput& input, const DownloadAction& download) override;
+    /// Made when first asked for, so that this object may exist before the application.
+    HttpTransfer* ScheduleTransfer() override;
+
     /// Prints and previews with the printer the print dialog's Setup button chose.
     PrintRunner& Printing() { return printing_; }
 
@@ -102,6 +109,7 @@ private:
     std::vector<std::pair<std::string, QMessageBox::Icon>> held_;
     SocketReceiverLink link_;
     PrintRunner printing_;
+    std::unique_ptr<QtHttpTransfer> http_;
 };
 
 }  // namespace zofar

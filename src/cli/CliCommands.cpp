@@ -89,6 +89,10 @@ int SourceKindNamed(const std::string& kind, const std::filesystem::path& list) 
 
 }  // namespace
 
+std::string SettingsFileOf(const CommonOptions& options) { return SettingsPath(options); }
+
+std::string DatabaseFolderOf(const std::string& folder) { return Folder(folder); }
+
 int RunImport(const ImportOptions& o) {
     const std::filesystem::path list = std::filesystem::absolute(o.list);
     const std::string folder = Folder(o.folder);

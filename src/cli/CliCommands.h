@@ -33,6 +33,11 @@ struct ImportOptions {
     bool replace = false;
 };
 
+/// The settings file the options name, or the zofar program's own.
+std::string SettingsFileOf(const CommonOptions& options);
+/// The database folder `folder` names, ending with '/', or the zofar program's own.
+std::string DatabaseFolderOf(const std::string& folder);
+
 /// Each command returns the exit status.
 int RunImport(const ImportOptions& options);
 int RunCondition(const CommonOptions& options);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/UserPrompts.h"
+#include "fetch/FetchDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -25,7 +26,8 @@ class ConsoleUi : public UserPrompts,
                   public SelectionDialogs,
                   public ReceiverLink,
                   public ReceiverDialogs,
-                  public OutputDialogs {
+                  public OutputDialogs,
+                  public FetchDialogs {
 public:
     /// Answer to every Yes/No question (the first-line question of an import).
     bool answerYes = false;

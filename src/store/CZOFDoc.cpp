@@ -15,6 +15,7 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       receiverLink_(screen.receiverLink),
       receiverDialogs_(screen.receiverDialogs),
       outputDialogs_(screen.outputDialogs),
+      fetchDialogs_(screen.fetchDialogs),
       clock_(clock),
       paths_(std::move(paths)),
       folder_(paths_.databaseFolder),

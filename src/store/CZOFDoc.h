@@ -9,6 +9,8 @@
 #include "base/Clock.h"
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
+#include "fetch/FetchDialogs.h"
+#include "fetch/ScheduleFetch.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -33,6 +35,8 @@ struct DocumentPaths {
     std::string filterFile = {};
     /// False: the named filters' file is read but never written, for tools that only look.
     bool saveFilterFile = true;
+    /// Where downloaded schedules are kept, ending with '/'; empty: the XDG cache folder.
+    std::string cacheFolder = {};
 };
 
 /// The screen the document works with, one interface per role. Each must outlive the document.
@@ -45,11 +49,12 @@ struct DocumentScreen {
     ReceiverLink& receiverLink;
     ReceiverDialogs& receiverDialogs;
     OutputDialogs& outputDialogs;
+    FetchDialogs& fetchDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -161,6 +166,17 @@ public:
     /// brings the dialog back.
     void PrintCommand();
 
+    // Downloaded schedules (fetch/CZOFDocFetch.cpp).
+    /// Database > Download schedule: the dialog, which runs FetchSchedule with its choices.
+    void OnDownloadSchedule();
+    /// Brings the season's files of `request` up to date through `http` and, unless the
+    /// database they make is already current, builds it with Create (replacing the old one only
+    /// once the new one is complete) and opens it; every outcome is shown.
+    FetchStatus FetchSchedule(const FetchRequest& request, HttpTransfer& http, DownloadProgress& progress);
+    /// Says once in the status bar when the open downloaded schedule is of an earlier season
+    /// than today's.
+    void NoteNewerSeason();
+
     void ReportStoreError(const std::string& description) override;
 
 private:
@@ -192,6 +208,7 @@ private:
     ReceiverLink& receiverLink_;
     ReceiverDialogs& receiverDialogs_;
     OutputDialogs& outputDialogs_;
+    FetchDialogs& fetchDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;
@@ -202,6 +219,8 @@ private:
     bool keepOldFilterFile_ = false;
     /// The clipboard export or a printout is walking the browse set's rows.
     bool holdingRows_ = false;
+    /// The newer season the status bar has told the user of.
+    std::string newerSeasonNoted_;
 };
 
 }  // namespace zofar

@@ -14,6 +14,7 @@ bool CZOFDoc::OpenDatabase(const std::string& name) {
         SendDatabaseChanged();
         store_.SetCurrentPosition(0);
         list_.UpdateViews(kHintShowCurrent);
+        NoteNewerSeason();
         return true;
     }
     EndBusy();

@@ -31,10 +31,10 @@ TEST(CommandTable, menuBarHasTheSevenMenusInOrder) {
 }
 
 TEST(CommandTable, databaseMenuHasItsSeparatorsAfterCloseDeletePrintAndClipboard) {
-    EXPECT_EQ(
-        MenuTexts("&Database"),
-        (std::vector<std::string>{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E", "&Delete...\tCtrl+D",
-                                  "-", "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C", "-", "E&xit\tCtrl+X"}));
+    EXPECT_EQ(MenuTexts("&Database"),
+              (std::vector<std::string>{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E",
+                                        "&Delete...\tCtrl+D", "Do&wnload schedule...", "-", "&Print...\tCtrl+P", "-",
+                                        "&Clipboard...\tCtrl+C", "-", "E&xit\tCtrl+X"}));
     EXPECT_EQ(MenuTexts("&Help"), (std::vector<std::string>{"&Help topics", "-", "&About ZOFAR..."}));
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/UserPrompts.h"
+#include "fetch/FetchDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -27,7 +28,8 @@ class FakeScreen : public UserPrompts,
                    public SelectionDialogs,
                    public ReceiverLink,
                    public ReceiverDialogs,
-                   public OutputDialogs {
+                   public OutputDialogs,
+                   public FetchDialogs {
 public:
     std::vector<std::string> messages;            ///< ShowMessage texts
     std::vector<std::string> storeErrors;         ///< ShowStoreError texts
@@ -98,6 +100,14 @@ public:
     std::deque<std::optional<PrintRequest>> printAnswers;
     std::vector<PrintRun> printRuns;
     std::deque<PrintRunResult> printResults;  ///< unscripted: printed, no reopening
+
+    /// The client downloads go through; none: the Download schedule command does nothing.
+    HttpTransfer* transfer = nullptr;
+    std::vector<FetchDialogInput> fetchDialogs;  ///< what each Download schedule dialog was filled with
+    /// The values of each press of Download, in order; nothing closes the dialog.
+    std::deque<std::optional<FetchChoices>> fetchAnswers;
+    /// What each download the dialog ran answered (true: the dialog closed).
+    std::vector<bool> fetchResults;
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowStoreError(const std::string& text) override { storeErrors.push_back(text); }
@@ -194,6 +204,16 @@ public:
         return result;
     }
 
+    void RunDownloadScheduleDialog(const FetchDialogInput& input, const DownloadAction& download) override {
+        fetchDialogs.push_back(input);
+        while (auto choices = Pop(fetchAnswers)) {
+            NoProgress progress;
+            fetchResults.push_back(download(*choices, progress));
+            if (fetchResults.back()) return;
+        }
+    }
+    HttpTransfer* ScheduleTransfer() override { return transfer; }
+
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override {
         progressCaptions.push_back(caption);
         return std::make_unique<Progress>(progressCalls);
@@ -228,6 +248,12 @@ private:
 
     private:
         std::vector<std::pair<int, int>>& calls_;
+    };
+
+    class NoProgress : public DownloadProgress {
+    public:
+        void Progress(const std::string&, long long, long long) override {}
+        bool CancelRequested() override { return false; }
     };
 
     template <typename T>
