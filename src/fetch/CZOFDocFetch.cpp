@@ -5,6 +5,7 @@
 #include "app/IniFile.h"
 #include "fetch/DownloadSettings.h"
 #include "fetch/FetchVerdict.h"
+#include "fetch/ScheduleFetch.h"
 #include "store/CZOFDoc.h"
 
 namespace zofar {

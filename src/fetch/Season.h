@@ -16,7 +16,12 @@ struct Season {
     char half = 'a';  ///< 'a' or 'b'
     int year = 2000;  ///< the year the season starts in, four digits
 
-    friend auto operator<=>(const Season&, const Season&) = default;
+    friend bool operator==(const Season&, const Season&) = default;
+    /// Earlier seasons first: by year, then A before B.
+    friend std::strong_ordering operator<=>(const Season& a, const Season& b) {
+        if (const auto byYear = a.year <=> b.year; byYear != 0) return byYear;
+        return a.half <=> b.half;
+    }
 };
 
 /// A calendar day.

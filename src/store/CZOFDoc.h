@@ -10,7 +10,7 @@
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
 #include "fetch/FetchDialogs.h"
-#include "fetch/ScheduleFetch.h"
+#include "fetch/FetchRequest.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"

@@ -123,9 +123,10 @@ TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnab
     for (const auto& c : AllCommands()) {
         if (EvaluateCommand(c.id, noDb).enabled) enabled.insert(c.id);
     }
-    EXPECT_EQ(enabled, (std::set<CommandId>{CommandId::Open, CommandId::Create, CommandId::Delete, CommandId::Exit,
-                                            CommandId::ReceiverProgram, CommandId::ViewToolbar,
-                                            CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
+    EXPECT_EQ(enabled,
+              (std::set<CommandId>{CommandId::Open, CommandId::Create, CommandId::Delete, CommandId::Exit,
+                                   CommandId::DownloadSchedule, CommandId::ReceiverProgram, CommandId::ViewToolbar,
+                                   CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
 }
 
 TEST(CommandTable, withDatabaseEverythingButCreateAndDeleteIsEnabled) {

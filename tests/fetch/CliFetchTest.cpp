@@ -27,12 +27,11 @@ long long Modified(const std::string& path) {
 class CliFetchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        server.Serve("/dx/sked-b25.csv", {.contentType = "text/csv",
-                                          .body = Read(std::string(ZOFAR_EIBI_DIR) + "sked-a26-excerpt.csv"),
-                                          .etag = "\"sked-1\""});
-        server.Serve(
-            "/dx/README.TXT",
-            {.contentType = "text/plain", .body = Read(std::string(ZOFAR_EIBI_DIR) + "README.TXT"), .etag = "\"r-1\""});
+        using Route = TestHttpServer::Route;
+        const std::string data = ZOFAR_EIBI_DIR;
+        server.Serve("/dx/sked-b25.csv",
+                     Route::File("text/csv", Read(data + "sked-a26-excerpt.csv")).Etag("\"sked-1\""));
+        server.Serve("/dx/README.TXT", Route::File("text/plain", Read(data + "README.TXT")).Etag("\"r-1\""));
     }
 
     // zofar-cli fetch with its cache and files in the test's folder; standard output and error.

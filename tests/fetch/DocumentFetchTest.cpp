@@ -50,10 +50,10 @@ protected:
         may2026.day = 10;
         clock.Set(may2026);
         ServeSchedule(kSchedule, "\"s1\"");
-        server.Serve("/dx/README.TXT", {.body = kCodes, .etag = "\"r1\""});
+        server.Serve("/dx/README.TXT", TestHttpServer::Route::File("text/plain", kCodes).Etag("\"r1\""));
     }
     void ServeSchedule(const std::string& body, const std::string& etag) {
-        server.Serve("/dx/sked-a26.csv", {.contentType = "text/csv", .body = body, .etag = etag});
+        server.Serve("/dx/sked-a26.csv", TestHttpServer::Route::File("text/csv", body).Etag(etag));
     }
     FetchStatus Fetch(const std::string& source = "eibi") {
         FetchRequest request{source, {'a', 2026}, server.Url("/dx/"), {}, {}};
@@ -125,13 +125,13 @@ TEST_F(DocumentFetchTest, aFailedDownloadSaysWhyAndLeavesDatabaseAndCacheAsTheyW
         std::string message;
     };
     const std::vector<Case> cases{
-        {{.status = 404, .contentType = "text/html", .body = "<html>no</html>"},
+        {TestHttpServer::Route::File("text/html", "<html>no</html>").Status(404),
          "The EiBi server has no such file (404 not found): " + url},
-        {{.contentType = "text/html", .body = "<html>Welcome</html>"},
+        {TestHttpServer::Route::File("text/html", "<html>Welcome</html>"),
          "The file from EiBi was not taken: it is a web page, not a schedule (" + url + ")."},
-        {{.contentType = "text/csv", .body = "6000;0000-0100;;D;DW\n"},
+        {TestHttpServer::Route::File("text/csv", "6000;0000-0100;;D;DW\n"),
          "The file from EiBi was not taken: it is not an EiBi schedule (its header line is missing) (" + url + ")."},
-        {{.contentType = "text/csv", .body = kSchedule, .cutAfter = 1000}, "The download from EiBi was cut short"},
+        {TestHttpServer::Route::File("text/csv", kSchedule).CutAfter(1000), "The download from EiBi was cut short"},
     };
     for (const Case& c : cases) {
         server.Serve("/dx/sked-a26.csv", c.route);

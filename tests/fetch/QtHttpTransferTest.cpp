@@ -35,10 +35,9 @@ protected:
 const std::string kSchedule = "kHz:75;Time(UTC):93\n" + std::string(20000, 'x') + "\n";
 
 TEST_F(QtHttpTransferTest, aFileArrivesWholeWithItsValidatorsAndProgressInBytes) {
-    server.Serve("/dx/sked-b26.csv", {.contentType = "text/csv",
-                                      .body = kSchedule,
-                                      .etag = "\"e1\"",
-                                      .lastModified = "Sun, 25 Oct 2026 10:00:00 GMT"});
+    server.Serve("/dx/sked-b26.csv", TestHttpServer::Route::File("text/csv", kSchedule)
+                                         .Etag("\"e1\"")
+                                         .LastModified("Sun, 25 Oct 2026 10:00:00 GMT"));
     const HttpResponse r = Get("/dx/sked-b26.csv");
     EXPECT_EQ(r.end, TransferEnd::Answered);
     EXPECT_EQ(r.status, 200);
@@ -53,7 +52,7 @@ TEST_F(QtHttpTransferTest, aFileArrivesWholeWithItsValidatorsAndProgressInBytes)
 }
 
 TEST_F(QtHttpTransferTest, aCopyThatIsCurrentIsAnsweredNotModified) {
-    server.Serve("/f.csv", {.contentType = "text/csv", .body = kSchedule, .etag = "\"e1\""});
+    server.Serve("/f.csv", TestHttpServer::Route::File("text/csv", kSchedule).Etag("\"e1\""));
     const HttpResponse r = Get("/f.csv", {}, "\"e1\"");
     EXPECT_EQ(r.end, TransferEnd::Answered);
     EXPECT_EQ(r.status, 304);
@@ -62,14 +61,14 @@ TEST_F(QtHttpTransferTest, aCopyThatIsCurrentIsAnsweredNotModified) {
 }
 
 TEST_F(QtHttpTransferTest, redirectsAreFollowedUpToTheLimit) {
-    server.Serve("/old/f.csv", {.status = 302, .location = server.Url("/new/f.csv")});
-    server.Serve("/new/f.csv", {.contentType = "text/csv", .body = kSchedule});
+    server.Serve("/old/f.csv", TestHttpServer::Route::Redirect(server.Url("/new/f.csv")));
+    server.Serve("/new/f.csv", TestHttpServer::Route::File("text/csv", kSchedule));
     const HttpResponse moved = Get("/old/f.csv");
     EXPECT_EQ(moved.end, TransferEnd::Answered);
     EXPECT_EQ(moved.status, 200);
     EXPECT_EQ(moved.body, kSchedule);
 
-    server.Serve("/loop", {.status = 302, .location = server.Url("/loop")});
+    server.Serve("/loop", TestHttpServer::Route::Redirect(server.Url("/loop")));
     EXPECT_EQ(Get("/loop").end, TransferEnd::TooManyRedirects);
 }
 
@@ -86,7 +85,7 @@ TEST_F(QtHttpTransferTest, aStoppedServerRefuses) {
 }
 
 TEST_F(QtHttpTransferTest, aConnectionClosedBeforeTheAnnouncedLengthIsCutShort) {
-    server.Serve("/f.csv", {.contentType = "text/csv", .body = kSchedule, .cutAfter = 5000});
+    server.Serve("/f.csv", TestHttpServer::Route::File("text/csv", kSchedule).CutAfter(5000));
     const HttpResponse r = Get("/f.csv");
     EXPECT_EQ(r.end, TransferEnd::CutShort);
     EXPECT_EQ(r.contentLength, static_cast<long long>(kSchedule.size()));
@@ -97,14 +96,14 @@ TEST_F(QtHttpTransferTest, aServerThatDoesNotAnswerOrStallsTimesOut) {
     HttpLimits quick;
     quick.connectTimeoutMs = 200;
     quick.stallTimeoutMs = 200;
-    server.Serve("/silent", {.body = kSchedule, .delayBeforeHeadersMs = 3000});
+    server.Serve("/silent", TestHttpServer::Route::File("text/csv", kSchedule).DelayHeaders(3000));
     EXPECT_EQ(Get("/silent", quick).end, TransferEnd::TimedOut);
-    server.Serve("/stalls", {.body = kSchedule, .delayAfterHeadersMs = 3000});
+    server.Serve("/stalls", TestHttpServer::Route::File("text/csv", kSchedule).DelayBody(3000));
     EXPECT_EQ(Get("/stalls", quick).end, TransferEnd::TimedOut);
 }
 
 TEST_F(QtHttpTransferTest, theUserCancelsASlowTransfer) {
-    server.Serve("/slow", {.body = kSchedule, .delayAfterHeadersMs = 3000});
+    server.Serve("/slow", TestHttpServer::Route::File("text/csv", kSchedule).DelayBody(3000));
     progress.cancelAfter = 0;
     const HttpResponse r = Get("/slow");
     EXPECT_EQ(r.end, TransferEnd::Cancelled);
@@ -114,9 +113,9 @@ TEST_F(QtHttpTransferTest, theUserCancelsASlowTransfer) {
 TEST_F(QtHttpTransferTest, aBodyLargerThanTheCapIsRefusedAnnouncedOrNot) {
     HttpLimits small;
     small.maxBytes = 10000;
-    server.Serve("/big", {.body = kSchedule});
+    server.Serve("/big", TestHttpServer::Route::File("text/csv", kSchedule));
     EXPECT_EQ(Get("/big", small).end, TransferEnd::TooLarge);
-    server.Serve("/big-unannounced", {.body = kSchedule, .sendLength = false});
+    server.Serve("/big-unannounced", TestHttpServer::Route::File("text/csv", kSchedule).WithoutLength());
     const HttpResponse r = Get("/big-unannounced", small);
     EXPECT_EQ(r.end, TransferEnd::TooLarge);
     EXPECT_TRUE(r.body.empty());
@@ -124,7 +123,7 @@ TEST_F(QtHttpTransferTest, aBodyLargerThanTheCapIsRefusedAnnouncedOrNot) {
 
 TEST_F(QtHttpTransferTest, aWebPageComesBackWithItsTypeForTheVerdict) {
     server.Serve("/dx/sked-b26.csv",
-                 {.contentType = "text/html; charset=utf-8", .body = "<html><body>Moved</body></html>"});
+                 TestHttpServer::Route::File("text/html; charset=utf-8", "<html><body>Moved</body></html>"));
     const HttpResponse r = Get("/dx/sked-b26.csv");
     EXPECT_EQ(r.end, TransferEnd::Answered);
     EXPECT_EQ(r.contentType, "text/html; charset=utf-8");

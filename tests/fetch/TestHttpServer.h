@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace zofar::test {
@@ -28,6 +29,27 @@ public:
         size_t cutAfter = std::string::npos;  ///< bytes of the body sent before the connection closes
         int delayBeforeHeadersMs = 0;
         int delayAfterHeadersMs = 0;  ///< a pause between the headers and the body
+
+        /// A file served with status 200.
+        static Route File(std::string type, std::string content) {
+            Route r;
+            r.contentType = std::move(type);
+            r.body = std::move(content);
+            return r;
+        }
+        static Route Redirect(std::string to) {
+            Route r;
+            r.status = 302;
+            r.location = std::move(to);
+            return r;
+        }
+        Route& Status(int s) { return status = s, *this; }
+        Route& Etag(std::string e) { return etag = std::move(e), *this; }
+        Route& LastModified(std::string m) { return lastModified = std::move(m), *this; }
+        Route& WithoutLength() { return sendLength = false, *this; }
+        Route& CutAfter(size_t n) { return cutAfter = n, *this; }
+        Route& DelayHeaders(int ms) { return delayBeforeHeadersMs = ms, *this; }
+        Route& DelayBody(int ms) { return delayAfterHeadersMs = ms, *this; }
     };
     /// A request as it arrived: its path and its headers (names in lower case).
     struct Request {
