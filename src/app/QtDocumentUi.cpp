@@ -10,6 +10,7 @@
 #include "app/CMainFrame.h"
 #include "app/ImportProgressWindow.h"
 #include "widgets/ZofarMessageBox.h"
+#include "fetch/DownloadScheduleDialog.h"
 #include "receiver/CReceiverProgramDlg.h"
 #include "export/ExportDialog.h"
 #include "output/ClipboardDialog.h"
@@ -155,6 +156,15 @@ std::optional<LocationSetting> QtDocumentUi::RunLocationDialog(const LocationSet
 
 bool QtDocumentUi::Send(const std::string& receiverName, const LinkFrame& frame) {
     return link_.Send(receiverName, frame);
+}
+
+void QtDocumentUi::RunDownloadScheduleDialog(const FetchDialogInput& input, const DownloadAction& download) {
+    DownloadScheduleDialog::Run(frame_, input, download);
+}
+
+HttpTransfer* QtDocumentUi::ScheduleTransfer() {
+    if (!http_) http_ = std::make_unique<QtHttpTransfer>();
+    return http_.get();
 }
 
 std::optional<ClipboardChoices> QtDocumentUi::RunClipboardDialog(const ClipboardChoices& choices) {

@@ -8,6 +8,8 @@
 
 #include "base/UserPrompts.h"
 #include "export/ExportDialogs.h"
+#include "fetch/FetchDialogs.h"
+#include "fetch/QtHttpTransfer.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/SocketReceiverLink.h"
@@ -33,7 +35,8 @@ class QtDocumentUi : public UserPrompts,
                      public ReceiverLink,
                      public ReceiverDialogs,
                      public OutputDialogs,
-                     public ExportDialogs {
+                     public ExportDialogs,
+                     public FetchDialogs {
 public:
     QtDocumentUi() = default;
     ~QtDocumentUi() override;
@@ -85,6 +88,10 @@ public:
     PrintRunResult RunPrintJob(PrintAction action, const PrintJob& job) override;
     std::optional<ExportChoices> RunExportDialog(const ExportChoices& choices) override;
 
+    void RunDownloadScheduleDialog(const FetchDialogInput& input, const DownloadAction& download) override;
+    /// Made when first asked for, so that this object may exist before the application.
+    HttpTransfer* ScheduleTransfer() override;
+
     /// Prints and previews with the printer the print dialog's Setup button chose.
     PrintRunner& Printing() { return printing_; }
 
@@ -106,6 +113,7 @@ private:
     std::vector<std::pair<std::string, QMessageBox::Icon>> held_;
     SocketReceiverLink link_;
     PrintRunner printing_;
+    std::unique_ptr<QtHttpTransfer> http_;
 };
 
 }  // namespace zofar

@@ -37,7 +37,13 @@ void ZofarProgram::Start() {
     doc_.OnNewDocument();
     frame_->Activate();
     ui_.HoldMessages(false);
-    if (firstStart) doc_.CreateDatabase(SampleDatabaseRequest(paths_.sampleList));
+    if (firstStart) {
+        doc_.CreateDatabase(SampleDatabaseRequest(paths_.sampleList));
+        // The sample is small and old; a real schedule is one command away.
+        ui_.ShowStatusMessage("For a current schedule: Database > Download schedule...");
+    } else {
+        doc_.NoteNewerSeason();
+    }
 }
 
 void ZofarProgram::StartLink(const LinkFolderResult& link) {

@@ -11,6 +11,7 @@ enum class CommandId : int {
     Close = 32772,
     Create = 32771,
     Delete = 32773,
+    DownloadSchedule = 32840,
     Print = 32831,
     Clipboard = 32829,
     Export = 32775,

@@ -149,6 +149,10 @@ int PrintRows(const RecordStore& store, const std::optional<ListenerLocation>* o
 
 }  // namespace
 
+std::string SettingsFileOf(const CommonOptions& options) { return SettingsPath(options); }
+
+std::string DatabaseFolderOf(const std::string& folder) { return Folder(folder); }
+
 int RunImport(const ImportOptions& o) {
     const std::filesystem::path list = std::filesystem::absolute(o.list);
     const std::string folder = Folder(o.folder);

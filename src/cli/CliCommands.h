@@ -41,6 +41,10 @@ struct DistanceOptions {
     bool withDistance = false;  ///< --with-distance: DISTANCE and BEARING after UNIQUEID
     std::string locator;        ///< --locator LOC; empty: the settings' location
 };
+/// The settings file the options name, or the zofar program's own.
+std::string SettingsFileOf(const CommonOptions& options);
+/// The database folder `folder` names, ending with '/', or the zofar program's own.
+std::string DatabaseFolderOf(const std::string& folder);
 
 /// Each command returns the exit status.
 int RunImport(const ImportOptions& options);

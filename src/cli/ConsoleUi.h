@@ -5,6 +5,7 @@
 
 #include "base/UserPrompts.h"
 #include "export/ExportDialogs.h"
+#include "fetch/FetchDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -27,7 +28,8 @@ class ConsoleUi : public UserPrompts,
                   public ReceiverLink,
                   public ReceiverDialogs,
                   public OutputDialogs,
-                  public ExportDialogs {
+                  public ExportDialogs,
+                  public FetchDialogs {
 public:
     /// Answer to every Yes/No question (the first-line question of an import).
     bool answerYes = false;

@@ -6,6 +6,7 @@
 #include "chart/BandPresets.h"
 #include "cli/CliChart.h"
 #include "cli/CliCommands.h"
+#include "cli/CliFetch.h"
 #include "cli/CliPrint.h"
 #include "import/SourceKinds.h"
 
@@ -187,6 +188,21 @@ int main(int argc, char** argv) {
     chartCommand->add_option("NAME", chartName, "The database")->required();
     chartCommand->add_option("OUT", chartOptions.out, "The file to write: .png, .svg or .pdf")->required();
     chartCommand->callback([&] { status = RunChart(chart, chartOptions, chartName); });
+    FetchOptions fetch;
+    CLI::App* fetchCommand = app.add_subcommand(
+        "fetch",
+        "Downloads a season's schedule from SOURCE (eibi, hfcc or aoki) and builds the database NAME from it "
+        "(default: source and season, like EIBI-B26); a schedule already current is not downloaded again. "
+        "Exit status 0 only when the database is current.");
+    fetchCommand->add_option("--season", fetch.season, "The season, like b26 (default: the current one)");
+    fetchCommand->add_option("--url", fetch.url,
+                             "The address of the folder that holds the season's files (default: the settings' "
+                             "or the source's own)");
+    AddFolderOption(*fetchCommand, fetch.common.folder);
+    AddSettingsOption(*fetchCommand, fetch.common);
+    fetchCommand->add_option("SOURCE", fetch.source, "eibi, hfcc or aoki")->required();
+    fetchCommand->add_option("NAME", fetch.name, "The name of the database");
+    fetchCommand->callback([&] { status = RunFetch(fetch); });
 
     try {
         app.parse(argc, argv);

@@ -19,6 +19,7 @@ CZOFDoc::CZOFDoc(DocumentScreen screen, const Clock& clock, DocumentPaths paths)
       receiverDialogs_(screen.receiverDialogs),
       outputDialogs_(screen.outputDialogs),
       exportDialogs_(screen.exportDialogs),
+      fetchDialogs_(screen.fetchDialogs),
       clock_(clock),
       paths_(std::move(paths)),
       folder_(paths_.databaseFolder),

@@ -11,6 +11,8 @@
 #include "base/CommandId.h"
 #include "base/UserPrompts.h"
 #include "export/ExportDialogs.h"
+#include "fetch/FetchDialogs.h"
+#include "fetch/FetchRequest.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -38,6 +40,8 @@ struct DocumentPaths {
     std::string filterFile = {};
     /// False: the named filters' file is read but never written, for tools that only look.
     bool saveFilterFile = true;
+    /// Where downloaded schedules are kept, ending with '/'; empty: the XDG cache folder.
+    std::string cacheFolder = {};
 };
 
 /// The screen the document works with, one interface per role. Each must outlive the document.
@@ -51,11 +55,12 @@ struct DocumentScreen {
     ReceiverDialogs& receiverDialogs;
     OutputDialogs& outputDialogs;
     ExportDialogs& exportDialogs;
+    FetchDialogs& fetchDialogs;
 
     /// The screen of one object that plays every role.
     template <typename Screen>
     static DocumentScreen Of(Screen& screen) {
-        return {screen, screen, screen, screen, screen, screen, screen, screen, screen};
+        return {screen, screen, screen, screen, screen, screen, screen, screen, screen, screen};
     }
 };
 
@@ -198,6 +203,16 @@ public:
     /// Writes the rows of the choices' record scope to the choices' file in their format and
     /// says how many entries it wrote in the status bar; a failure is shown as a message.
     void ExportRecords(const ExportChoices& choices);
+    // Downloaded schedules (fetch/CZOFDocFetch.cpp).
+    /// Database > Download schedule: the dialog, which runs FetchSchedule with its choices.
+    void OnDownloadSchedule();
+    /// Brings the season's files of `request` up to date through `http` and, unless the
+    /// database they make is already current, builds it with Create (replacing the old one only
+    /// once the new one is complete) and opens it; every outcome is shown.
+    FetchStatus FetchSchedule(const FetchRequest& request, HttpTransfer& http, DownloadProgress& progress);
+    /// Says once in the status bar when the open downloaded schedule is of an earlier season
+    /// than today's.
+    void NoteNewerSeason();
 
     void ReportStoreError(const std::string& description) override;
 
@@ -242,6 +257,7 @@ private:
     ReceiverDialogs& receiverDialogs_;
     OutputDialogs& outputDialogs_;
     ExportDialogs& exportDialogs_;
+    FetchDialogs& fetchDialogs_;
     const Clock& clock_;
     DocumentPaths paths_;
     DatabaseFolder folder_;
@@ -269,6 +285,8 @@ private:
         all.fill(true);
         return all;
     }();
+    /// The newer season the status bar has told the user of.
+    std::string newerSeasonNoted_;
 };
 
 }  // namespace zofar

@@ -19,6 +19,7 @@ constexpr std::array kDocumentCommands{
     DocumentCommand{CommandId::Close, &CZOFDoc::OnDatabaseClose},
     DocumentCommand{CommandId::Create, &CZOFDoc::OnDatabaseCreate},
     DocumentCommand{CommandId::Delete, &CZOFDoc::OnDatabaseDelete},
+    DocumentCommand{CommandId::DownloadSchedule, &CZOFDoc::OnDownloadSchedule},
     DocumentCommand{CommandId::Print, &CZOFDoc::PrintCommand},
     DocumentCommand{CommandId::Clipboard, &CZOFDoc::CopyToClipboard},
     DocumentCommand{CommandId::Export, &CZOFDoc::OnDatabaseExport},

@@ -20,6 +20,8 @@ constexpr std::array kLeadingCommands{
                 K::None},
     CommandInfo{C::Delete, "&Delete...\tCtrl+D", "Ctrl+D", "Delete an existing database\nDelete database",
                 E::NoDatabaseOpen, K::None},
+    CommandInfo{C::DownloadSchedule, "Do&wnload schedule...", "",
+                "Download the current schedule and build its database\nDownload schedule", E::Always, K::None},
     CommandInfo{C::Print, "&Print...\tCtrl+P", "Ctrl+P", "Print\nPrint", E::DatabaseOpen, K::None},
     CommandInfo{C::Clipboard, "&Clipboard...\tCtrl+C", "Ctrl+C", "Copy to the clipboard\nClipboard", E::DatabaseOpen,
                 K::None},
@@ -78,6 +80,12 @@ constexpr std::array kDatabaseMenu{
     MenuEntry{C::Open},      MenuEntry{C::Close}, kSeparator,          MenuEntry{C::Create},
     MenuEntry{C::Delete},    kSeparator,          MenuEntry{C::Print}, kSeparator,
     MenuEntry{C::Clipboard}, MenuEntry{C::Export}, kSeparator,          MenuEntry{C::Exit},
+    MenuEntry{C::Open},   MenuEntry{C::Close},
+    kSeparator,           MenuEntry{C::Create},
+    MenuEntry{C::Delete}, MenuEntry{C::DownloadSchedule},
+    kSeparator,           MenuEntry{C::Print},
+    kSeparator,           MenuEntry{C::Clipboard},
+    kSeparator,           MenuEntry{C::Exit},
 };
 constexpr std::array kFilterMenu{
     MenuEntry{C::SetFilter},

@@ -31,10 +31,10 @@ TEST(CommandTable, menuBarHasTheSevenMenusInOrder) {
 }
 
 TEST(CommandTable, databaseMenuHasItsSeparatorsAfterCloseDeletePrintAndClipboard) {
-    EXPECT_EQ(
-        MenuTexts("&Database"),
-        (std::vector<std::string>{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E", "&Delete...\tCtrl+D",
-                                  "-", "&Print...\tCtrl+P", "-", "&Clipboard...\tCtrl+C", "Expo&rt...", "-", "E&xit\tCtrl+X"}));
+    EXPECT_EQ(MenuTexts("&Database"),
+              (std::vector<std::string>{"&Open...\tCtrl+O", "C&lose\tCtrl+L", "-", "Cr&eate...\tCtrl+E",
+                                        "&Delete...\tCtrl+D", "Do&wnload schedule...", "-", "&Print...\tCtrl+P", "-",
+                                        "&Clipboard...\tCtrl+C", "Expo&rt...", "-", "E&xit\tCtrl+X"}));
     EXPECT_EQ(MenuTexts("&Help"), (std::vector<std::string>{"&Help topics", "-", "&About ZOFAR..."}));
 }
 
@@ -129,8 +129,8 @@ TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnab
         if (EvaluateCommand(c.id, noDb).enabled) enabled.insert(c.id);
     }
     EXPECT_EQ(enabled, (std::set<CommandId>{CommandId::Open, CommandId::Create, CommandId::Delete, CommandId::Exit,
-                                            CommandId::ReceiverProgram, CommandId::ListenerLocation,
-                                            CommandId::ViewToolbar,
+                                            CommandId::DownloadSchedule, CommandId::ReceiverProgram,
+                                            CommandId::ListenerLocation, CommandId::ViewToolbar,
                                             CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
 }
 

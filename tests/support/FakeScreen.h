@@ -9,6 +9,7 @@
 
 #include "base/UserPrompts.h"
 #include "export/ExportDialogs.h"
+#include "fetch/FetchDialogs.h"
 #include "import/ImportUi.h"
 #include "receiver/ReceiverDialogs.h"
 #include "receiver/ReceiverLink.h"
@@ -30,6 +31,7 @@ class FakeScreen : public UserPrompts,
                    public ReceiverDialogs,
                    public OutputDialogs,
                    public ExportDialogs {
+                   public FetchDialogs {
 public:
     std::vector<std::string> messages;            ///< ShowMessage texts
     std::vector<std::string> storeErrors;         ///< ShowStoreError texts
@@ -104,6 +106,14 @@ public:
     std::deque<PrintRunResult> printResults;  ///< unscripted: printed, no reopening
     std::vector<ExportChoices> exportDialogs;  ///< what each Export dialog was filled with
     std::deque<std::optional<ExportChoices>> exportAnswers;
+
+    /// The client downloads go through; none: the Download schedule command does nothing.
+    HttpTransfer* transfer = nullptr;
+    std::vector<FetchDialogInput> fetchDialogs;  ///< what each Download schedule dialog was filled with
+    /// The values of each press of Download, in order; nothing closes the dialog.
+    std::deque<std::optional<FetchChoices>> fetchAnswers;
+    /// What each download the dialog ran answered (true: the dialog closed).
+    std::vector<bool> fetchResults;
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowStoreError(const std::string& text) override { storeErrors.push_back(text); }
@@ -208,6 +218,15 @@ public:
         exportDialogs.push_back(choices);
         return Pop(exportAnswers);
     }
+    void RunDownloadScheduleDialog(const FetchDialogInput& input, const DownloadAction& download) override {
+        fetchDialogs.push_back(input);
+        while (auto choices = Pop(fetchAnswers)) {
+            NoProgress progress;
+            fetchResults.push_back(download(*choices, progress));
+            if (fetchResults.back()) return;
+        }
+    }
+    HttpTransfer* ScheduleTransfer() override { return transfer; }
 
     std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) override {
         progressCaptions.push_back(caption);
@@ -243,6 +262,12 @@ private:
 
     private:
         std::vector<std::pair<int, int>>& calls_;
+    };
+
+    class NoProgress : public DownloadProgress {
+    public:
+        void Progress(const std::string&, long long, long long) override {}
+        bool CancelRequested() override { return false; }
     };
 
     template <typename T>
