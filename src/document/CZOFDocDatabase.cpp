@@ -15,8 +15,6 @@ bool CZOFDoc::OpenDatabase(const std::string& name) {
         SendDatabaseChanged();
         SetCurrentPosition(0);
         UpdateViews(kHintShowCurrent);
-        store_.SetCurrentPosition(0);
-        list_.UpdateViews(kHintShowCurrent);
         NoteNewerSeason();
         return true;
     }

@@ -77,15 +77,10 @@ constexpr auto kCommands = [] {
 constexpr MenuEntry kSeparator{C::None};
 
 constexpr std::array kDatabaseMenu{
-    MenuEntry{C::Open},      MenuEntry{C::Close}, kSeparator,          MenuEntry{C::Create},
-    MenuEntry{C::Delete},    kSeparator,          MenuEntry{C::Print}, kSeparator,
-    MenuEntry{C::Clipboard}, MenuEntry{C::Export}, kSeparator,          MenuEntry{C::Exit},
-    MenuEntry{C::Open},   MenuEntry{C::Close},
-    kSeparator,           MenuEntry{C::Create},
-    MenuEntry{C::Delete}, MenuEntry{C::DownloadSchedule},
-    kSeparator,           MenuEntry{C::Print},
-    kSeparator,           MenuEntry{C::Clipboard},
-    kSeparator,           MenuEntry{C::Exit},
+    MenuEntry{C::Open},      MenuEntry{C::Close},  kSeparator, MenuEntry{C::Create},
+    MenuEntry{C::Delete},    MenuEntry{C::DownloadSchedule},   kSeparator, MenuEntry{C::Print},
+    kSeparator,              MenuEntry{C::Clipboard}, MenuEntry{C::Export}, kSeparator,
+    MenuEntry{C::Exit},
 };
 constexpr std::array kFilterMenu{
     MenuEntry{C::SetFilter},

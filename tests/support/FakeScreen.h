@@ -30,7 +30,7 @@ class FakeScreen : public UserPrompts,
                    public ReceiverLink,
                    public ReceiverDialogs,
                    public OutputDialogs,
-                   public ExportDialogs {
+                   public ExportDialogs,
                    public FetchDialogs {
 public:
     std::vector<std::string> messages;            ///< ShowMessage texts
