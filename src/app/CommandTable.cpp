@@ -41,6 +41,10 @@ constexpr std::array kTrailingCommands{
     CommandInfo{C::FindCreateStation, "&Find/Create station\tCtrl+R", "Ctrl+R",
                 "Find existing or create new station entry\nFind/Create station", E::DatabaseOpen, K::None},
     CommandInfo{C::ReceiverProgram, "Receiver control program ...", "", "", E::Always, K::None},
+    CommandInfo{C::RigConnection, "Rig &connection...", "",
+                "Set the rig server and how ZOFAR runs the rig bridge\nRig connection", E::Always, K::None},
+    CommandInfo{C::RigConnect, "Connect to the &rig", "", "Start or stop the rig bridge\nConnect to the rig", E::Always,
+                K::RigConnected},
 
     CommandInfo{C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle toolbar", E::Always,
                 K::ToolbarVisible},
@@ -87,9 +91,8 @@ constexpr auto KeyColumnMenu() {
 constexpr auto kSortMenu = KeyColumnMenu<&KeyColumn::sortCommand>();
 constexpr auto kGoToMenu = KeyColumnMenu<&KeyColumn::goToCommand>();
 constexpr std::array kReceiverMenu{
-    MenuEntry{C::Tune},
-    MenuEntry{C::FindCreateStation},
-    MenuEntry{C::ReceiverProgram},
+    MenuEntry{C::Tune}, MenuEntry{C::FindCreateStation}, MenuEntry{C::ReceiverProgram},
+    kSeparator,         MenuEntry{C::RigConnection},     MenuEntry{C::RigConnect},
 };
 constexpr std::array kViewMenu{
     MenuEntry{C::ViewToolbar},
@@ -179,6 +182,10 @@ CommandState EvaluateCommand(CommandId id, const CommandContext& context) {
     case CheckRule::StatusBarVisible:
         state.checkable = true;
         state.checked = context.statusBarVisible;
+        break;
+    case CheckRule::RigConnected:
+        state.checkable = true;
+        state.checked = context.rigConnected;
         break;
     case CheckRule::SortKey: {
         state.checkable = true;

@@ -1,8 +1,11 @@
 #include "app/ZofarProgram.h"
 
+#include <QCoreApplication>
+
 #include "app/CMainFrame.h"
 #include "app/FirstStart.h"
 #include "receiver/LinkEndpoint.h"
+#include "rig/RigControl.h"
 #include "view/CZOFView.h"
 
 namespace zofar {
@@ -17,6 +20,10 @@ ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
     auto* view = new CZOFView(doc_);
     QObject::connect(view, &CZOFView::CommandRequested, frame_.get(), &CMainFrame::ExecuteCommandById);
     frame_->SetListView(view, view);
+    // The bridge is installed beside the program, in the build folder as in an installation.
+    rig_ = std::make_unique<RigControl>(
+        *frame_, paths.settingsFile, [this] { return doc_.Settings().applicationName; },
+        QCoreApplication::applicationDirPath() + QStringLiteral("/zofar-rig"));
 }
 
 ZofarProgram::~ZofarProgram() = default;
@@ -32,6 +39,8 @@ void ZofarProgram::Start() {
     ui_.HoldMessages(false);
     if (firstStart) doc_.CreateDatabase(SampleDatabaseRequest(paths_.sampleList));
 }
+
+void ZofarProgram::StartRig() { rig_->StartWithProgram(); }
 
 void ZofarProgram::StartLink(const LinkFolderResult& link) {
     constexpr const char* kNoReports = " Frequency reports of the receiver program are not received.";

@@ -202,6 +202,9 @@ private:
     bool keepOldFilterFile_ = false;
     /// The clipboard export or a printout is walking the browse set's rows.
     bool holdingRows_ = false;
+    // The message pane says a reported frequency has no record; the next report that finds
+    // one takes the line away again.
+    bool showingNoRecordThere_ = false;
 };
 
 }  // namespace zofar

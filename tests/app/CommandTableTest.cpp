@@ -42,8 +42,9 @@ TEST(CommandTable, filterReceiverAndViewMenusHoldTheirItems) {
     EXPECT_EQ(MenuTexts("&Filter"), (std::vector<std::string>{"&Set filter...\tCtrl+Y", "&Disable filter\tCtrl+N",
                                                               "Select &predefined filter...\tCtrl+W",
                                                               "&Manage predefined filters...\tCtrl+M"}));
-    EXPECT_EQ(MenuTexts("&Receiver"), (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R",
-                                                                "Receiver control program ..."}));
+    EXPECT_EQ(MenuTexts("&Receiver"),
+              (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R", "Receiver control program ...",
+                                        "-", "Rig &connection...", "Connect to the &rig"}));
     EXPECT_EQ(MenuTexts("&View"), (std::vector<std::string>{"&Toolbar", "&Statusbar"}));
 }
 
@@ -124,8 +125,9 @@ TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnab
         if (EvaluateCommand(c.id, noDb).enabled) enabled.insert(c.id);
     }
     EXPECT_EQ(enabled, (std::set<CommandId>{CommandId::Open, CommandId::Create, CommandId::Delete, CommandId::Exit,
-                                            CommandId::ReceiverProgram, CommandId::ViewToolbar,
-                                            CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
+                                            CommandId::ReceiverProgram, CommandId::RigConnection, CommandId::RigConnect,
+                                            CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::HelpTopics,
+                                            CommandId::About}));
 }
 
 TEST(CommandTable, withDatabaseEverythingButCreateAndDeleteIsEnabled) {
@@ -153,6 +155,15 @@ TEST(CommandTable, viewItemsAreCheckedWhileTheirBarIsShown) {
     EXPECT_TRUE(EvaluateCommand(CommandId::ViewToolbar, toolbarOnly).checked);
     EXPECT_FALSE(EvaluateCommand(CommandId::ViewStatusBar, toolbarOnly).checked);
     EXPECT_FALSE(EvaluateCommand(CommandId::Open, toolbarOnly).checkable);
+}
+
+TEST(CommandTable, theRigToggleIsCheckedWhileTheRigConnectionIsOn) {
+    CommandContext context;
+    EXPECT_FALSE(EvaluateCommand(CommandId::RigConnect, context).checked);
+    context.rigConnected = true;
+    EXPECT_TRUE(EvaluateCommand(CommandId::RigConnect, context).checked);
+    EXPECT_TRUE(EvaluateCommand(CommandId::RigConnect, context).checkable);
+    EXPECT_FALSE(EvaluateCommand(CommandId::RigConnection, context).checkable);
 }
 
 TEST(CommandTable, onlyTheSortItemOfTheCurrentKeyIsChecked) {
