@@ -189,6 +189,9 @@ void CMainFrame::UpdateMinimumSize() {
     // The bar's own hint leaves out the gaps between its panes and the size grip.
     int barWidth = kSizeGripRoom + kPaneGap + messagePane_->minimumWidth();
     for (const auto& [id, pane] : panes_) barWidth += pane->minimumWidth() + kPaneGap;
+    for (const QPointer<QWidget>& pane : addedPanes_) {
+        if (pane) barWidth += pane->minimumWidth() + kPaneGap;
+    }
     const int width = std::max({layoutMinimum.width(), menuBar()->sizeHint().width(), barWidth});
     setMinimumSize(width, layoutMinimum.height());
 }
@@ -309,6 +312,8 @@ void CMainFrame::SetRigConnectionQuery(std::function<bool()> isOn) { rigConnecte
 void CMainFrame::AddStatusPane(QWidget* pane) {
     // The message pane and the panes before the clock come first.
     statusBar()->insertPermanentWidget(static_cast<int>(panes_.size()), pane);
+    addedPanes_.emplace_back(pane);
+    UpdateMinimumSize();
 }
 
 void CMainFrame::SetUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/CommandTable.h"
 #include "app/DocumentSettings.h"
@@ -108,6 +109,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::map<int, QLabel*> panes_;
     StatusPane* messagePane_ = nullptr;
+    std::vector<QPointer<QWidget>> addedPanes_;
     StatusPane* filterPane_ = nullptr;
     QActionGroup* sortGroup_ = nullptr;
     QTimer clockTimer_;

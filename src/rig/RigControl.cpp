@@ -1,6 +1,5 @@
 #include "rig/RigControl.h"
 
-#include <QLabel>
 #include <QStatusBar>
 
 #include <exception>
@@ -8,6 +7,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/RigSettingsFile.h"
+#include "app/StatusPane.h"
 #include "app/ZofarMessageBox.h"
 #include "rig/CRigConnectionDlg.h"
 
@@ -15,8 +15,9 @@ namespace zofar {
 
 namespace {
 
-// Wide enough for "Rig: 30,000,000.000 kHz"; longer texts (a failure) are cut and whole in the tip.
-constexpr std::string_view kPaneSizingText = "Rig: 30,000,000.000 kHz";
+// Wide enough for the usual states; a longer text (a failure) is cut with a mark, and the status
+// line has it whole.
+constexpr std::string_view kPaneSizingText = "Rig: no rig server at 127.0.0.1:65535";
 constexpr int kPaneMargin = 8;
 
 }  // namespace
@@ -28,10 +29,10 @@ RigControl::RigControl(CMainFrame& frame, std::string settingsFile, std::functio
       linkName_(std::move(linkName)),
       modelSource_(ListHamlibModels),
       supervisor_(std::move(bridgeProgram)) {
-    pane_ = new QLabel(frame_.statusBar());
+    pane_ = new StatusPane(frame_.statusBar());
     pane_->setObjectName(QStringLiteral("paneRig"));
     pane_->setTextFormat(Qt::PlainText);
-    pane_->setMinimumWidth(
+    pane_->setFixedWidth(
         pane_->fontMetrics().horizontalAdvance(QString::fromUtf8(kPaneSizingText.data(), kPaneSizingText.size())) +
         kPaneMargin);
     frame_.AddStatusPane(pane_);
@@ -45,6 +46,9 @@ RigControl::RigControl(CMainFrame& frame, std::string settingsFile, std::functio
 }
 
 RigControl::~RigControl() {
+    // The children end here, while the window that would show their end is still whole.
+    disconnect(&supervisor_, nullptr, this, nullptr);
+    supervisor_.Stop();
     frame_.SetProgramCommand(CommandId::RigConnection, nullptr);
     frame_.SetProgramCommand(CommandId::RigConnect, nullptr);
     frame_.SetRigConnectionQuery(nullptr);
@@ -77,8 +81,10 @@ void RigControl::SwitchOn(const RigSettings& settings) { supervisor_.Start(setti
 
 void RigControl::ShowStatus() {
     const RigStatus& status = supervisor_.Status();
-    pane_->setText(QString::fromStdString(status.PaneText()));
+    pane_->SetFullText(QString::fromStdString(status.PaneText()));
     pane_->setToolTip(QString::fromStdString(status.ToolTip()));
+    // The toggle's check mark follows the connection at once, not at the next clock tick.
+    frame_.RefreshStatus();
 }
 
 }  // namespace zofar

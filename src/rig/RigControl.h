@@ -10,11 +10,10 @@
 #include "rig/RigModelList.h"
 #include "rig/RigSupervisor.h"
 
-class QLabel;
-
 namespace zofar {
 
 class CMainFrame;
+class StatusPane;
 
 /// The rig connection in the window: the Receiver menu's "Rig connection..." dialog and
 /// "Connect to the rig" toggle, the status bar's rig pane, and the supervisor that runs the
@@ -34,11 +33,9 @@ public:
     /// Switches the connection on or off.
     void Toggle();
     bool IsOn() const { return supervisor_.IsOn(); }
-    /// Switches the connection off without changing the settings (at quit).
-    void Stop() { supervisor_.Stop(); }
 
     RigSupervisor& Supervisor() { return supervisor_; }
-    QLabel* Pane() const { return pane_; }
+    StatusPane* Pane() const { return pane_; }
     /// Replaces where the dialog's rig models come from (tests use it).
     void SetModelSource(std::function<std::vector<RigModel>()> source) { modelSource_ = std::move(source); }
 
@@ -51,7 +48,7 @@ private:
     std::function<std::string()> linkName_;
     std::function<std::vector<RigModel>()> modelSource_;
     RigSupervisor supervisor_;
-    QLabel* pane_ = nullptr;
+    StatusPane* pane_ = nullptr;
 };
 
 }  // namespace zofar

@@ -1,10 +1,10 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
@@ -13,16 +13,17 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <iterator>
 #include <memory>
 #include <optional>
 #include <regex>
+#include <sstream>
 #include <string>
 
 #include "app/CMainFrame.h"
 #include "app/ModalDriver.h"
 #include "app/RigSettingsFile.h"
+#include "app/StatusPane.h"
 #include "app/ZofarProgram.h"
 #include "receiver/LinkFolder.h"
 #include "receiver/LinkMessage.h"
@@ -84,7 +85,7 @@ protected:
     }
     void TearDown() override { program.reset(); }
 
-    std::string Pane() { return program->Rig().Pane()->text().toStdString(); }
+    std::string Pane() { return program->Rig().Pane()->FullText().toStdString(); }
     // Selects the first record at or above `hz`, as the receiver program's report does.
     void SelectAt(std::uint32_t hz) {
         std::vector<uint8_t> data(4);
@@ -195,8 +196,7 @@ TEST(RigConnectionKilledProgram, aKilledZofarLeavesNoBridgeBehind) {
     std::filesystem::permissions(home.path() / "runtime", std::filesystem::perms::owner_all);
     std::filesystem::copy_file(ZOFAR_BINARY_PATH, home.file("bin/zofar"));
     std::filesystem::copy_file(ZOFAR_RIG_PATH, home.file("bin/zofar-rig"));
-    std::ofstream(home.file("config/zofar.INI"))
-        << "[Rig]\nConnect=1\nPort=" << test::FreeLoopbackPort() << "\n";
+    std::ofstream(home.file("config/zofar.INI")) << "[Rig]\nConnect=1\nPort=" << test::FreeLoopbackPort() << "\n";
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", QString::fromStdString(home.path().string()));
