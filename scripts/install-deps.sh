@@ -3,7 +3,8 @@
 set -euo pipefail
 
 # locales-all lets the tests run under a locale with a decimal comma, as a desktop may set one.
-# libhamlib-utils brings rigctld, the rig server the rig bridge's tests talk to.
+# libhamlib-utils brings rigctld, the rig server the rig bridge's tests talk to and ZOFAR starts
+# when asked, and rigctl, whose model list the Rig connection dialog shows.
 # poppler-utils brings pdftotext and pdfinfo, with which the tests read printed pages back.
 # valgrind counts instructions for benchmarks/instruction-counts.sh.
 # desktop-file-utils and appstream validate the installed desktop entry and metainfo; clang with

@@ -190,6 +190,9 @@ void CMainFrame::UpdateMinimumSize() {
     // The bar's own hint leaves out the gaps between its panes and the size grip.
     int barWidth = kSizeGripRoom + kPaneGap + messagePane_->minimumWidth();
     for (const auto& [id, pane] : panes_) barWidth += pane->minimumWidth() + kPaneGap;
+    for (const QPointer<QWidget>& pane : addedPanes_) {
+        if (pane) barWidth += pane->minimumWidth() + kPaneGap;
+    }
     const int width = std::max({layoutMinimum.width(), menuBar()->sizeHint().width(), barWidth});
     setMinimumSize(width, layoutMinimum.height());
 }
@@ -278,6 +281,8 @@ bool CMainFrame::RunFrameCommand(CommandId id) {
     } else if (id == CommandId::About) {
         AboutDialog about(this);
         about.exec();
+    } else if (const auto it = programCommands_.find(id); it != programCommands_.end()) {
+        it->second();
     } else {
         return false;
     }
@@ -296,6 +301,23 @@ void CMainFrame::OpenManual() {
     }
 }
 
+void CMainFrame::SetProgramCommand(CommandId id, std::function<void()> run) {
+    if (run) {
+        programCommands_[id] = std::move(run);
+    } else {
+        programCommands_.erase(id);
+    }
+}
+
+void CMainFrame::SetRigConnectionQuery(std::function<bool()> isOn) { rigConnected_ = std::move(isOn); }
+
+void CMainFrame::AddStatusPane(QWidget* pane) {
+    // The message pane and the panes before the clock come first.
+    statusBar()->insertPermanentWidget(static_cast<int>(panes_.size()), pane);
+    addedPanes_.emplace_back(pane);
+    UpdateMinimumSize();
+}
+
 void CMainFrame::SetUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
 
 void CMainFrame::RefreshStatus() {
@@ -307,6 +329,7 @@ void CMainFrame::RefreshStatus() {
         context.toolbarVisible = toolBar_->isVisibleTo(this);
         context.statusBarVisible = statusBar()->isVisibleTo(this);
         context.sortKey = doc_.SortKey();
+        context.rigConnected = rigConnected_ && rigConnected_();
         for (const auto& [id, action] : actions_) {
             const CommandState state = EvaluateCommand(id, context);
             action->setEnabled(state.enabled);

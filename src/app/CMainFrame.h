@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "document/CommandTable.h"
 #include "document/DocumentSettings.h"
@@ -57,6 +58,13 @@ public:
     /// The window title for `databaseName` (empty for none).
     void SetMainTitle(const std::string& databaseName);
 
+    /// Makes `id` a command of the program itself, run by `run` (null takes it away again).
+    void SetProgramCommand(CommandId id, std::function<void()> run);
+    /// Tells whether the rig connection is on, for its toggle's check mark.
+    void SetRigConnectionQuery(std::function<bool()> isOn);
+    /// Adds a pane to the status bar, left of the clock; the bar owns it.
+    void AddStatusPane(QWidget* pane);
+
     /// Replaces how Help opens the manual (tests use it; the default asks the desktop).
     void SetUrlOpener(std::function<bool(const QUrl&)> opener);
 
@@ -100,9 +108,12 @@ private:
     std::string manualPath_;
     std::function<bool(const QUrl&)> urlOpener_;
     std::map<CommandId, QAction*> actions_;
+    std::map<CommandId, std::function<void()>> programCommands_;
+    std::function<bool()> rigConnected_;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QLabel*> panes_;
     StatusPane* messagePane_ = nullptr;
+    std::vector<QPointer<QWidget>> addedPanes_;
     StatusPane* filterPane_ = nullptr;
     QActionGroup* sortGroup_ = nullptr;
     QTimer clockTimer_;

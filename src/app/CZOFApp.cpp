@@ -24,6 +24,7 @@ bool CZOFApp::InitInstance() {
     program_ = std::make_unique<ZofarProgram>(ResolveAppPaths(executable, SystemEnvironment()), clock_);
     program_->Start();
     program_->StartLink(PrepareLinkFolder(SystemEnvironment()));
+    program_->StartRig();
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "app/ZofarProgram.h"
 
+#include <QCoreApplication>
+
 #include "app/CMainFrame.h"
 #include "app/FirstStart.h"
 #include "app/ScheduleDocks.h"
 #include "receiver/LinkEndpoint.h"
+#include "app/RigControl.h"
 #include "view/CZOFView.h"
 
 namespace zofar {
@@ -21,6 +24,10 @@ ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
     doc_.AddView(*view);
     view_ = view;
     docks_ = std::make_unique<ScheduleDocks>(doc_, *frame_, paths.settingsFile);
+    // The bridge is installed beside the program, in the build folder as in an installation.
+    rig_ = std::make_unique<RigControl>(
+        *frame_, paths.settingsFile, [this] { return doc_.Settings().applicationName; },
+        QCoreApplication::applicationDirPath() + QStringLiteral("/zofar-rig"));
 }
 
 ZofarProgram::~ZofarProgram() {
@@ -45,6 +52,8 @@ void ZofarProgram::Start() {
         doc_.NoteNewerSeason();
     }
 }
+
+void ZofarProgram::StartRig() { rig_->StartWithProgram(); }
 
 void ZofarProgram::StartLink(const LinkFolderResult& link) {
     constexpr const char* kNoReports = " Frequency reports of the receiver program are not received.";

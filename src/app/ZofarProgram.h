@@ -17,6 +17,7 @@ class ScheduleDocks;
 class CMainFrame;
 class Clock;
 class LinkEndpoint;
+class RigControl;
 
 /// The program's objects for one run, built in their start-up order: the document's screen,
 /// the document, the main window. Given the paths and the clock, so tests build the real
@@ -38,6 +39,9 @@ public:
     /// unusable or another ZOFAR already listens, the status bar says so once and the program
     /// runs without incoming reports.
     void StartLink(const LinkFolderResult& link);
+    /// Connects to the rig when the rig connection's settings ask for it at start-up; after
+    /// StartLink, so the bridge's first reports find the link open.
+    void StartRig();
 
     CZOFDoc& Doc() { return doc_; }
     QtDocumentUi& Ui() { return ui_; }
@@ -45,14 +49,17 @@ public:
     ScheduleDocks& Docks() { return *docks_; }
     /// The incoming side of the link; null before StartLink or when it could not listen.
     LinkEndpoint* Endpoint() { return endpoint_.get(); }
+    RigControl& Rig() { return *rig_; }
 
 private:
-    // Destroyed in reverse: the link before the document it feeds, the window before the
-    // document it shows, the screen last.
+    // Destroyed in reverse: the link before the document it feeds, the rig connection (and
+    // with it the bridge) before the window it shows in, the window before the document it
+    // shows, the screen last.
     AppPaths paths_;
     QtDocumentUi ui_;
     CZOFDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<RigControl> rig_;
     std::unique_ptr<LinkEndpoint> endpoint_;
     /// The list, owned by the frame; registered with the document as one of its views.
     QPointer<CZOFView> view_;

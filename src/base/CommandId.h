@@ -56,7 +56,9 @@ enum class CommandId : int {
     Tune = 32805,
     FindCreateStation = 32806,
     ReceiverProgram = 32837,
-    ListenerLocation = 32901,
+    ListenerLocation = 32903,
+    RigConnection = 32900,
+    RigConnect = 32901,
     // View
     ViewToolbar = 59392,
     ViewStatusBar = 59393,

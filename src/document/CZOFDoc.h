@@ -287,6 +287,9 @@ private:
     }();
     /// The newer season the status bar has told the user of.
     std::string newerSeasonNoted_;
+    // The message pane says a reported frequency has no record; the next report that finds
+    // one takes the line away again.
+    bool showingNoRecordThere_ = false;
 };
 
 }  // namespace zofar

@@ -1,5 +1,7 @@
 // The document's go-to searches: sort by the column, then make the first record of the sorted
 // and filtered set that matches the current position and show it.
+#include <string>
+
 #include "selection/GoToConditions.h"
 #include "document/CZOFDoc.h"
 
@@ -31,7 +33,17 @@ void CZOFDoc::GoToText(const std::string& column, const std::string& label, GoTo
 void CZOFDoc::GoToReceivedFrequency(int32_t hz) {
     if (!IsOpen()) return;
     SortBy("FREQ");
-    ShowGoToResult(FindCurrent(GoToFrequencyCondition(ReportedFrequencyKhz(hz))), false);
+    const int32_t kHz = ReportedFrequencyKhz(hz);
+    if (FindCurrent(GoToFrequencyCondition(kHz))) {
+        UpdateViews(kHintShowCurrent);
+        if (showingNoRecordThere_) prompts_.ShowStatusMessage("");
+        showingNoRecordThere_ = false;
+        return;
+    }
+    // Reports come as the dial turns: a box at each one would block the window the user is
+    // tuning along with, so the message pane says it.
+    prompts_.ShowStatusMessage("No record found at or above " + std::to_string(kHz) + " kHz.");
+    showingNoRecordThere_ = true;
 }
 
 void CZOFDoc::ShowGoToResult(bool found, bool repaintWhenNotFound) {

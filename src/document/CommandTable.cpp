@@ -50,6 +50,10 @@ constexpr std::array kTrailingCommands{
                 E::Always, K::None},
     CommandInfo{C::SortDistance, "Sort by dis&tance", "",
                 "Sort the records by the distance to their transmitter\nSort by distance", E::DatabaseOpen, K::None},
+    CommandInfo{C::RigConnection, "Rig &connection...", "",
+                "Set the rig server and how ZOFAR runs the rig bridge\nRig connection", E::Always, K::None},
+    CommandInfo{C::RigConnect, "Connect to the &rig", "", "Start or stop the rig bridge\nConnect to the rig", E::Always,
+                K::RigConnected},
 
     CommandInfo{C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle toolbar", E::Always,
                 K::ToolbarVisible},
@@ -104,11 +108,9 @@ constexpr auto kSortMenu = [] {
 }();
 constexpr auto kGoToMenu = KeyColumnMenu<&KeyColumn::goToCommand>();
 constexpr std::array kReceiverMenu{
-    MenuEntry{C::Tune},
-    MenuEntry{C::FindCreateStation},
-    MenuEntry{C::ReceiverProgram},
-    kSeparator,
-    MenuEntry{C::ListenerLocation},
+    MenuEntry{C::Tune},          MenuEntry{C::FindCreateStation}, MenuEntry{C::ReceiverProgram},
+    kSeparator,                  MenuEntry{C::RigConnection},     MenuEntry{C::RigConnect},
+    kSeparator,                  MenuEntry{C::ListenerLocation},
 };
 constexpr std::array kViewMenu{
     MenuEntry{C::ViewToolbar},
@@ -198,6 +200,10 @@ CommandState EvaluateCommand(CommandId id, const CommandContext& context) {
     case CheckRule::StatusBarVisible:
         state.checkable = true;
         state.checked = context.statusBarVisible;
+        break;
+    case CheckRule::RigConnected:
+        state.checkable = true;
+        state.checked = context.rigConnected;
         break;
     case CheckRule::SortKey: {
         state.checkable = true;

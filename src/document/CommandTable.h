@@ -22,7 +22,8 @@ enum class CheckRule {
     FilterOff,  ///< checked while the filter is switched off
     ToolbarVisible,
     StatusBarVisible,
-    SortKey,  ///< checked while the command's column is the sort key; one at most in its menu
+    SortKey,       ///< checked while the command's column is the sort key; one at most in its menu
+    RigConnected,  ///< checked while the rig connection is switched on
 };
 
 /// One command: its menu text (with '&' mnemonic and "\t" key text), accelerator as
@@ -53,6 +54,7 @@ struct CommandContext {
     bool toolbarVisible = true;
     bool statusBarVisible = true;
     std::string_view sortKey;  ///< the document's sort key, empty while no database is open
+    bool rigConnected = false;
 };
 
 struct CommandState {

@@ -33,20 +33,33 @@ RigBridge::RigBridge(RigEndpoint rig, RigBridgeTiming timing, RigLinkSide& link,
     : link_(link),
       timing_(timing),
       log_(std::move(log)),
-      client_(std::move(rig), timing.rig, [this](RigConnectionState, const std::string& line) {
+      client_(std::move(rig), timing.rig, [this](RigConnectionState state, const std::string& line) {
           if (log_) log_(line);
+          ReportState(state == RigConnectionState::Connected ? RigStateReport{RigReportKind::Connected, std::nullopt}
+                                                             : RigStateReport{RigReportKind::NoServer, std::nullopt});
       }) {}
+
+void RigBridge::ReportState(const RigStateReport& report) {
+    if (lastState_ == report) return;
+    lastState_ = report;
+    ReportEvent(report);
+}
+
+void RigBridge::ReportEvent(const RigStateReport& report) {
+    if (stateReport_) stateReport_(report);
+}
 
 void RigBridge::AnswerOnce(std::uint64_t id, std::uint32_t answer) {
     if (unanswered_.erase(id) == 1) link_.Answer(id, answer);
 }
 
 void RigBridge::OnLinkRequest(const LinkRequest& request, RigTime now) {
+    const auto hz = RecordFrequency(request.data);
     if (request.dwData == kFindStationFrame) {
         link_.Answer(request.id, kAnswerDone);
+        if (hz && *hz > 0) ReportEvent(RigStateReport{RigReportKind::FindIgnored, *hz});
         return;
     }
-    const auto hz = RecordFrequency(request.data);
     if (request.dwData != kTuneFrame || !hz || *hz <= 0) {
         link_.Answer(request.id, kAnswerNotDone);
         return;
@@ -60,11 +73,19 @@ void RigBridge::OnLinkRequest(const LinkRequest& request, RigTime now) {
             echoGuard_.NoteOwnTune(tuned);
         }
         AnswerOnce(id, result.outcome == RigOutcome::Answered ? kAnswerDone : kAnswerNotDone);
+        if (result.outcome == RigOutcome::Answered) {
+            ReportState(RigStateReport{RigReportKind::Connected, tuned});
+        } else if (result.outcome != RigOutcome::Superseded) {
+            // The next state, when it comes, is reported even if it is the one before the failure.
+            lastState_.reset();
+            ReportEvent(RigStateReport{RigReportKind::TuneFailed, tuned});
+        }
     });
 }
 
 void RigBridge::OnPolled(const RigResult& result) {
     if (result.outcome != RigOutcome::Answered) return;
+    ReportState(RigStateReport{RigReportKind::Connected, result.hz});
     if (echoGuard_.ShouldReport(result.hz) && result.hz <= std::numeric_limits<std::int32_t>::max()) {
         link_.SendFrequency(static_cast<std::int32_t>(result.hz));
     }

@@ -12,6 +12,7 @@
 #include "rig/EchoGuard.h"
 #include "rig/RigClient.h"
 #include "rig/RigLinkSide.h"
+#include "rig/RigStateReport.h"
 #include "rig/RigTime.h"
 
 namespace zofar {
@@ -46,6 +47,10 @@ public:
     /// caller handles them (the program's stop signals, say).
     void RunRound(std::chrono::milliseconds maxWait, std::span<pollfd> extra = {});
 
+    /// Takes the bridge's state reports: a change of the rig connection or of the dial, a tune
+    /// that did not reach the rig, a find-or-create frame. A repeated state is not reported again.
+    void SetStateReport(std::function<void(const RigStateReport&)> report) { stateReport_ = std::move(report); }
+
     void OnLinkRequest(const LinkRequest& request, RigTime now);
     void OnTimer(RigTime now);
     std::optional<RigTime> NextDeadline() const;
@@ -53,10 +58,14 @@ public:
 private:
     void AnswerOnce(std::uint64_t id, std::uint32_t answer);
     void OnPolled(const RigResult& result);
+    void ReportState(const RigStateReport& report);
+    void ReportEvent(const RigStateReport& report);
 
     RigLinkSide& link_;
     RigBridgeTiming timing_;
     std::function<void(const std::string&)> log_;
+    std::function<void(const RigStateReport&)> stateReport_;
+    std::optional<RigStateReport> lastState_;
     EchoGuard echoGuard_;
     /// Frames waiting for the rig, with the moment they must be answered anyway.
     std::map<std::uint64_t, RigTime> unanswered_;

@@ -33,6 +33,10 @@ RigBridgeOptionsParse ParseRigBridgeOptions(const std::vector<std::string>& args
             parse.helpWanted = true;
             return parse;
         }
+        if (arg == "--report") {
+            options.report = true;
+            continue;
+        }
         std::string option = arg;
         std::optional<std::string> value;
         if (const auto equals = arg.find('='); arg.rfind("--", 0) == 0 && equals != std::string::npos) {
@@ -84,13 +88,15 @@ RigBridgeOptionsParse ParseRigBridgeOptions(const std::vector<std::string>& args
 }
 
 std::string RigBridgeUsage() {
-    return "Usage: zofar-rig [--name NAME] [--host HOST] [--port PORT] [--poll-ms MS]\n"
+    return "Usage: zofar-rig [--name NAME] [--host HOST] [--port PORT] [--poll-ms MS] [--report]\n"
            "Tunes a rig server that speaks Hamlib's network protocol (rigctld, gqrx, SDR++) from ZOFAR,\n"
            "and moves ZOFAR's list when the rig is tuned.\n"
            "  --name NAME    name on the receiver link (default VESTRIX)\n"
            "  --host HOST    rig server host (default 127.0.0.1)\n"
            "  --port PORT    rig server TCP port (default 4532; gqrx uses 7356)\n"
-           "  --poll-ms MS   how often the rig's frequency is read (default 500)\n";
+           "  --poll-ms MS   how often the rig's frequency is read (default 500)\n"
+           "  --report       state lines on standard output, for the program that starts the bridge;\n"
+           "                 the bridge then ends when that program ends\n";
 }
 
 }  // namespace zofar

@@ -16,6 +16,9 @@ struct RigBridgeOptions {
     std::string name = "VESTRIX";
     RigEndpoint rig;
     std::chrono::milliseconds pollInterval{500};
+    /// "--report": state lines on standard output for the program that started the bridge, and
+    /// the bridge ends when that program does.
+    bool report = false;
 };
 
 struct RigBridgeOptionsParse {
@@ -24,7 +27,8 @@ struct RigBridgeOptionsParse {
     std::string error;                        ///< why the command line was refused
 };
 
-/// Reads --name, --host, --port and --poll-ms, each as "--opt value" or "--opt=value", from the
+/// Reads --name, --host, --port and --poll-ms, each as "--opt value" or "--opt=value", and the
+/// flag --report from the
 /// arguments after the program's own name. A name must be usable as a file name on the link
 /// (not empty, ".", ".." or holding "/"); the port is 1..65535; the poll interval 50..3600000 ms.
 RigBridgeOptionsParse ParseRigBridgeOptions(const std::vector<std::string>& args);

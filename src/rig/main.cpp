@@ -1,6 +1,7 @@
 // zofar-rig: joins the receiver link under a name and tunes a rig server that speaks Hamlib's
 // network protocol (rigctld, gqrx, SDR++); changes made at the rig go to ZOFAR as go-to
-// frequency reports. Runs until SIGINT or SIGTERM.
+// frequency reports. Runs until SIGINT or SIGTERM; with --report, also until the program that
+// started it ends.
 #include <poll.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include "rig/LinkBridgeSide.h"
 #include "rig/RigBridge.h"
 #include "rig/RigBridgeOptions.h"
+#include "rig/RigStateReport.h"
 #include "rig/StopSignals.h"
 
 namespace {
@@ -25,16 +27,19 @@ using namespace zofar;
 // The longest the loop sleeps when nothing is due; every deadline of the bridge comes sooner.
 constexpr std::chrono::milliseconds kLongestWait{1000};
 
-// One line on standard error, written at once in one piece so lines never interleave.
-void LogLine(const std::string& line) {
-    const std::string text = "zofar-rig: " + line + "\n";
+// Writes `text` at once in one piece so lines never interleave.
+void WriteAll(int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {
-        const ssize_t n = ::write(STDERR_FILENO, text.data() + done, text.size() - done);
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n <= 0) return;
         done += static_cast<std::size_t>(n);
     }
 }
+
+void LogLine(const std::string& line) { WriteAll(STDERR_FILENO, "zofar-rig: " + line + "\n"); }
+
+void ReportLine(const RigStateReport& report) { WriteAll(STDOUT_FILENO, FormatRigStateReport(report) + "\n"); }
 
 std::optional<std::string> Environment(const std::string& name) {
     const char* value = std::getenv(name.c_str());
@@ -55,6 +60,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const RigBridgeOptions& options = *parse.options;
+    // The program that started the bridge for its reports; once it is gone, so is the reason
+    // to run (the bridge is then the child of some other process).
+    const pid_t starter = ::getppid();
 
     // A log reader that went away must not end the bridge.
     std::signal(SIGPIPE, SIG_IGN);
@@ -82,6 +90,7 @@ int main(int argc, char** argv) {
     RigBridgeTiming timing;
     timing.pollInterval = options.pollInterval;
     RigBridge bridge(options.rig, timing, link, LogLine);
+    if (options.report) bridge.SetStateReport(ReportLine);
     for (;;) {
         pollfd signals{stop.Fd(), POLLIN, 0};
         bridge.RunRound(kLongestWait, {&signals, 1});
@@ -90,6 +99,10 @@ int main(int argc, char** argv) {
                 LogLine(std::string("stopped by ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
                 break;
             }
+        }
+        if (options.report && ::getppid() != starter) {
+            LogLine("stopped: the program that started it has ended");
+            break;
         }
     }
     return 0;

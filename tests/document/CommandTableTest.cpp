@@ -42,9 +42,10 @@ TEST(CommandTable, filterReceiverAndViewMenusHoldTheirItems) {
     EXPECT_EQ(MenuTexts("&Filter"), (std::vector<std::string>{"&Set filter...\tCtrl+Y", "&Disable filter\tCtrl+N",
                                                               "Select &predefined filter...\tCtrl+W",
                                                               "&Manage predefined filters...\tCtrl+M"}));
-    EXPECT_EQ(MenuTexts("&Receiver"), (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R",
-                                                                "Receiver control program ...", "-",
-                                                                "Listener &location..."}));
+    EXPECT_EQ(MenuTexts("&Receiver"),
+              (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R", "Receiver control program ...",
+                                        "-", "Rig &connection...", "Connect to the &rig", "-",
+                                        "Listener &location..."}));
     EXPECT_EQ(MenuTexts("&View"), (std::vector<std::string>{"&Toolbar", "&Statusbar"}));
 }
 
@@ -129,9 +130,10 @@ TEST(CommandTable, withoutDatabaseOnlyOpenCreateDeleteAndTheShellCommandsAreEnab
         if (EvaluateCommand(c.id, noDb).enabled) enabled.insert(c.id);
     }
     EXPECT_EQ(enabled, (std::set<CommandId>{CommandId::Open, CommandId::Create, CommandId::Delete, CommandId::Exit,
-                                            CommandId::DownloadSchedule, CommandId::ReceiverProgram,
-                                            CommandId::ListenerLocation, CommandId::ViewToolbar,
-                                            CommandId::ViewStatusBar, CommandId::HelpTopics, CommandId::About}));
+    EXPECT_EQ(MenuTexts("&Receiver"),
+              (std::vector<std::string>{"&Tune\tCtrl+T", "&Find/Create station\tCtrl+R", "Receiver control program ...",
+                                        "-", "Rig &connection...", "Connect to the &rig", "-",
+                                        "Listener &location..."}));
 }
 
 TEST(CommandTable, withDatabaseEverythingButCreateAndDeleteIsEnabled) {
@@ -159,6 +161,15 @@ TEST(CommandTable, viewItemsAreCheckedWhileTheirBarIsShown) {
     EXPECT_TRUE(EvaluateCommand(CommandId::ViewToolbar, toolbarOnly).checked);
     EXPECT_FALSE(EvaluateCommand(CommandId::ViewStatusBar, toolbarOnly).checked);
     EXPECT_FALSE(EvaluateCommand(CommandId::Open, toolbarOnly).checkable);
+}
+
+TEST(CommandTable, theRigToggleIsCheckedWhileTheRigConnectionIsOn) {
+    CommandContext context;
+    EXPECT_FALSE(EvaluateCommand(CommandId::RigConnect, context).checked);
+    context.rigConnected = true;
+    EXPECT_TRUE(EvaluateCommand(CommandId::RigConnect, context).checked);
+    EXPECT_TRUE(EvaluateCommand(CommandId::RigConnect, context).checkable);
+    EXPECT_FALSE(EvaluateCommand(CommandId::RigConnection, context).checkable);
 }
 
 TEST(CommandTable, onlyTheSortItemOfTheCurrentKeyIsChecked) {

@@ -122,7 +122,7 @@ TEST_F(DocumentReceiverTest, aReportWhileAPrintoutWalksTheRowsIsDroppedAndTheNex
     EXPECT_EQ(doc.SortKey(), "FREQ");
 }
 
-TEST_F(DocumentReceiverTest, aReportAboveEveryRecordIsNotFoundWithoutARepaintButStillResorts) {
+TEST_F(DocumentReceiverTest, aReportAboveEveryRecordIsNotFoundInTheMessagePaneWithoutARepaintButStillResorts) {
     FilterCriteria c = doc.Settings().criteria;  // hides FAR AWAY, above every frequency in Hz
     c.BFFrequency = 1;
     c.FFrequency1 = 0;
@@ -131,11 +131,21 @@ TEST_F(DocumentReceiverTest, aReportAboveEveryRecordIsNotFoundWithoutARepaintBut
     doc.SetFilter();
     doc.SortBy("STATION");
     ui.hints.clear();
+    ui.statusTexts.clear();
     Report(10001, 10000001);
     EXPECT_EQ(doc.SortKey(), "FREQ");
     EXPECT_EQ(doc.CurrentPosition(), -1);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"No record found!"});
+    // The dial may turn on past the last record: no box may stand in the way at each report.
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_FALSE(ui.statusTexts.empty());
+    EXPECT_EQ(ui.statusTexts.back(), "No record found at or above 10000 kHz.");
     EXPECT_EQ(std::count(ui.hints.begin(), ui.hints.end(), kHintRepaint), 0);
+    Report(10001, 10000001);
+    EXPECT_TRUE(ui.messages.empty());
+    // A report that finds a record takes the line away again.
+    ui.statusTexts.clear();
+    Report(10001, 0);
+    EXPECT_EQ(ui.statusTexts, std::vector<std::string>{""});
 }
 
 TEST_F(DocumentReceiverTest, otherMessagesShortReportsAndAnyMessageWithoutADatabaseAreIgnored) {

@@ -146,3 +146,33 @@ TEST(RigBridge, aRigThatNeverAnswersDelaysNoFrameBeyondTheBound) {
     RunBridgeFor(bridge, 500ms);
     EXPECT_EQ(link.answers[1].size(), 1U);
 }
+
+TEST(RigBridge, reportsTheConnectionTheDialAndWhatItCouldNotDoOnceEach) {
+    const std::uint16_t port = FreeLoopbackPort();
+    RecordingLink link;
+    RigBridge bridge({"127.0.0.1", port}, kQuick, link, nullptr);
+    std::vector<RigStateReport> reports;
+    bridge.SetStateReport([&](const RigStateReport& report) { reports.push_back(report); });
+    using R = RigStateReport;
+    ASSERT_TRUE(RunBridgeUntil(bridge, [&] { return !reports.empty(); }));
+    // A tune without a rig server fails; the repeated refusals are one report.
+    link.Receive(1, 1002, Record(9420000));
+    ASSERT_TRUE(RunBridgeUntil(bridge, [&] { return link.answers.count(1) == 1; }));
+    RunBridgeFor(bridge, 300ms);
+    EXPECT_EQ(reports, (std::vector<R>{{RigReportKind::NoServer, std::nullopt}, {RigReportKind::TuneFailed, 9420000}}));
+
+    RigctldProcess rigctld(port);
+    ASSERT_TRUE(rigctld.Running());
+    ASSERT_EQ(AskRigServer(port, "F 6085000"), "RPRT 0");
+    reports.clear();
+    ASSERT_TRUE(RunBridgeUntil(bridge, [&] { return reports.size() == 2; }));
+    EXPECT_EQ(reports, (std::vector<R>{{RigReportKind::Connected, std::nullopt}, {RigReportKind::Connected, 6085000}}));
+    link.Receive(2, 1002, Record(9420000));
+    link.Receive(3, 2002, Record(7100000));
+    ASSERT_TRUE(RunBridgeUntil(bridge, [&] { return link.answers.count(2) == 1 && reports.size() == 4; }));
+    RunBridgeFor(bridge, 200ms);
+    EXPECT_EQ(reports, (std::vector<R>{{RigReportKind::Connected, std::nullopt},
+                                       {RigReportKind::Connected, 6085000},
+                                       {RigReportKind::FindIgnored, 7100000},
+                                       {RigReportKind::Connected, 9420000}}));
+}

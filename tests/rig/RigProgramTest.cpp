@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "receiver/LinkFolder.h"
 #include "receiver/LinkMessage.h"
@@ -133,4 +137,50 @@ TEST(RigProgram, answersTheLinkWithinItsBoundWhateverTheRigServerDoes) {
         EXPECT_TRUE(program.Running());
         EXPECT_EQ(program.Stop(SIGTERM), 0);
     }
+}
+
+namespace {
+
+// Whether `pid` is a process that has not ended (a zombie has).
+bool Alive(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    const auto close = text.rfind(')');
+    return close != std::string::npos && close + 2 < text.size() && text[close + 2] != 'Z';
+}
+
+}  // namespace
+
+TEST(RigProgram, withReportsItEndsWhenItsStarterEndsAndStartedByHandItRunsOn) {
+    TempDir runtime;
+    const std::string dir = runtime.path().string();
+    const std::uint16_t port = FreeLoopbackPort();
+    // A shell starts both bridges and, once both run, ends without a word, as a killed ZOFAR would.
+    const std::string command = "XDG_RUNTIME_DIR='" + dir + "' '" ZOFAR_RIG_PATH "' --report --name BY-ZOFAR --port " +
+                                std::to_string(port) + " >'" + dir + "/zofar.log' 2>&1 & echo $!; XDG_RUNTIME_DIR='" +
+                                dir + "' '" ZOFAR_RIG_PATH "' --name BY-HAND --port " + std::to_string(port) + " >'" +
+                                dir + "/hand.log' 2>&1 & echo $!; " + "n=0; until grep -q listening '" + dir +
+                                "/zofar.log' && grep -q listening '" + dir + "/hand.log'; " +
+                                "do n=$((n+1)); [ $n -gt 500 ] && break; sleep 0.01; done";
+    FILE* shell = ::popen(command.c_str(), "r");
+    ASSERT_NE(shell, nullptr);
+    int byZofar = 0;
+    int byHand = 0;
+    const int read = std::fscanf(shell, "%d %d", &byZofar, &byHand);
+    ::pclose(shell);
+    ASSERT_EQ(read, 2);
+
+    const auto end = std::chrono::steady_clock::now() + 5s;
+    while (Alive(byZofar) && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(10ms);
+    EXPECT_FALSE(Alive(byZofar));
+    std::ifstream log(dir + "/zofar.log");
+    const std::string text((std::istreambuf_iterator<char>(log)), {});
+    EXPECT_NE(text.find("no-server\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("zofar-rig: stopped: the program that started it has ended"), std::string::npos) << text;
+
+    EXPECT_TRUE(Alive(byHand));
+    ::kill(byHand, SIGTERM);
+    const auto handEnd = std::chrono::steady_clock::now() + 5s;
+    while (Alive(byHand) && std::chrono::steady_clock::now() < handEnd) std::this_thread::sleep_for(10ms);
+    EXPECT_FALSE(Alive(byHand));
 }
