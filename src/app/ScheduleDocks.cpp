@@ -2,6 +2,13 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -9,11 +16,15 @@
 
 #include "app/CMainFrame.h"
 #include "base/IniFile.h"
+#include "chart/BandChartPainter.h"
 #include "chart/BandChartWidget.h"
+#include "chart/ChartFile.h"
 #include "chart/ChartRecordReader.h"
 #include "chart/ComingUpWidget.h"
 #include "document/CZOFDoc.h"
 #include "store/RecordStore.h"
+#include "widgets/QtText.h"
+#include "widgets/ZofarMessageBox.h"
 
 namespace zofar {
 
@@ -38,11 +49,27 @@ ScheduleDocks::ScheduleDocks(CZOFDoc& doc, CMainFrame& frame, std::string settin
       settingsFile_(std::move(settingsFile)),
       chartDock_(new QDockWidget(QStringLiteral("Band chart"), &frame)),
       comingDock_(new QDockWidget(QStringLiteral("Coming up"), &frame)),
-      chart_(new BandChartWidget(chartDock_)),
+      chart_(new BandChartWidget),
       coming_(new ComingUpWidget(comingDock_)) {
     chartDock_->setObjectName(QStringLiteral("bandChartDock"));
     comingDock_->setObjectName(QStringLiteral("comingUpDock"));
-    chartDock_->setWidget(chart_);
+    // The chart with its two ways out: a file and the printer.
+    auto* chartPane = new QWidget(chartDock_);
+    auto* layout = new QVBoxLayout(chartPane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chart_, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* save = new QPushButton(QStringLiteral("S&ave chart..."), chartPane);
+    auto* print = new QPushButton(QStringLiteral("Print c&hart..."), chartPane);
+    save->setObjectName(QStringLiteral("saveChartButton"));
+    print->setObjectName(QStringLiteral("printChartButton"));
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(print);
+    layout->addLayout(buttons);
+    connect(save, &QPushButton::clicked, this, &ScheduleDocks::AskSaveChart);
+    connect(print, &QPushButton::clicked, this, &ScheduleDocks::AskPrintChart);
+    chartDock_->setWidget(chartPane);
     comingDock_->setWidget(coming_);
     frame.addDockWidget(Qt::BottomDockWidgetArea, chartDock_);
     frame.addDockWidget(Qt::RightDockWidgetArea, comingDock_);
@@ -124,6 +151,45 @@ void ScheduleDocks::Choose(int recordId) {
         doc_.SelectRecord(recordId);
     } catch (const std::exception&) {
         // The list stays where it was.
+    }
+}
+
+std::string ScheduleDocks::SaveChart(const std::string& path) const {
+    const BandChartScene scene = chart_->Canvas()->Scene();
+    const QSize size = chart_->Canvas()->size().expandedTo(QSize(800, 500));
+    return SaveBandChart(path, scene, size.width(), size.height());
+}
+
+bool ScheduleDocks::PrintChart(QPrinter& printer) const {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    PaintBandChart(painter, chart_->Canvas()->Scene(), page.width(), page.height());
+    return painter.end();
+}
+
+void ScheduleDocks::AskSaveChart() {
+    try {
+        const QString path = QFileDialog::getSaveFileName(
+            chartDock_, QStringLiteral("Save the band chart"), QString(),
+            QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+        if (path.isEmpty()) return;
+        const std::string error = SaveChart(Utf8(path));
+        if (!error.empty()) ZofarMessageBox::Show(chartDock_, error);
+    } catch (const std::exception& e) {
+        ZofarMessageBox::Show(chartDock_, e.what());
+    }
+}
+
+void ScheduleDocks::AskPrintChart() {
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, chartDock_);
+        if (dialog.exec() != QDialog::Accepted) return;
+        if (!PrintChart(printer)) ZofarMessageBox::Show(chartDock_, "The band chart could not be printed.");
+    } catch (const std::exception& e) {
+        ZofarMessageBox::Show(chartDock_, e.what());
     }
 }
 

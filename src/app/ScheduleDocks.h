@@ -7,6 +7,7 @@
 #include "view/DocumentView.h"
 
 class QDockWidget;
+class QPrinter;
 
 namespace zofar {
 
@@ -33,6 +34,11 @@ public:
     QDockWidget* ChartDock() const { return chartDock_; }
     QDockWidget* ComingUpDock() const { return comingDock_; }
     BandChartWidget& Chart() const { return *chart_; }
+    /// Writes the chart as it is shown into `path` (PNG, SVG or PDF by its extension); the
+    /// message that says why not, empty when written.
+    std::string SaveChart(const std::string& path) const;
+    /// Paints the chart as it is shown onto one page of `printer`.
+    bool PrintChart(QPrinter& printer) const;
     ComingUpWidget& ComingUp() const { return *coming_; }
 
 private:
@@ -41,6 +47,8 @@ private:
     void ShowCurrent();
     void Choose(int recordId);
     void KeepVisibility();
+    void AskSaveChart();
+    void AskPrintChart();
 
     CZOFDoc& doc_;
     std::string settingsFile_;

@@ -36,6 +36,8 @@ public:
     const ChartLayout& Layout() const;
     /// The record under a point of the widget, or nothing.
     const ChartRecord* RecordAt(const QPoint& point) const;
+    /// What the widget shows, for painting it elsewhere (a file, a printer).
+    BandChartScene Scene() const;
 
 signals:
     /// A click on a bar, with the record's UNIQUEID.
@@ -54,7 +56,6 @@ protected:
 
 private:
     void Invalidate();
-    BandChartScene Scene() const;
 
     std::vector<ChartRecord> records_;
     std::optional<UtcTime> now_;

@@ -4,7 +4,10 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QImage>
+#include <QPrinter>
 
+#include <filesystem>
 #include <fstream>
 
 #include "app/CMainFrame.h"
@@ -57,6 +60,16 @@ TEST(ScheduleDocks, theDocksFollowTheFilterAndPickRecordsForTheListAndComeBackAs
         EXPECT_EQ(program.Doc().CurrentPosition(), 1);  // Alpha, Beta, Gamma by station
         EXPECT_EQ(view->GetSelectedRow(), 1);
         EXPECT_EQ(docks.Chart().Canvas()->SelectedId(), 3);
+
+        // The chart as shown goes to a file and to a printer.
+        EXPECT_EQ(docks.SaveChart(dir.file("chart.png")), "");
+        EXPECT_FALSE(QImage(QString::fromStdString(dir.file("chart.png"))).isNull());
+        EXPECT_NE(docks.SaveChart(dir.file("no/such/folder/chart.png")), "");
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(dir.file("chart.pdf")));
+        EXPECT_TRUE(docks.PrintChart(printer));
+        EXPECT_GT(std::filesystem::file_size(dir.file("chart.pdf")), 1000u);
     }
     ZofarProgram again(paths, clock);
     again.Start();

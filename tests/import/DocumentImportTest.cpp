@@ -144,7 +144,7 @@ TEST_F(DocumentImportTest, aDatedEibiSeasonIsOnTheAirOnlyWhenItsDatesDaysAndTime
                                                    "6090;0800-0900;1.We;D;First Wednesday;E;Eu;;1;;\r\n"
                                                    "6100;0800-0900;Th;D;Thursdays;E;Eu;;1;;\r\n"
                                                    "6110;0800-0900;Last3;D;Last Wednesday;E;Eu;;1;;\r\n");
-    ASSERT_TRUE(Create(Request("B25", "sked-b25.csv", kSourceEibi)));
+    ASSERT_TRUE(Create(Request("B25", "sked-b25.csv", test::KindId("eibi"))));
     ASSERT_EQ(doc.RecordCount(), 13);
     EXPECT_TRUE(doc.Store().Columns().extension);
 

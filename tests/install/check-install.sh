@@ -25,6 +25,7 @@ share/man/man1/zofar-cli.1
 share/man/man1/zofar-rig.1
 share/man/man1/zofar.1
 share/metainfo/io.github.zofar.Zofar.metainfo.xml
+share/zofar/band-chart.png
 share/zofar/sample-list.txt
 share/zofar/zofar.html'
 actual=$(cd "$work/prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
