@@ -207,6 +207,7 @@ void CMainFrame::Activate() {
 
     clockTimer_.start();
     OnClockTick();
+    RefreshStatus();
 
     if (!loaded) {
         show();
