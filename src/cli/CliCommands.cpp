@@ -161,6 +161,12 @@ int RunList(const CommonOptions& o, const std::string& name) {
             line += '\t';
         }
         line += CellText((*values)[kUniqueIdField]);
+        // The extra fields follow UNIQUEID, so the first 25 columns mean the same for every database.
+        for (int field = kFirstExtensionField; field < kAllFieldCount; ++field) {
+            if (!store.Columns().Has(field)) continue;
+            line += '\t';
+            line += CellText((*values)[static_cast<size_t>(field)]);
+        }
         line += '\n';
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
