@@ -96,8 +96,9 @@ bool CZOFDoc::OpenBrowseSet(const std::string& name) {
         if (!IsSortKeyOf(settings_.sort, columns)) settings_.sort = "FREQ";
         return BuildSortText(settings_.sort);
     };
-    const bool opened = store_.OpenBrowseSet(folder_.ExistingPathOf(name), name, BuildSelectText(), sortText,
-                                             [this](ColumnSet columns) { return BuildFilterCondition(columns.extension); });
+    const bool opened =
+        store_.OpenBrowseSet(folder_.ExistingPathOf(name), name, BuildSelectText(), sortText,
+                             [this](ColumnSet columns) { return BuildFilterCondition(columns.extension); });
     ChooseLayout();
     return opened;
 }

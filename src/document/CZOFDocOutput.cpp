@@ -101,8 +101,8 @@ void CZOFDoc::ExportToClipboard() {
         prompts_.ShowMessage(std::string(kNoRecordSelectedMessage));
         return;
     }
-    const ClipboardExport text = ExportClipboardText(store_, range->first, range->last, SavedLayout(),
-                                                     out.clipbColumns, out.clipbUseTabs == 1);
+    const ClipboardExport text =
+        ExportClipboardText(store_, range->first, range->last, SavedLayout(), out.clipbColumns, out.clipbUseTabs == 1);
     switch (text.status) {
     case ClipboardExport::Status::Done:
         // An empty range leaves the clipboard as it was.

@@ -26,7 +26,8 @@ void StoreColumnChoice(const ColumnChoice& choice, const std::vector<bool>& chec
     auto positions = choice.positions;
     for (std::size_t line = 0; line < checks.size() && line < choice.offered.size(); ++line) {
         const int p = choice.offered[line];
-        if (p >= 0 && static_cast<std::size_t>(p) < positions.size()) positions[static_cast<std::size_t>(p)].checked = checks[line];
+        if (p >= 0 && static_cast<std::size_t>(p) < positions.size())
+            positions[static_cast<std::size_t>(p)].checked = checks[line];
     }
     for (const auto& at : positions) {
         if (at.column >= 0) flags[static_cast<std::size_t>(at.column)] = at.checked;

@@ -46,7 +46,7 @@ struct PageInput {
     ColumnLayout layout;
     ColumnFlags columns{};
     ColumnSet databaseColumns;  ///< the optional columns of the printed database
-    RecordRange range;  ///< the rows of the browse set to print
+    RecordRange range;          ///< the rows of the browse set to print
     std::string printDate;
     std::string databaseName;
     std::string filter;  ///< the filter condition; empty when the filter is off

@@ -262,7 +262,8 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
 
 bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
                                 const std::string& sortText, const std::function<std::string(ColumnSet)>& condition) {
-    return OpenBrowseSet(path, name, selectText, [&sortText](ColumnSet) { return sortText; }, condition);
+    const auto sortTextOf = [&sortText](ColumnSet) { return sortText; };
+    return OpenBrowseSet(path, name, selectText, sortTextOf, condition);
 }
 
 bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,

@@ -73,7 +73,8 @@ ColumnLayout CaptureColumnLayout(const ColumnGeometry& shown, const ColumnLayout
     std::vector<int> shownInOrder(shown.fields.size());
     for (size_t i = 0; i < shown.fields.size() && i < shown.position.size(); ++i) {
         const int p = shown.position[i];
-        if (p >= 0 && static_cast<size_t>(p) < shownInOrder.size()) shownInOrder[static_cast<size_t>(p)] = shown.fields[i];
+        if (p >= 0 && static_cast<size_t>(p) < shownInOrder.size())
+            shownInOrder[static_cast<size_t>(p)] = shown.fields[i];
     }
     size_t next = 0;
     for (int& f : all) {
@@ -84,7 +85,8 @@ ColumnLayout CaptureColumnLayout(const ColumnGeometry& shown, const ColumnLayout
     }
 
     ColumnLayout layout = previous;
-    for (int rank = 0; rank < kAllFieldCount; ++rank) layout.order[static_cast<size_t>(all[static_cast<size_t>(rank)])] = rank;
+    for (int rank = 0; rank < kAllFieldCount; ++rank)
+        layout.order[static_cast<size_t>(all[static_cast<size_t>(rank)])] = rank;
     for (size_t i = 0; i < shown.fields.size() && i < shown.width.size(); ++i) {
         const int f = shown.fields[i];
         int& width = layout.widths[static_cast<size_t>(f)];

@@ -56,7 +56,8 @@ ColumnLayout FirstColumnLayout(const EmptyFields& empty) {
             if (f != kUniqueIdField) layout.widths[static_cast<size_t>(f)] = 0;
         }
     }
-    for (size_t rank = 0; rank < sequence.size(); ++rank) layout.order[static_cast<size_t>(sequence[rank])] = static_cast<int>(rank);
+    for (size_t rank = 0; rank < sequence.size(); ++rank)
+        layout.order[static_cast<size_t>(sequence[rank])] = static_cast<int>(rank);
     return layout;
 }
 

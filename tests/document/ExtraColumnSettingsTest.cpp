@@ -22,7 +22,9 @@ IniFile Saved(const DocumentSettings& settings) {
     return ini;
 }
 
-size_t NumberCount(const std::string& list) { return static_cast<size_t>(std::count(list.begin(), list.end(), ',')) + 1; }
+size_t NumberCount(const std::string& list) {
+    return static_cast<size_t>(std::count(list.begin(), list.end(), ',')) + 1;
+}
 
 TEST(ExtraColumnSettings, aLayoutOfTwentyFourNumbersPutsTheExtraFieldsAfterInFieldOrder) {
     std::string order = "1,0";

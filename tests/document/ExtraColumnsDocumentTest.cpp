@@ -13,9 +13,8 @@ class ExtraColumnsDocumentTest : public test::DocumentFixture {
 protected:
     void SetUp() override {
         test::RecordingReporter reporter;
-        ASSERT_TRUE(test::CreateScheduleDatabase(dir.file("EIBI.mdb"),
-                                                 {{9410, "B", "12-24"}, {6000, "A", "01-01"}, {7000, "C", "06-30"}},
-                                                 reporter));
+        ASSERT_TRUE(test::CreateScheduleDatabase(
+            dir.file("EIBI.mdb"), {{9410, "B", "12-24"}, {6000, "A", "01-01"}, {7000, "C", "06-30"}}, reporter));
         MakeDatabase("ILG", {test::Row(6000, "X", "10:00", "11:00"), test::Row(5000, "Y", "10:00", "11:00")});
     }
     std::string FirstStation() { return TextOf(doc.Store().GetFieldValue(0, 1)); }

@@ -26,11 +26,11 @@ inline bool CreateScheduleDatabase(const std::string& path, const std::vector<Sc
     for (const ScheduleRow& row : rows) {
         BroadcastRecord r;
         r.freq = row.freq;
-        r.SetText(2, row.station);   // STATION
-        r.SetText(8, "Germany");     // COUNTRY
-        r.SetText(11, row.start);    // START
-        r.SetText(12, row.end);      // END
-        r.SetText(14, "English");    // LANGUAGE
+        r.SetText(2, row.station);  // STATION
+        r.SetText(8, "Germany");    // COUNTRY
+        r.SetText(11, row.start);   // START
+        r.SetText(12, row.end);     // END
+        r.SetText(14, "English");   // LANGUAGE
         r.SetExtension(kValidFromField, row.validFrom);
         r.SetExtension(kValidToField, "12-31");
         if (!maker.AddRecord(r)) return false;

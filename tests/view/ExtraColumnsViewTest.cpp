@@ -19,14 +19,14 @@ class ExtraColumnsViewTest : public test::DocumentFixture {
 protected:
     void SetUp() override {
         test::RecordingReporter reporter;
-        ASSERT_TRUE(test::CreateScheduleDatabase(dir.file("EIBI.mdb"),
-                                                 {{9410, "B", "12-24"}, {6000, "A", "01-01"}, {7000, "C", "06-30"}},
-                                                 reporter));
+        ASSERT_TRUE(test::CreateScheduleDatabase(
+            dir.file("EIBI.mdb"), {{9410, "B", "12-24"}, {6000, "A", "01-01"}, {7000, "C", "06-30"}}, reporter));
         view = std::make_unique<CZOFView>(doc);
         view->resize(900, 300);
         view->show();
         ui.list = view.get();
-        QObject::connect(view.get(), &CZOFView::SortRequested, [this](const QString& key) { doc.SortBy(key.toStdString()); });
+        QObject::connect(view.get(), &CZOFView::SortRequested,
+                         [this](const QString& key) { doc.SortBy(key.toStdString()); });
     }
     void TearDown() override { ui.list = nullptr; }
     QString Heading(int column) { return view->Model().headerData(column, Qt::Horizontal).toString(); }
@@ -56,7 +56,8 @@ TEST_F(ExtraColumnsViewTest, aHeaderClickOnValidFromSortsByItAndMarksIt) {
     QHeaderView* header = view->horizontalHeader();
     const int section = kFieldCount;  // VALIDFROM
     // The schedule's first layout puts the listening fields first; the column is scrolled to.
-    view->horizontalScrollBar()->setValue(header->sectionViewportPosition(section) + view->horizontalScrollBar()->value());
+    view->horizontalScrollBar()->setValue(header->sectionViewportPosition(section) +
+                                          view->horizontalScrollBar()->value());
     test::ClickHeader(header, section);
     EXPECT_EQ(doc.SortKey(), "VALIDFROM");
     EXPECT_EQ(header->sortIndicatorSection(), section);
