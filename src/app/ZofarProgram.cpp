@@ -20,6 +20,9 @@ ZofarProgram::ZofarProgram(const AppPaths& paths, const Clock& clock)
     // updates that build its columns. The frame owns it.
     auto* view = new CZOFView(doc_);
     QObject::connect(view, &CZOFView::CommandRequested, frame_.get(), &CMainFrame::ExecuteCommandById);
+    // The view's header click runs this inside its own guard, which catches what the sort throws.
+    QObject::connect(view, &CZOFView::SortRequested, frame_.get(),
+                     [this](const QString& key) { doc_.SortBy(key.toStdString()); });
     frame_->SetListView(view, view);
     doc_.AddView(*view);
     view_ = view;

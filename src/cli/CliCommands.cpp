@@ -137,6 +137,13 @@ int PrintRows(const RecordStore& store, const std::optional<ListenerLocation>* o
             line += '\t';
         }
         line += CellText((*values)[kUniqueIdField]);
+        // The stored extra fields follow UNIQUEID, so the first 25 columns mean the same for every
+        // database; the computed ones come only when asked for.
+        for (int field = kFirstExtensionField; field < kFirstComputedField; ++field) {
+            if (!store.Columns().Has(field)) continue;
+            line += '\t';
+            line += CellText((*values)[static_cast<size_t>(field)]);
+        }
         if (origin) {
             const PathCellTexts cells = PathCells(*origin, TextOf((*values)[latiField]), TextOf((*values)[longiField]));
             line += '\t' + cells.distance + '\t' + cells.bearing;

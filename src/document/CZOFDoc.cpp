@@ -46,9 +46,10 @@ void CZOFDoc::LoadSettings() {
 }
 
 bool CZOFDoc::ReopenDatabase(const std::string& name) {
-    // A settings file edited by hand may name a database without a usable sort key; the query
-    // needs one of the sort columns, so the list then starts in frequency order.
-    if (!IsKeyColumn(settings_.sort)) settings_.sort = "FREQ";
+    // A settings file edited by hand may name a database without a usable sort key, and an extra
+    // field's key may name a field this database lacks; the query needs a column it has, so the
+    // list then starts in frequency order.
+    if (!IsKeyColumn(settings_.sort) && !IsExtraSortKey(settings_.sort)) settings_.sort = "FREQ";
     OpenBrowseSet(name);
     SendDatabaseChanged();
     SetCurrentPosition(0);
@@ -56,10 +57,20 @@ bool CZOFDoc::ReopenDatabase(const std::string& name) {
     return store_.IsOpen();
 }
 
+bool CZOFDoc::IsExtraSortKey(const std::string& key) {
+    const std::optional<int> field = FieldNumber(key);
+    return field && *field >= kFirstExtensionField && *field < kAllFieldCount;
+}
+
+bool CZOFDoc::IsSortKeyOf(const std::string& key, ColumnSet columns) {
+    if (IsKeyColumn(key)) return true;
+    return IsExtraSortKey(key) && columns.Has(*FieldNumber(key));
+}
+
 bool CZOFDoc::Quit() {
     if (!prompts_.AskYesNo("Do you really want to quit?")) return false;
     if (IsOpen()) {
-        if (auto layout = list_.CaptureColumnLayout()) settings_.layout = *layout;
+        if (auto layout = list_.CaptureColumnLayout()) ActiveLayout() = *layout;
     }
     if (!SaveSettings()) {
         // Quitting goes on (there is no way back from the question), but the user learns that
@@ -87,13 +98,21 @@ std::string CZOFDoc::BuildFilterCondition(bool dated) const {
 }
 
 bool CZOFDoc::OpenBrowseSet(const std::string& name) {
-    return store_.OpenBrowseSet(folder_.ExistingPathOf(name), name, BuildSelectText(), BuildSortText(settings_.sort),
-                                [this](ColumnSet columns) { return BuildFilterCondition(columns.extension); });
+    const auto sortText = [this](ColumnSet columns) {
+        if (!IsSortKeyOf(settings_.sort, columns)) settings_.sort = "FREQ";
+        return BuildSortText(settings_.sort);
+    };
+    const bool opened =
+        store_.OpenBrowseSet(folder_.ExistingPathOf(name), name, BuildSelectText(), sortText,
+                             [this](ColumnSet columns) { return BuildFilterCondition(columns.extension); });
+    ChooseLayout();
+    return opened;
 }
 
 void CZOFDoc::SendDatabaseChanged() {
     if (!store_.HasBrowseSet()) {
-        if (auto layout = list_.CaptureColumnLayout()) settings_.layout = *layout;
+        if (auto layout = list_.CaptureColumnLayout()) ActiveLayout() = *layout;
+        layoutDatabase_.clear();
         settings_.sort.clear();
         settings_.criteria.ClearCriterionFlags();
     }

@@ -125,7 +125,8 @@ public:
     int CurrentPosition() const override { return currentPosition_; }
     /// The row that view update 3 selects and shows; -1 for none.
     void SetCurrentPosition(int position) { currentPosition_ = position; }
-    const ColumnLayout& SavedLayout() const override { return settings_.layout; }
+    /// The open database's own layout when it has one, else the layout of every database.
+    const ColumnLayout& SavedLayout() const override;
     bool FollowsClock() const override { return settings_.criteria.OnAirNowActive(); }
     UtcTime NowUtc() const override { return clock_.NowUtc(); }
 
@@ -145,7 +146,12 @@ public:
     void OnDatabaseDelete();
 
     // Sort and filter commands (selection/CZOFDocSelection.cpp).
+    /// Sorts by a key column or by an extra field the open database has; nothing for other keys.
     void SortBy(const std::string& key);
+    /// True for the name of an extension or computed field, whichever database is open.
+    static bool IsExtraSortKey(const std::string& key);
+    /// True for a key column and for the extra fields of a database with `columns`.
+    static bool IsSortKeyOf(const std::string& key, ColumnSet columns);
     void RequeryCycle();
     void SetFilter();
     void ToggleFilter();
@@ -221,6 +227,10 @@ private:
     /// Opens the browse set of `name` with the current sort key and the condition for the
     /// columns the database has.
     bool OpenBrowseSet(const std::string& name);
+    /// Picks the layout of the database just opened: its own when one is kept or when its source
+    /// leaves columns empty (a first one is made then), else the common one.
+    void ChooseLayout();
+    ColumnLayout& ActiveLayout();
     /// The condition text for the current criteria, switch and clock in a database with or
     /// without dated entries.
     std::string BuildFilterCondition(bool dated) const;
@@ -265,6 +275,8 @@ private:
     /// Where the listener is, and the computed columns measuring from it for the store.
     LocationSetting location_;
     GeoComputedColumns computed_;
+    /// The database whose own layout the list shows; empty while it shows the common one.
+    std::string layoutDatabase_;
     RecordStore store_;
     PredefinedFilterList predefinedFilters_;
     /// The file was not taken over whole: its first overwrite keeps it beside.

@@ -77,12 +77,12 @@ int Border(int mm) { return std::clamp(mm, kLowestBorder, kHighestBorder); }
 
 void CZOFDoc::CopyToClipboard() {
     if (!store_.HasBrowseSet() || store_.RecordCount() <= 0) return;
-    if (auto layout = list_.CaptureColumnLayout()) settings_.layout = *layout;
+    if (auto layout = list_.CaptureColumnLayout()) ActiveLayout() = *layout;
     OutputOptions& out = settings_.output;
     ClipboardChoices choices;
     choices.scopeIndex = out.clipbRecordSel - 1;
     choices.useTabs = out.clipbUseTabs == 1;
-    choices.columns = BuildColumnChoice(settings_.layout, out.clipbColumns);
+    choices.columns = BuildColumnChoice(SavedLayout(), out.clipbColumns, store_.Columns());
     choices.checks = ChecksOf(choices.columns);
     const auto confirmed = outputDialogs_.RunClipboardDialog(choices);
     if (!confirmed) return;
@@ -102,8 +102,8 @@ void CZOFDoc::ExportToClipboard() {
         prompts_.ShowMessage(std::string(kNoRecordSelectedMessage));
         return;
     }
-    const ClipboardExport text = ExportClipboardText(store_, range->first, range->last, settings_.layout,
-                                                     out.clipbColumns, out.clipbUseTabs == 1);
+    const ClipboardExport text =
+        ExportClipboardText(store_, range->first, range->last, SavedLayout(), out.clipbColumns, out.clipbUseTabs == 1);
     switch (text.status) {
     case ClipboardExport::Status::Done:
         // An empty range leaves the clipboard as it was.
@@ -120,7 +120,7 @@ void CZOFDoc::PrintCommand() {
 
 bool CZOFDoc::PrintOnce() {
     if (!store_.HasBrowseSet() || store_.RecordCount() <= 0) return false;
-    if (auto layout = list_.CaptureColumnLayout()) settings_.layout = *layout;
+    if (auto layout = list_.CaptureColumnLayout()) ActiveLayout() = *layout;
     OutputOptions& out = settings_.output;
     PrintChoices choices;
     choices.scopeIndex = out.printRecordSel - 1;
@@ -129,7 +129,7 @@ bool CZOFDoc::PrintOnce() {
     choices.borderLeft = out.printBorderLeft;
     choices.borderRight = out.printBorderRight;
     choices.fontHeight = out.printFontHeight;
-    choices.columns = BuildColumnChoice(settings_.layout, out.printColumns);
+    choices.columns = BuildColumnChoice(SavedLayout(), out.printColumns, store_.Columns());
     choices.checks = ChecksOf(choices.columns);
     const auto request = outputDialogs_.RunPrintDialog(choices);
     if (!request) return false;
@@ -159,8 +159,9 @@ bool CZOFDoc::PrintOnce() {
     page.borderLeft = out.printBorderLeft;
     page.borderRight = out.printBorderRight;
     page.fontHeight = out.printFontHeight;
-    page.layout = settings_.layout;
+    page.layout = SavedLayout();
     page.columns = out.printColumns;
+    page.databaseColumns = store_.Columns();
     page.databaseName = store_.DatabaseName();
     page.filter = DescribeFilter(settings_.criteria, settings_.bFilter, store_.Columns().extension);
     page.sortKey = settings_.sort;

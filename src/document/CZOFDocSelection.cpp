@@ -8,7 +8,7 @@ namespace zofar {
 
 void CZOFDoc::SortBy(const std::string& key) {
     if (!IsOpen()) return;
-    if (settings_.sort == key) return;
+    if (settings_.sort == key || !IsSortKeyOf(key, store_.Columns())) return;
     // The anchor is taken from the rows as they are shown in the old order; changing the key
     // alone does not move them.
     settings_.sort = key;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "output/OutputOptions.h"
@@ -17,6 +18,9 @@ struct DocumentSettings {
     uint32_t bFilter = 1;
     FilterCriteria criteria;
     ColumnLayout layout;
+    /// The layouts of databases whose source leaves columns empty, by database name; every other
+    /// database shows `layout`.
+    std::map<std::string, ColumnLayout> databaseLayouts;
     int previewPages = 0;
     OutputOptions output;
 

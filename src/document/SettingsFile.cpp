@@ -9,6 +9,7 @@
 
 #include "base/TextRules.h"
 #include "selection/CriterionTable.h"
+#include "view/ColumnLayoutRules.h"
 
 namespace zofar {
 
@@ -77,13 +78,12 @@ private:
     size_t pos_ = 0;
 };
 
-// Up to kFieldCount numbers from the comma-separated text, as a strtok loop with sscanf "%d"
-// reads them: empty pieces are skipped, and a piece that does not start with a number ends the
-// reading.
-std::vector<int> ReadNumberList(std::string_view text) {
+// Up to `limit` numbers from the comma-separated text, as a strtok loop with sscanf "%d" reads
+// them: empty pieces are skipped, and a piece that does not start with a number ends the reading.
+std::vector<int> ReadNumberList(std::string_view text, int limit = kAllFieldCount) {
     std::vector<int> numbers;
     size_t pos = 0;
-    while (numbers.size() < static_cast<size_t>(kFieldCount) && pos < text.size()) {
+    while (numbers.size() < static_cast<size_t>(limit) && pos < text.size()) {
         size_t comma = text.find(',', pos);
         if (comma == std::string_view::npos) comma = text.size();
         if (comma > pos) {
@@ -96,54 +96,97 @@ std::vector<int> ReadNumberList(std::string_view text) {
     return numbers;
 }
 
-std::array<int, kFieldCount> ReadColumnOrder(std::string_view text) {
-    std::array<int, kFieldCount> order{};
-    for (int i = 0; i < kFieldCount; ++i) order[static_cast<size_t>(i)] = i;
+// True when the first `count` numbers hold every value 0..count-1.
+bool IsPermutationPrefix(const std::vector<int>& numbers, int count) {
+    if (numbers.size() < static_cast<size_t>(count)) return false;
+    std::vector<bool> seen(static_cast<size_t>(count), false);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
+        const int n = numbers[i];
+        if (n >= 0 && n < count) seen[static_cast<size_t>(n)] = true;
+    }
+    return std::all_of(seen.begin(), seen.end(), [](bool s) { return s; });
+}
+
+// A full order names every field; an order of the 24 list fields (the only kind older files
+// have) puts the extra fields after them in field order.
+std::array<int, kAllFieldCount> ReadColumnOrder(std::string_view text) {
+    std::array<int, kAllFieldCount> order = ColumnLayout().order;
     const std::vector<int> numbers = ReadNumberList(text);
-    if (numbers.size() < static_cast<size_t>(kFieldCount)) return order;
-    std::array<bool, kFieldCount> seen{};
-    for (int n : numbers) {
-        if (n >= 0 && n < kFieldCount) seen[static_cast<size_t>(n)] = true;
+    if (IsPermutationPrefix(numbers, kAllFieldCount)) {
+        std::copy_n(numbers.begin(), kAllFieldCount, order.begin());
+    } else if (IsPermutationPrefix(numbers, kFieldCount)) {
+        std::copy_n(numbers.begin(), kFieldCount, order.begin());
     }
-    for (bool s : seen) {
-        if (!s) return order;
-    }
-    std::copy(numbers.begin(), numbers.end(), order.begin());
     return order;
 }
 
 // Values from a short list fill the front; the rest keep -1.
-std::array<int, kFieldCount> ReadPaddedList(std::string_view text) {
-    std::array<int, kFieldCount> values{};
+std::array<int, kAllFieldCount> ReadPaddedList(std::string_view text) {
+    std::array<int, kAllFieldCount> values{};
     values.fill(-1);
     const std::vector<int> numbers = ReadNumberList(text);
     std::copy(numbers.begin(), numbers.end(), values.begin());
     return values;
 }
 
-std::array<int, kFieldCount> ReadColumnWidths(std::string_view text) {
-    std::array<int, kFieldCount> widths = ReadPaddedList(text);
+std::array<int, kAllFieldCount> ReadColumnWidths(std::string_view text) {
+    std::array<int, kAllFieldCount> widths = ReadPaddedList(text);
     for (int& w : widths) {
         if (w != -1 && (w < 4 || w > 1000)) w = 4;
     }
     return widths;
 }
 
-std::array<bool, kFieldCount> ReadColumnSelection(std::string_view text) {
-    const std::array<int, kFieldCount> values = ReadPaddedList(text);
-    std::array<bool, kFieldCount> selected{};
-    for (size_t i = 0; i < selected.size(); ++i) selected[i] = values[i] != 0;
+// A list field missing from a short list is chosen, as it always was; an extra field only when
+// the list names it.
+ColumnFlags ReadColumnSelection(std::string_view text) {
+    const std::vector<int> numbers = ReadNumberList(text);
+    ColumnFlags selected{};
+    for (size_t i = 0; i < selected.size(); ++i) {
+        if (i < numbers.size()) {
+            selected[i] = numbers[i] != 0;
+        } else {
+            selected[i] = i < static_cast<size_t>(kFieldCount);
+        }
+    }
     return selected;
 }
 
+// The numbers of the 24 list fields, followed by the rest only when `extras` says so: a layout
+// or choice that leaves the extra fields as a first start has them writes what it always wrote.
 template <typename T>
-std::string JoinNumbers(const std::array<T, kFieldCount>& values) {
+std::string JoinNumbers(const std::array<T, kAllFieldCount>& values, bool extras) {
     std::string text;
-    for (const T& v : values) {
+    const size_t count = extras ? values.size() : static_cast<size_t>(kFieldCount);
+    for (size_t i = 0; i < count; ++i) {
         if (!text.empty()) text += ',';
-        text += std::to_string(static_cast<int>(v));
+        text += std::to_string(static_cast<int>(values[i]));
     }
     return text;
+}
+
+bool ExtrasMoved(const ColumnLayout& layout) {
+    const ColumnLayout first;
+    return IsColumnPermutation(layout.order) &&
+           !std::equal(layout.order.begin() + kFieldCount, layout.order.end(), first.order.begin() + kFieldCount);
+}
+
+bool ExtrasResized(const ColumnLayout& layout) {
+    return std::any_of(layout.widths.begin() + kFieldCount, layout.widths.end(), [](int w) { return w != -1; });
+}
+
+bool ExtrasChosen(const ColumnFlags& flags) {
+    return std::any_of(flags.begin() + kFieldCount, flags.end(), [](bool f) { return f; });
+}
+
+void ReadLayout(const IniFile& ini, std::string_view section, ColumnLayout& layout) {
+    layout.order = ReadColumnOrder(ini.GetString(section, "ColumnOrder", ""));
+    layout.widths = ReadColumnWidths(ini.GetString(section, "ColumnWidths", ""));
+}
+
+void WriteLayout(IniFile& ini, std::string_view section, const ColumnLayout& layout) {
+    ini.SetString(section, "ColumnOrder", JoinNumbers(layout.order, ExtrasMoved(layout)));
+    ini.SetString(section, "ColumnWidths", JoinNumbers(layout.widths, ExtrasResized(layout)));
 }
 
 double ReadFrequency(const IniFile& ini, std::string_view key, std::string_view defaultText) {
@@ -158,7 +201,17 @@ int ReadInRange(const IniFile& ini, std::string_view key, int defaultValue, int 
     return (value < low || value > high) ? defaultValue : value;
 }
 
+std::string DatabaseLayoutSection(const std::string& name) { return "Layout " + name; }
+
 }  // namespace
+
+std::optional<ColumnLayout> LoadDatabaseLayout(const IniFile& ini, const std::string& name) {
+    const std::string section = DatabaseLayoutSection(name);
+    if (ini.GetString(section, "ColumnOrder", "").empty()) return std::nullopt;
+    ColumnLayout layout;
+    ReadLayout(ini, section, layout);
+    return layout;
+}
 
 void LoadSettings(const IniFile& ini, DocumentSettings& settings) {
     settings.applicationName = ini.GetString(kSettings, "ApplicationName", "VESTRIX");
@@ -180,8 +233,7 @@ void LoadSettings(const IniFile& ini, DocumentSettings& settings) {
         }
     }
 
-    settings.layout.order = ReadColumnOrder(ini.GetString(kSettings, "ColumnOrder", ""));
-    settings.layout.widths = ReadColumnWidths(ini.GetString(kSettings, "ColumnWidths", ""));
+    ReadLayout(ini, kSettings, settings.layout);
     settings.previewPages = ini.GetInt(kSettings, "PreviewPages", 0);
 
     OutputOptions& output = settings.output;
@@ -214,16 +266,16 @@ void SaveSettings(IniFile& ini, const DocumentSettings& settings) {
         }
     }
 
-    ini.SetString(kSettings, "ColumnOrder", JoinNumbers(settings.layout.order));
-    ini.SetString(kSettings, "ColumnWidths", JoinNumbers(settings.layout.widths));
+    WriteLayout(ini, kSettings, settings.layout);
     if (settings.previewPages != 0) ini.SetInt(kSettings, "PreviewPages", settings.previewPages);
+    for (const auto& [name, layout] : settings.databaseLayouts) WriteLayout(ini, DatabaseLayoutSection(name), layout);
 
     const OutputOptions& output = settings.output;
     ini.SetInt(kOutput, "ClipbRecordSel", output.clipbRecordSel);
     ini.SetInt(kOutput, "ClipbUseTabs", output.clipbUseTabs);
-    ini.SetString(kOutput, "ClipbColumnSel", JoinNumbers(output.clipbColumns));
+    ini.SetString(kOutput, "ClipbColumnSel", JoinNumbers(output.clipbColumns, ExtrasChosen(output.clipbColumns)));
     ini.SetInt(kOutput, "PrintRecordSel", output.printRecordSel);
-    ini.SetString(kOutput, "PrintColumnSel", JoinNumbers(output.printColumns));
+    ini.SetString(kOutput, "PrintColumnSel", JoinNumbers(output.printColumns, ExtrasChosen(output.printColumns)));
     ini.SetInt(kOutput, "PrintBorderTop", output.printBorderTop);
     ini.SetInt(kOutput, "PrintBorderBottom", output.printBorderBottom);
     ini.SetInt(kOutput, "PrintBorderLeft", output.printBorderLeft);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "document/DocumentSettings.h"
@@ -15,6 +16,9 @@ void LoadSettings(const IniFile& ini, DocumentSettings& settings);
 /// Writes every key of sections "Settings" and "Output" in their fixed order; PreviewPages only
 /// when not 0. Other sections and unknown keys of `ini` stay as they are.
 void SaveSettings(IniFile& ini, const DocumentSettings& settings);
+
+/// The layout kept for the database `name` (section "Layout NAME"); nothing when there is none.
+std::optional<ColumnLayout> LoadDatabaseLayout(const IniFile& ini, const std::string& name);
 
 /// LoadSettings from the file at `path`; a missing or unreadable file gives the defaults.
 void LoadSettingsFile(const std::string& path, DocumentSettings& settings);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "output/OutputCell.h"
 #include "store/RecordStore.h"
@@ -11,7 +12,7 @@
 namespace zofar {
 namespace {
 
-std::string LineOf(const RowValues& row, const std::array<int, kFieldCount>& byPosition, char separator) {
+std::string LineOf(const RowValues& row, const std::vector<int>& byPosition, char separator) {
     std::string line;
     bool first = true;
     for (int column : byPosition) {
@@ -28,8 +29,9 @@ std::string LineOf(const RowValues& row, const std::array<int, kFieldCount>& byP
 
 }  // namespace
 
-std::string BuildClipboardLine(const RowValues& row, const ColumnLayout& layout, const ColumnFlags& flags, bool tabs) {
-    return LineOf(row, OutputColumnsByPosition(layout, flags), tabs ? '\t' : ' ');
+std::string BuildClipboardLine(const RowValues& row, const ColumnLayout& layout, const ColumnFlags& flags, bool tabs,
+                               ColumnSet columns) {
+    return LineOf(row, OutputColumnsByPosition(layout, flags, columns), tabs ? '\t' : ' ');
 }
 
 ClipboardExport ExportClipboardText(const RecordStore& store, int first, int last, const ColumnLayout& layout,
@@ -37,7 +39,7 @@ ClipboardExport ExportClipboardText(const RecordStore& store, int first, int las
     ClipboardExport result;
     first = std::max(first, 0);
     last = std::min(last, store.RecordCount() - 1);
-    const auto byPosition = OutputColumnsByPosition(layout, flags);
+    const auto byPosition = OutputColumnsByPosition(layout, flags, store.Columns());
     const char separator = tabs ? '\t' : ' ';
     for (int r = first; r <= last; ++r) {
         const std::optional<RowValues> row = store.ReadRow(r);

@@ -30,10 +30,12 @@ struct ClipboardExport {
 /// One clipboard line of a row: the padded cells of the columns that are output, in display
 /// order, one TAB (`tabs`) or one blank between them, none before the first or after the last.
 /// Empty when no column is output.
-std::string BuildClipboardLine(const RowValues& row, const ColumnLayout& layout, const ColumnFlags& flags, bool tabs);
+std::string BuildClipboardLine(const RowValues& row, const ColumnLayout& layout, const ColumnFlags& flags, bool tabs,
+                               ColumnSet columns = {});
 
 /// The clipboard text of rows `first` to `last` of the browse set (cut to the set's rows).
-/// Rows are read without moving the browse set's cursor, so the list is not disturbed.
+/// Rows are read without moving the browse set's cursor, so the list is not disturbed. The
+/// columns are those the list shows for the store's database.
 ClipboardExport ExportClipboardText(const RecordStore& store, int first, int last, const ColumnLayout& layout,
                                     const ColumnFlags& flags, bool tabs);
 

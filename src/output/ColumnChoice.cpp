@@ -6,19 +6,18 @@
 
 namespace zofar {
 
-ColumnChoice BuildColumnChoice(const ColumnLayout& layout, const ColumnFlags& flags) {
+ColumnChoice BuildColumnChoice(const ColumnLayout& layout, const ColumnFlags& flags, ColumnSet columns) {
     ColumnChoice choice;
-    const auto positions = DisplayPositions(layout);
-    for (int c = 0; c < kFieldCount; ++c) {
-        const auto i = static_cast<std::size_t>(c);
+    const std::vector<int> shown = FieldsInDisplayOrder(layout, ListFields(columns));
+    choice.positions.resize(shown.size());
+    for (std::size_t p = 0; p < shown.size(); ++p) {
+        const auto i = static_cast<std::size_t>(shown[p]);
         if (IsHiddenColumnWidth(layout.widths[i])) continue;
-        auto& at = choice.positions[static_cast<std::size_t>(positions[i])];
-        at.column = c;
-        at.name = std::string(FieldColumn(c).name);
+        auto& at = choice.positions[p];
+        at.column = shown[p];
+        at.name = std::string(FieldColumn(shown[p]).name);
         at.checked = flags[i];
-    }
-    for (int p = 0; p < kFieldCount; ++p) {
-        if (choice.positions[static_cast<std::size_t>(p)].column >= 0) choice.offered.push_back(p);
+        choice.offered.push_back(static_cast<int>(p));
     }
     return choice;
 }
@@ -27,7 +26,8 @@ void StoreColumnChoice(const ColumnChoice& choice, const std::vector<bool>& chec
     auto positions = choice.positions;
     for (std::size_t line = 0; line < checks.size() && line < choice.offered.size(); ++line) {
         const int p = choice.offered[line];
-        if (p >= 0 && p < kFieldCount) positions[static_cast<std::size_t>(p)].checked = checks[line];
+        if (p >= 0 && static_cast<std::size_t>(p) < positions.size())
+            positions[static_cast<std::size_t>(p)].checked = checks[line];
     }
     for (const auto& at : positions) {
         if (at.column >= 0) flags[static_cast<std::size_t>(at.column)] = at.checked;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -13,19 +12,19 @@ namespace zofar {
 /// and the check-list lines in display order.
 struct ColumnChoice {
     struct Position {
-        int column = -1;   ///< the column shown at this position; -1 when it is hidden
-        std::string name;  ///< the column's field name in capitals ("MODU"), empty when hidden
+        int column = -1;   ///< the field shown at this position; -1 when it is hidden
+        std::string name;  ///< the field name in capitals ("MODU"), empty when hidden
         bool checked = false;
     };
-    std::array<Position, kFieldCount> positions{};
+    std::vector<Position> positions;
     /// The display positions of the offered lines, left to right in the list; line i of the
     /// check list is positions[offered[i]].
     std::vector<int> offered;
 };
 
-/// The choice of the columns the layout shows, checked as `flags` says. A hidden column (width
-/// below 8 pixels) is not offered.
-ColumnChoice BuildColumnChoice(const ColumnLayout& layout, const ColumnFlags& flags);
+/// The choice of the columns the layout shows for a database with `columns`, checked as
+/// `flags` says. A hidden column (width below 8 pixels) is not offered.
+ColumnChoice BuildColumnChoice(const ColumnLayout& layout, const ColumnFlags& flags, ColumnSet columns = {});
 
 /// Writes the check states of the offered lines (`checks[i]` for line i) back into `flags`.
 /// Hidden columns keep their flags; so do the columns of lines that `checks` does not reach.

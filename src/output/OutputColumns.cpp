@@ -6,22 +6,25 @@
 
 namespace zofar {
 
-std::array<int, kFieldCount> DisplayPositions(const ColumnLayout& layout) {
-    if (IsColumnPermutation(layout.order)) return layout.order;
-    std::array<int, kFieldCount> identity{};
-    for (int c = 0; c < kFieldCount; ++c) identity[static_cast<std::size_t>(c)] = c;
-    return identity;
+ColumnFlags DefaultColumnFlags() {
+    ColumnFlags flags{};
+    for (int f = 0; f < kFieldCount; ++f) flags[static_cast<std::size_t>(f)] = true;
+    return flags;
 }
 
-std::array<int, kFieldCount> OutputColumnsByPosition(const ColumnLayout& layout, const ColumnFlags& flags) {
-    std::array<int, kFieldCount> byPosition{};
-    byPosition.fill(-1);
-    const auto positions = DisplayPositions(layout);
-    for (int c = 0; c < kFieldCount; ++c) {
-        const auto i = static_cast<std::size_t>(c);
-        if (!IsHiddenColumnWidth(layout.widths[i]) && flags[i]) {
-            byPosition[static_cast<std::size_t>(positions[i])] = c;
-        }
+std::array<int, kAllFieldCount> DisplayPositions(const ColumnLayout& layout, ColumnSet columns) {
+    std::array<int, kAllFieldCount> positions{};
+    positions.fill(-1);
+    const std::vector<int> shown = FieldsInDisplayOrder(layout, ListFields(columns));
+    for (std::size_t p = 0; p < shown.size(); ++p) positions[static_cast<std::size_t>(shown[p])] = static_cast<int>(p);
+    return positions;
+}
+
+std::vector<int> OutputColumnsByPosition(const ColumnLayout& layout, const ColumnFlags& flags, ColumnSet columns) {
+    std::vector<int> byPosition = FieldsInDisplayOrder(layout, ListFields(columns));
+    for (int& f : byPosition) {
+        const auto i = static_cast<std::size_t>(f);
+        if (IsHiddenColumnWidth(layout.widths[i]) || !flags[i]) f = -1;
     }
     return byPosition;
 }

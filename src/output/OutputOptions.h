@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "store/ColumnTable.h"
+#include "output/OutputColumns.h"
 
 namespace zofar {
 
@@ -13,19 +13,15 @@ enum RecordScope : int { kScopeSelected = 1, kScopeScreen = 2, kScopeAll = 3 };
 struct OutputOptions {
     int clipbRecordSel = kScopeSelected;
     int clipbUseTabs = 0;
-    std::array<bool, kFieldCount> clipbColumns{};
+    ColumnFlags clipbColumns = DefaultColumnFlags();
     int printRecordSel = kScopeSelected;
-    std::array<bool, kFieldCount> printColumns{};
+    ColumnFlags printColumns = DefaultColumnFlags();
     int printBorderTop = 15;
     int printBorderBottom = 15;
     int printBorderLeft = 20;
     int printBorderRight = 15;
     int printFontHeight = 8;
 
-    OutputOptions() {
-        clipbColumns.fill(true);
-        printColumns.fill(true);
-    }
     bool operator==(const OutputOptions&) const = default;
 };
 

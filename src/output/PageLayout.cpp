@@ -62,7 +62,7 @@ struct SlotRow {
 SlotRow ColumnSlots(const PageInput& in, int x0, int w) {
     SlotRow row;
     int x = x0;
-    for (int column : OutputColumnsByPosition(in.layout, in.columns)) {
+    for (int column : OutputColumnsByPosition(in.layout, in.columns, in.databaseColumns)) {
         if (column < 0) continue;
         const ColumnInfo& info = FieldColumn(column);
         PageLayout::Slot slot;

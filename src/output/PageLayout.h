@@ -45,7 +45,8 @@ struct PageInput {
     int fontHeight = 8;  ///< points
     ColumnLayout layout;
     ColumnFlags columns{};
-    RecordRange range;  ///< the rows of the browse set to print
+    ColumnSet databaseColumns;  ///< the optional columns of the printed database
+    RecordRange range;          ///< the rows of the browse set to print
     std::string printDate;
     std::string databaseName;
     std::string filter;  ///< the filter in words
@@ -69,7 +70,7 @@ struct PageLayout {
     };
     /// One printed column, in display order.
     struct Slot {
-        int column = 0;             ///< list column 0..23
+        int column = 0;             ///< the printed field
         int x = 0;                  ///< the slot's left end
         int size = 0;               ///< the field size in characters
         bool rightAligned = false;  ///< the text's right end (not its left) is at `textX`

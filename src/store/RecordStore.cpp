@@ -262,6 +262,13 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
 
 bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
                                 const std::string& sortText, const std::function<std::string(ColumnSet)>& condition) {
+    const auto sortTextOf = [&sortText](ColumnSet) { return sortText; };
+    return OpenBrowseSet(path, name, selectText, sortTextOf, condition);
+}
+
+bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
+                                const std::function<std::string(ColumnSet)>& sortText,
+                                const std::function<std::string(ColumnSet)>& condition) {
     databaseName_ = name;
     try {
         db_ = std::make_unique<Database>(path, Database::Mode::OpenExisting);
@@ -277,7 +284,7 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
             db_->Execute(BuildComputedViewText());
             columns_.computed = true;
         }
-        browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText, condition(columns_), columns_);
+        browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText(columns_), condition(columns_), columns_);
         // The browse set fetches rows from all over the table and sorts it again at every
         // requery. A cache that can hold the table of a large list spares a file read per
         // fetched row and keeps those sorts in memory; it fills as the list is used. The first

@@ -78,6 +78,10 @@ public:
     /// As above, with the condition made for the columns the file turns out to have.
     bool OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
                        const std::string& sortText, const std::function<std::string(ColumnSet)>& condition);
+    /// As above, with the sort text too made for the columns the file turns out to have.
+    bool OpenBrowseSet(const std::string& path, const std::string& name, const std::string& selectText,
+                       const std::function<std::string(ColumnSet)>& sortText,
+                       const std::function<std::string(ColumnSet)>& condition);
     bool CloseStore();
     /// Re-runs the browse query; false on an empty result (silently) or an engine error
     /// (the browse set then stays as it was).

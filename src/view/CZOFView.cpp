@@ -110,9 +110,9 @@ void CZOFView::UpdateViews(ViewHint hint) {
 }
 
 void CZOFView::ShowSortKey() {
-    const std::optional<int> column =
+    const std::optional<int> field =
         model_->ColumnsShown() ? HeaderCommands::SortedColumn(doc_.SortKey()) : std::nullopt;
-    const int section = column.value_or(-1);
+    const int section = field ? model_->ColumnOfField(*field) : -1;
     QHeaderView* header = horizontalHeader();
     if (header->sortIndicatorSection() != section || header->sortIndicatorOrder() != Qt::AscendingOrder) {
         header->setSortIndicator(section, Qt::AscendingOrder);
@@ -125,11 +125,12 @@ void CZOFView::BuildColumns() {
         return;
     }
     model_->SetDevicePixelRatio(devicePixelRatioF());
-    model_->SetColumnsShown(true, doc_.Store().RecordCount());
-    const ColumnGeometry g = ApplyColumnLayout(doc_.SavedLayout(), AverageCharWidth());
+    model_->SetColumnsShown(true, doc_.Store().RecordCount(), doc_.Store().Columns());
+    const ColumnGeometry g = ApplyColumnLayout(doc_.SavedLayout(), AverageCharWidth(), doc_.Store().Columns());
     QHeaderView* header = horizontalHeader();
-    for (int c = 0; c < kFieldCount; ++c) header->resizeSection(c, g.width[static_cast<size_t>(c)]);
-    for (int p = 0; p < kFieldCount; ++p) {
+    const auto count = static_cast<int>(g.fields.size());
+    for (int c = 0; c < count; ++c) header->resizeSection(c, g.width[static_cast<size_t>(c)]);
+    for (int p = 0; p < count; ++p) {
         const auto c = static_cast<int>(std::find(g.position.begin(), g.position.end(), p) - g.position.begin());
         header->moveSection(header->visualIndex(c), p);
     }
@@ -204,11 +205,13 @@ std::optional<ColumnLayout> CZOFView::CaptureColumnLayout() {
     if (!model_->ColumnsShown()) return std::nullopt;
     const QHeaderView* header = horizontalHeader();
     ColumnGeometry shown;
-    for (int c = 0; c < kFieldCount; ++c) {
-        shown.position[static_cast<size_t>(c)] = header->visualIndex(c);
-        shown.width[static_cast<size_t>(c)] = header->sectionSize(c);
+    shown.fields = model_->Fields();
+    shown.averageCharWidth = AverageCharWidth();
+    for (int c = 0; c < static_cast<int>(shown.fields.size()); ++c) {
+        shown.position.push_back(header->visualIndex(c));
+        shown.width.push_back(header->sectionSize(c));
     }
-    return zofar::CaptureColumnLayout(shown);
+    return zofar::CaptureColumnLayout(shown, doc_.SavedLayout());
 }
 
 bool CZOFView::NoteStoreError() { return model_->NoteStoreError(); }
@@ -230,15 +233,27 @@ void CZOFView::OnDocumentNotice(DocumentNotice notice) {
     });
 }
 
+int CZOFView::FieldOfColumn(int column) const {
+    const std::vector<int>& fields = model_->Fields();
+    return column >= 0 && column < static_cast<int>(fields.size()) ? fields[static_cast<size_t>(column)] : -1;
+}
+
 void CZOFView::OnHeaderClicked(int column) {
     Guarded("header command", [this, column] {
-        if (const auto command = HeaderCommands::ClickCommand(column)) emit CommandRequested(*command);
+        const int field = FieldOfColumn(column);
+        if (const auto command = HeaderCommands::ClickCommand(field)) {
+            emit CommandRequested(*command);
+        } else if (const auto key = HeaderCommands::ClickSortKey(field)) {
+            emit SortRequested(QString::fromStdString(*key));
+        }
     });
 }
 
 void CZOFView::OnHeaderDoubleClicked(int column) {
     Guarded("header command", [this, column] {
-        if (const auto command = HeaderCommands::DoubleClickCommand(column)) emit CommandRequested(*command);
+        if (const auto command = HeaderCommands::DoubleClickCommand(FieldOfColumn(column))) {
+            emit CommandRequested(*command);
+        }
     });
 }
 

@@ -12,7 +12,8 @@ namespace zofar {
 
 class RecordTableModel;
 
-/// The record list: one row per record of the browse set, 24 columns whose order and widths
+/// The record list: one row per record of the browse set, the 24 list fields and the extra
+/// fields the database has as columns whose order and widths
 /// the user may change, the on-air marker in the first column, header clicks that sort and
 /// go to, a row double-click that tunes, and the markers' refresh at every minute.
 class CZOFView : public QTableView, public ListPort, public DocumentView {
@@ -60,6 +61,8 @@ signals:
     /// A menu command the list asks the main window to run: a sort or go-to command from a
     /// header click, the Tune command from a row double-click.
     void CommandRequested(int commandId);
+    /// A header click on a column that has no sort command asks to sort by its field's name.
+    void SortRequested(const QString& sortKey);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +77,8 @@ private:
     void EnsureRowVisible(int row);
     void SampleTime();
     void RepaintRows();
+    /// The field list column `column` shows, or -1.
+    int FieldOfColumn(int column) const;
     void OnHeaderClicked(int column);
     void OnHeaderDoubleClicked(int column);
     void OnRowDoubleClicked(const QModelIndex& index);

@@ -7,30 +7,36 @@ namespace zofar {
 namespace {
 
 // Looked up by field name, so the list's columns and the menus cannot drift apart by position.
-const KeyColumn* KeyColumnOfListColumn(int column) {
-    if (column < 0 || column >= kFieldCount) return nullptr;
-    return FindKeyColumn(FieldColumn(column).name);
+const KeyColumn* KeyColumnOfField(int field) {
+    if (field < 0 || field >= kFieldCount) return nullptr;
+    return FindKeyColumn(FieldColumn(field).name);
 }
+
+bool IsExtraField(int field) { return field >= kFirstExtensionField && field < kAllFieldCount; }
 
 }  // namespace
 
-std::optional<int> HeaderCommands::ClickCommand(int column) {
-    const KeyColumn* key = KeyColumnOfListColumn(column);
+std::optional<int> HeaderCommands::ClickCommand(int field) {
+    const KeyColumn* key = KeyColumnOfField(field);
     if (!key) return std::nullopt;
     return static_cast<int>(key->sortCommand);
 }
 
-std::optional<int> HeaderCommands::DoubleClickCommand(int column) {
-    const KeyColumn* key = KeyColumnOfListColumn(column);
+std::optional<std::string> HeaderCommands::ClickSortKey(int field) {
+    if (!IsExtraField(field)) return std::nullopt;
+    return std::string(FieldColumn(field).name);
+}
+
+std::optional<int> HeaderCommands::DoubleClickCommand(int field) {
+    const KeyColumn* key = KeyColumnOfField(field);
     if (!key) return std::nullopt;
     return static_cast<int>(key->goToCommand);
 }
 
 std::optional<int> HeaderCommands::SortedColumn(std::string_view sortKey) {
-    if (!IsKeyColumn(sortKey)) return std::nullopt;
-    for (int column = 0; column < kFieldCount; ++column) {
-        if (FieldColumn(column).name == sortKey) return column;
-    }
+    const std::optional<int> field = FieldNumber(sortKey);
+    if (!field) return std::nullopt;
+    if (IsExtraField(*field) || IsKeyColumn(sortKey)) return field;
     return std::nullopt;
 }
 

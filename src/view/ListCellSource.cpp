@@ -7,11 +7,12 @@ namespace zofar {
 bool ListCellSource::InSet(int row) const { return store_.HasBrowseSet() && row >= 0 && row < store_.RecordCount(); }
 
 std::optional<std::string> ListCellSource::Text(int row, int column) {
-    if (column < 0 || column >= kFieldCount || stopped_ || reading_ > 0 || !InSet(row)) return std::nullopt;
+    if (column < 0 || column >= kAllFieldCount || stopped_ || reading_ > 0 || !InSet(row)) return std::nullopt;
     const ReadScope scope(reading_);
     const RowValues* values = store_.RowAt(row);
     if (stopped_) return std::nullopt;
-    return CellText(values ? (*values)[static_cast<size_t>(column)] : FieldValue{});
+    const auto field = static_cast<size_t>(column);
+    return CellText(values && field < values->size() ? (*values)[field] : FieldValue{});
 }
 
 std::optional<bool> ListCellSource::OnAir(int row, const OnAirTest& test) {

@@ -15,7 +15,7 @@ class ListCellSource {
 public:
     explicit ListCellSource(const RecordStore& store) : store_(store) {}
 
-    /// The text of list column 0..23 of `row`; nothing without a browse set, outside it or after
+    /// The text of field 0..kAllFieldCount-1 of `row`; nothing without a browse set, outside it or after
     /// a read error (the store has reported it).
     std::optional<std::string> Text(int row, int column);
 

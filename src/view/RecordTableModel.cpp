@@ -27,15 +27,16 @@ RecordTableModel::RecordTableModel(const RecordStore& store, QObject* parent)
 int RecordTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int RecordTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() || !columnsShown_ ? 0 : kFieldCount;
+    return parent.isValid() || !columnsShown_ ? 0 : static_cast<int>(fields_.size());
 }
 
 QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !columnsShown_ || index.row() >= rows_) return {};
+    if (!index.isValid() || !columnsShown_ || index.row() >= rows_ || index.column() >= columnCount()) return {};
+    const int field = fields_[static_cast<size_t>(index.column())];
     // The delegate asks for many roles per cell; only two of them need the browse set.
     switch (role) {
     case Qt::DisplayRole: {
-        const auto text = source_.Text(index.row(), index.column());
+        const auto text = source_.Text(index.row(), field);
         if (!text) return {};
         return QString::fromStdString(*text);
     }
@@ -45,17 +46,18 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
         if (!onAir) return {};
         return Marker(*onAir);
     }
-    case Qt::TextAlignmentRole: return QVariant::fromValue(ColumnAlignment(index.column()));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(ColumnAlignment(field));
     default: return {};
     }
 }
 
 QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kFieldCount) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    if (role == Qt::DisplayRole) return QString::fromStdString(ColumnHeading(section));
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ColumnAlignment(section));
+    const int field = fields_[static_cast<size_t>(section)];
+    if (role == Qt::DisplayRole) return QString::fromStdString(ColumnHeading(field));
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ColumnAlignment(field));
     return {};
 }
 
@@ -64,9 +66,15 @@ Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-void RecordTableModel::SetColumnsShown(bool shown, int rows) {
+int RecordTableModel::ColumnOfField(int field) const {
+    const auto at = std::find(fields_.begin(), fields_.end(), field);
+    return at == fields_.end() ? -1 : static_cast<int>(at - fields_.begin());
+}
+
+void RecordTableModel::SetColumnsShown(bool shown, int rows, ColumnSet columns) {
     beginResetModel();
     columnsShown_ = shown;
+    fields_ = shown ? ListFields(columns) : std::vector<int>{};
     rows_ = shown ? std::max(rows, 0) : 0;
     endResetModel();
 }

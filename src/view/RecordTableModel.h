@@ -3,16 +3,20 @@
 #include <QAbstractTableModel>
 #include <QPixmap>
 
+#include <vector>
+
 #include "view/ListCellSource.h"
 #include "schedule/OnAirTest.h"
+#include "store/ColumnTable.h"
 
 namespace zofar {
 
 class RecordStore;
 
 /// The record list as a virtual table: every cell is read from the browse set when the view
-/// paints it, and nothing but the row count is kept here. Column c shows browse-set field c;
-/// column 0 also carries the on-air marker.
+/// paints it, and nothing but the row count and the shown fields are kept here. Column c shows
+/// browse-set field Fields()[c]: the 24 list fields (column c shows field c), then the extra
+/// fields the database has. Column 0 also carries the on-air marker.
 class RecordTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -25,9 +29,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    /// Builds (24 columns, `rows` rows) or removes (no columns, no rows) the table in one reset.
-    void SetColumnsShown(bool shown, int rows);
+    /// Builds (the columns of a database with `columns`, `rows` rows) or removes (no columns, no
+    /// rows) the table in one reset.
+    void SetColumnsShown(bool shown, int rows, ColumnSet columns = {});
     bool ColumnsShown() const { return columnsShown_; }
+    /// The field each column shows; empty while no columns are shown.
+    const std::vector<int>& Fields() const { return fields_; }
+    /// The column that shows `field`, or -1.
+    int ColumnOfField(int field) const;
 
     /// Changes the number of rows at the end of the table without touching the rows that stay,
     /// so the view keeps its scroll position; the caller repaints what changed.
@@ -55,6 +64,7 @@ private:
     mutable ListCellSource source_;
     OnAirTest airTime_{0, 1};
     bool columnsShown_ = false;
+    std::vector<int> fields_;
     int rows_ = 0;
     QPixmap offAirMarker_;
     QPixmap onAirMarker_;

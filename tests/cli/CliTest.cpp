@@ -126,8 +126,11 @@ TEST(CliImport, eibiNamesComeFromTheCodesFileAndEveryFailureIsReportedOnStandard
     ASSERT_EQ(
         Cli("import --codes " + Quote(dir.file("codes/readme.txt")) + folder + Quote(dir.file("sked.csv")) + " N").code,
         0);
-    EXPECT_NE(Cli("list" + folder + "--settings " + Quote(dir.file("none.INI")) + " N").out.find("\tFrench\t"),
-              std::string::npos);
+    const std::string listed = Cli("list" + folder + "--settings " + Quote(dir.file("none.INI")) + " N").out;
+    EXPECT_NE(listed.find("\tFrench\t"), std::string::npos);
+    // The 24 fields, UNIQUEID, then the extension fields the schedule stores.
+    const std::string firstLine = listed.substr(0, listed.find('\n'));
+    EXPECT_EQ(std::count(firstLine.begin(), firstLine.end(), '\t'), 24 + 6);
 
     Result missingCodes =
         Cli("import --codes " + Quote(dir.file("none.txt")) + folder + Quote(dir.file("sked.csv")) + " M", true);

@@ -30,8 +30,8 @@ std::string Numbers(int first, int count, std::initializer_list<int> head = {}) 
     return text;
 }
 
-std::array<int, kFieldCount> Identity() {
-    std::array<int, kFieldCount> order{};
+std::array<int, kAllFieldCount> Identity() {
+    std::array<int, kAllFieldCount> order{};
     std::iota(order.begin(), order.end(), 0);
     return order;
 }
