@@ -14,9 +14,26 @@ void CZOFDoc::OnListenerLocation() {
         prompts_.ShowMessage("The location could not be written to " + paths_.settingsFile +
                              ".\nIt is used until ZOFAR ends.");
     }
-    if (store_.HasBrowseSet()) RequeryCycle();
+    if (!store_.HasBrowseSet()) return;
+    // The distance columns come with the first location and go with the last one; a list sorted
+    // by distance then goes back to frequency order.
+    if (!location_.location && settings_.sort == "DISTANCE") settings_.sort = "FREQ";
+    if (store_.UpdateComputedColumns(BuildSortText(settings_.sort), BuildFilterCondition())) {
+        SendDatabaseChanged();
+        SetCurrentPosition(0);
+        UpdateViews(kHintShowCurrent);
+        return;
+    }
+    RequeryCycle();
 }
 
-void CZOFDoc::SortByDistance() { SortBy("DISTANCE"); }
+void CZOFDoc::SortByDistance() {
+    if (!store_.Columns().computed) {
+        prompts_.ShowMessage("ZOFAR measures distances from where you listen: set your location first with "
+                             "Receiver > Listener location...");
+        return;
+    }
+    SortBy("DISTANCE");
+}
 
 }  // namespace zofar

@@ -284,6 +284,7 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
             db_->Execute(BuildComputedViewText());
             columns_.computed = true;
         }
+        selectText_ = selectText;
         browse_ = std::make_unique<BrowseSet>(*db_, selectText, sortText(columns_), condition(columns_), columns_);
         // The browse set fetches rows from all over the table and sorts it again at every
         // requery. A cache that can hold the table of a large list spares a file read per
@@ -299,6 +300,29 @@ bool RecordStore::OpenBrowseSet(const std::string& path, const std::string& name
         return false;
     }
     return !browse_->IsEmpty();
+}
+
+bool RecordStore::UpdateComputedColumns(const std::string& sortText, const std::string& condition) {
+    if (!db_ || !browse_) return false;
+    const bool wanted = computedFunctions_ && computedFunctions_->Register(db_->Handle());
+    if (wanted == columns_.computed) return false;
+    ColumnSet columns = columns_;
+    columns.computed = wanted;
+    try {
+        // The old set's statements read through the view; they go before it changes.
+        browse_.reset();
+        db_->Execute(wanted ? BuildComputedViewText() : std::string("DROP VIEW IF EXISTS temp.ZOFTABLE"));
+        columns_ = columns;
+        browse_ = std::make_unique<BrowseSet>(*db_, selectText_, sortText, condition, columns_);
+    } catch (const StoreException& e) {
+        FailOnFile(e, "read");
+        if (!browse_) {
+            // Without a browse set the list would show nothing: the database goes as after a close.
+            CloseStore();
+        }
+        return false;
+    }
+    return true;
 }
 
 bool RecordStore::CloseStore() {

@@ -31,7 +31,8 @@ class BrowseSet;
 class ComputedFunctions {
 public:
     virtual ~ComputedFunctions() = default;
-    /// False when the functions could not be registered (the columns then stay away).
+    /// False when the functions could not be registered or their columns have nothing to show
+    /// (the columns then stay away).
     virtual bool Register(sqlite3* connection) = 0;
 };
 class StoreException;
@@ -83,6 +84,11 @@ public:
                        const std::function<std::string(ColumnSet)>& sortText,
                        const std::function<std::string(ColumnSet)>& condition);
     bool CloseStore();
+    /// Asks the computed functions again whether their columns can be shown (the listener's
+    /// location may have come or gone) and, when the answer changed, gives the open database
+    /// those columns or takes them away and runs the browse query again. True when the columns
+    /// changed; false when they did not or an engine error (reported) left them as they were.
+    bool UpdateComputedColumns(const std::string& sortText, const std::string& condition);
     /// Re-runs the browse query; false on an empty result (silently) or an engine error
     /// (the browse set then stays as it was).
     bool RequeryBrowseSet(const std::string& sortText, const std::string& condition);
@@ -146,6 +152,7 @@ private:
     std::unique_ptr<ImportState> import_;
     std::unique_ptr<BrowseSet> browse_;
     std::string databaseName_;
+    std::string selectText_;
     ColumnSet columns_;
     ComputedFunctions* computedFunctions_ = nullptr;
     int currentPosition_ = -1;

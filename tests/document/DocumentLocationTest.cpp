@@ -43,12 +43,19 @@ protected:
 }  // namespace
 
 TEST_F(DocumentLocationTest, aLocationSetInItsDialogIsKeptAndEveryDistanceMeasuresFromIt) {
-    EXPECT_TRUE(IsNull(doc.Store().GetFieldValue(0, kDistanceField))) << "no location yet";
+    EXPECT_FALSE(doc.Store().Columns().computed) << "no location, no distance columns";
+    EXPECT_TRUE(doc.Execute(CommandId::SortDistance));
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Receiver > Listener location..."), std::string::npos);
 
     LocationSetting berlin{"JO62qm", ListenerLocation{52.521, 13.375}};
     ui.locationAnswers.push_back(berlin);
+    ui.hints.clear();
     EXPECT_TRUE(doc.Execute(CommandId::ListenerLocation));
     EXPECT_EQ(LoadLocationFile(SettingsPath()).locator, "JO62qm");
+    EXPECT_TRUE(doc.Store().Columns().computed);
+    EXPECT_EQ(ui.hints.front(), kHintDatabaseChanged) << "the list takes the new columns";
 
     EXPECT_TRUE(doc.Execute(CommandId::SortDistance));
     EXPECT_EQ(doc.SortKey(), "DISTANCE");
@@ -61,7 +68,15 @@ TEST_F(DocumentLocationTest, aLocationSetInItsDialogIsKeptAndEveryDistanceMeasur
     // Cancel changes nothing; a new document reads the location back from the settings file.
     EXPECT_TRUE(doc.Execute(CommandId::ListenerLocation));
     EXPECT_EQ(ui.locationDialogs.back(), berlin);
+    EXPECT_EQ(doc.SortKey(), "DISTANCE");
     CZOFDoc again(DocumentScreen::Of(ui), clock, DocumentPaths{SettingsPath(), dir.folder(), FilterPath()});
     again.LoadSettings();
     EXPECT_EQ(again.Location().locator, "JO62qm");
+
+    // Forgetting the location takes the columns away and the list back to frequency order.
+    ui.locationAnswers.push_back(LocationSetting{});
+    EXPECT_TRUE(doc.Execute(CommandId::ListenerLocation));
+    EXPECT_FALSE(doc.Store().Columns().computed);
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+    EXPECT_EQ(Frequencies(), (std::vector<double>{6000, 7000, 8000}));
 }
