@@ -93,7 +93,7 @@ bool ImportReads(std::istream& in, RecordSink& sink, ImportUi& ui, ImportProgres
         if (reader.Failed()) ui.ShowMessage(std::string(kIlgOpenErrorMessage));
         return false;
     }
-    if (read.size() < kIlgMinFirstRead && !ui.AskYesNo(std::string(kIlgNotAListQuestion))) return false;
+    if (read.size() < kIlgMinFirstRead && !ui.AskYesNoDefaultNo(std::string(kIlgNotAListQuestion))) return false;
 
     long long lineCount = 1;
     while (reader.Next(nullptr) > 0) ++lineCount;

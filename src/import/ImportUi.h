@@ -24,6 +24,8 @@ public:
     virtual std::unique_ptr<ImportProgress> OpenImportProgress(const std::string& caption) = 0;
     /// Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
+    /// As AskYesNo, with No as the answer Enter gives: for a question whose Yes lets junk in.
+    virtual bool AskYesNoDefaultNo(const std::string& text) { return AskYesNo(text); }
     /// Modal message with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
 };

@@ -243,8 +243,10 @@ TEST(IlgTargetAreas, eachSlotCountsOnlyForItsOwnUpperCaseCode) {
 TEST_F(IlgTextImport, aShortFirstLineAsksOnceAndNoEndsTheImport) {
     const std::string content = Lines({DataLine("Short").substr(0, 60), DataLine("Full")});
     ASSERT_FALSE(Run(content));
-    EXPECT_EQ(ui.questions, std::vector<std::string>{
-                                "The input file seems to be no ILG source file.\nDo you want to continue reading it?"});
+    const std::vector<std::string> asked{
+        "The input file seems to be no ILG source file.\nDo you want to continue reading it?"};
+    EXPECT_EQ(ui.questions, asked);
+    EXPECT_EQ(ui.defaultNoQuestions, asked) << "Enter must not let a junk list in";
     EXPECT_TRUE(sink.records.empty());
     EXPECT_TRUE(ui.progressCalls.empty());
     EXPECT_TRUE(ui.messages.empty());
