@@ -49,8 +49,9 @@ void ZofarProgram::Start() {
     ui_.HoldMessages(false);
     if (firstStart) {
         doc_.CreateDatabase(SampleDatabaseRequest(paths_.sampleList));
-        // The sample is small and old; a real schedule is one command away.
-        ui_.ShowStatusMessage("For a current schedule: Database > Download schedule...");
+        // The sample is invented; a real schedule is one command away.
+        if (doc_.IsOpen() && doc_.DatabaseName() == kSampleDatabaseName)
+            frame_->ShowStatusMessage(std::string(kSampleStatusText));
     } else {
         doc_.NoteNewerSeason();
     }

@@ -8,6 +8,7 @@
 #include "app/AppPaths.h"
 #include "app/CMainFrame.h"
 #include "app/ModalDriver.h"
+#include "app/StatusPane.h"
 #include "app/ZofarProgram.h"
 #include "support/TempDir.h"
 
@@ -36,6 +37,9 @@ TEST(FirstStartProgram, importsAndOpensTheSampleOnceAndReopensItNextTime) {
     EXPECT_EQ(program->Doc().DatabaseName(), "SAMPLE");
     EXPECT_EQ(program->Doc().RecordCount(), 400);
     EXPECT_EQ(program->Frame().windowTitle(), " ZOFAR Program Database  \"SAMPLE\"");
+    EXPECT_EQ(
+        program->Frame().MessagePane()->FullText().toStdString(),
+        "SAMPLE holds 400 invented transmissions for trying ZOFAR; Database > Create... imports a real schedule.");
     const ino_t built = InodeOf(database);
     ASSERT_NE(built, 0u);
 
