@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QPrinter>
 #include <QTimer>
 
 #include "app/CMainFrame.h"
@@ -14,6 +15,7 @@
 #include "receiver/CReceiverProgramDlg.h"
 #include "export/ExportDialog.h"
 #include "output/ClipboardDialog.h"
+#include "output/PagePainter.h"
 #include "output/PrintOptionsDialog.h"
 #include "selection/FilterDialog.h"
 #include "selection/GoToFrequencyDialog.h"
@@ -180,7 +182,9 @@ std::optional<ExportChoices> QtDocumentUi::RunExportDialog(const ExportChoices& 
 }
 
 std::optional<PrintRequest> QtDocumentUi::RunPrintDialog(const PrintChoices& choices) {
-    return PrintOptionsDialog::Run(frame_, choices, [this](QWidget* parent) { printing_.Setup(parent); });
+    return PrintOptionsDialog::Run(
+        frame_, choices, [this](QWidget* parent) { printing_.Setup(parent); },
+        [this](int fontHeight) { return PagePainter::PagedDeviceAnswers(printing_.Printer(), fontHeight); });
 }
 
 PrintRunResult QtDocumentUi::RunPrintJob(PrintAction action, const PrintJob& job) {

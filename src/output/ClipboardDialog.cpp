@@ -12,6 +12,7 @@
 
 #include "output/ColumnCheckList.h"
 #include "output/RecordScopeTexts.h"
+#include "widgets/CaptionWidth.h"
 
 namespace zofar {
 
@@ -52,6 +53,8 @@ ClipboardDialog::ClipboardDialog(const ClipboardChoices& choices, QWidget* paren
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The dialog's controls alone would make it narrower than its caption.
+    KeepCaptionWhole(*this);
 }
 
 std::optional<ClipboardChoices> ClipboardDialog::Run(QWidget* parent, const ClipboardChoices& choices) {

@@ -54,15 +54,12 @@ PageLayout::Margins EffectiveMargins(const PageInput& in) {
             EffectiveMargin(static_cast<double>(in.borderRight) - kFallbackRight)};
 }
 
-struct SlotRow {
-    std::vector<PageLayout::Slot> columnSlots;
-    int endX = 0;  // the right end of the last slot, its three blanks of spacing included
-};
+}  // namespace
 
-SlotRow ColumnSlots(const PageInput& in, int x0, int w) {
-    SlotRow row;
+std::vector<PageLayout::Slot> LayColumnSlots(const std::vector<int>& columns, int x0, int w) {
+    std::vector<PageLayout::Slot> slots;
     int x = x0;
-    for (int column : OutputColumnsByPosition(in.layout, in.columns, in.databaseColumns)) {
+    for (int column : columns) {
         if (column < 0) continue;
         const ColumnInfo& info = FieldColumn(column);
         PageLayout::Slot slot;
@@ -72,14 +69,11 @@ SlotRow ColumnSlots(const PageInput& in, int x0, int w) {
         slot.rightAligned = info.rightAligned;
         slot.textX = info.rightAligned ? x + info.size * w : x;
         slot.heading = std::string(Utf8Prefix(info.name, static_cast<std::size_t>(info.size) + 1));
-        row.columnSlots.push_back(std::move(slot));
+        slots.push_back(std::move(slot));
         x += (info.size + 3) * w;
     }
-    row.endX = x;
-    return row;
+    return slots;
 }
-
-}  // namespace
 
 double LinePitch(int fontHeight) { return std::max(fontHeight, 1) * kPitchPerPoint; }
 
@@ -119,10 +113,12 @@ PageLayout ComputePageLayout(const PageInput& in) {
 
     out.header = {
         {{"Date:", in.printDate}, {"Database:", in.databaseName}, {"Filter:", in.filter}, {"Sort:", in.sortKey}}};
-    SlotRow row = ColumnSlots(in, out.x0, out.charWidth);
-    out.columnSlots = std::move(row.columnSlots);
+    const auto byPosition = OutputColumnsByPosition(in.layout, in.columns, in.databaseColumns);
+    out.columnSlots = LayColumnSlots({byPosition.begin(), byPosition.end()}, out.x0, out.charWidth);
     out.ruleY = Trunc(out.LineY(PageLayout::kRuleLine) + 0.5 * out.linePitch);
-    out.ruleEndX = row.endX - 3 * out.charWidth;
+    // The rule ends with the last slot's field, before its three blanks of spacing.
+    out.ruleEndX = out.columnSlots.empty() ? out.x0 - 3 * out.charWidth
+                                           : out.columnSlots.back().x + out.columnSlots.back().size * out.charWidth;
     return out;
 }
 

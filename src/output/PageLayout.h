@@ -117,6 +117,10 @@ double LinePitch(int fontHeight);
 /// The print font's character height in 0.1 mm: the line pitch times 0.8, truncated.
 int CharacterHeight(int fontHeight);
 
+/// The slots of `columns` (list columns, left to right; others skipped) from `x0` on, each its
+/// field size of `w` wide with three blanks of `w` after it.
+std::vector<PageLayout::Slot> LayColumnSlots(const std::vector<int>& columns, int x0, int w);
+
 /// All page arithmetic of a print run. The effective margins take off what the printer cannot
 /// print on anyway; when it does not report its page size or offset, fixed allowances stand in.
 /// The page count and every page's rows come from one rows-per-page figure, so they never

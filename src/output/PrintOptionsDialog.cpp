@@ -15,6 +15,7 @@
 
 #include "widgets/ZofarMessageBox.h"
 #include "output/ColumnCheckList.h"
+#include "output/PageFit.h"
 #include "output/RecordScopeTexts.h"
 
 namespace zofar {
@@ -37,11 +38,22 @@ QLineEdit* NumberField(QFormLayout* form, const char* label, const char* name, i
 
 std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
 
+// The ticked lines' columns, left to right as they are printed.
+std::vector<int> TickedColumns(const ColumnChoice& choice, const std::vector<bool>& checks) {
+    std::vector<int> columns;
+    for (size_t line = 0; line < choice.offered.size() && line < checks.size(); ++line) {
+        const int position = choice.offered[line];
+        if (checks[line] && position >= 0 && position < kFieldCount)
+            columns.push_back(choice.positions[static_cast<size_t>(position)].column);
+    }
+    return columns;
+}
+
 }  // namespace
 
 PrintOptionsDialog::PrintOptionsDialog(const PrintChoices& choices, std::function<void(QWidget*)> setup,
                                        QWidget* parent)
-    : QDialog(parent), held_(choices), setup_(std::move(setup)) {
+    : QDialog(parent), held_(choices), shown_(choices), setup_(std::move(setup)) {
     setWindowTitle(QStringLiteral("ZOFAR  Print"));
 
     auto* records = new QGroupBox(QStringLiteral("Records to be printed"), this);
@@ -66,6 +78,11 @@ PrintOptionsDialog::PrintOptionsDialog(const PrintChoices& choices, std::functio
 
     columns_ = new ColumnCheckList(choices.columns, choices.checks, this);
     columns_->setObjectName(QStringLiteral("columnList"));
+    fitNote_ = new QLabel(this);
+    fitNote_->setObjectName(QStringLiteral("fitNote"));
+    fitNote_->setWordWrap(true);
+    fitNote_->setTextFormat(Qt::PlainText);
+    fitNote_->hide();
 
     QPushButton* preview = Button("Preview", "previewButton", this);
     QPushButton* print = Button("Print", "printButton", this);
@@ -80,6 +97,7 @@ PrintOptionsDialog::PrintOptionsDialog(const PrintChoices& choices, std::functio
     auto* middle = new QVBoxLayout;
     middle->addWidget(new QLabel(QStringLiteral("Columns to be included :"), this));
     middle->addWidget(columns_, 1);
+    middle->addWidget(fitNote_);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {preview, print, setupButton, cancel}) buttons->addWidget(b);
     buttons->addStretch(1);
@@ -92,15 +110,55 @@ PrintOptionsDialog::PrintOptionsDialog(const PrintChoices& choices, std::functio
     connect(print, &QPushButton::clicked, this, [this] { OnEnd(PrintAction::Print); });
     connect(setupButton, &QPushButton::clicked, this, [this] {
         if (setup_) setup_(this);
+        // Another paper or orientation holds other columns.
+        UpdateFitNote();
     });
+    for (QLineEdit* edit : {left_, right_, top_, bottom_, font_})
+        connect(edit, &QLineEdit::textChanged, this, &PrintOptionsDialog::UpdateFitNote);
+    connect(columns_, &QListWidget::itemChanged, this, &PrintOptionsDialog::UpdateFitNote);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 std::optional<PrintRequest> PrintOptionsDialog::Run(QWidget* parent, const PrintChoices& choices,
-                                                    std::function<void(QWidget*)> setup) {
+                                                    std::function<void(QWidget*)> setup, PageMeasure measure) {
     PrintOptionsDialog dialog(choices, std::move(setup), parent);
+    if (measure) dialog.SetPageMeasure(std::move(measure));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Request();
+}
+
+void PrintOptionsDialog::SetPageMeasure(PageMeasure measure) {
+    measure_ = std::move(measure);
+    UpdateFitNote();
+}
+
+void PrintOptionsDialog::UpdateFitNote() {
+    if (!measure_) return;
+    try {
+        const auto read = [](const QLineEdit* edit, int low, int high, int& value) {
+            const auto number = ReadDialogInteger(TextOf(edit));
+            if (number && *number >= low && *number <= high) value = *number;
+        };
+        read(left_, kLowestBorder, kHighestBorder, shown_.borderLeft);
+        read(right_, kLowestBorder, kHighestBorder, shown_.borderRight);
+        read(top_, kLowestBorder, kHighestBorder, shown_.borderTop);
+        read(bottom_, kLowestBorder, kHighestBorder, shown_.borderBottom);
+        read(font_, kLowestFontHeight, kHighestFontHeight, shown_.fontHeight);
+        PageInput page;
+        page.printer = measure_(shown_.fontHeight);
+        page.borderTop = shown_.borderTop;
+        page.borderBottom = shown_.borderBottom;
+        page.borderLeft = shown_.borderLeft;
+        page.borderRight = shown_.borderRight;
+        page.fontHeight = shown_.fontHeight;
+        const std::string text =
+            ColumnsBeyondPageText(ColumnsBeyondPage(page, TickedColumns(held_.columns, columns_->Checks())));
+        fitNote_->setText(QString::fromStdString(text));
+        fitNote_->setVisible(!text.empty());
+    } catch (const std::exception& e) {
+        fitNote_->setText(QString::fromUtf8(e.what()));
+        fitNote_->setVisible(true);
+    }
 }
 
 QLineEdit* PrintOptionsDialog::Field(PrintOptionField field) const {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "widgets/ZofarMessageBox.h"
+#include "output/PageFit.h"
 #include "output/PagePainter.h"
 
 namespace zofar {
@@ -55,6 +56,18 @@ PageSpan ChosenPages(const QPrinter& printer, int pageCount) {
     }
     return span;
 }
+
+}  // namespace
+
+QString PreviewTitle(const PageLayout& layout) {
+    // The pages would not show what is missing from them: the title says it, for the paper in use.
+    const std::string beyond = ColumnsBeyondPageText(ColumnsBeyondPage(layout));
+    QString title = QStringLiteral("ZOFAR  Print Preview");
+    if (!beyond.empty()) title += QStringLiteral("  (") + QString::fromStdString(beyond) + QStringLiteral(")");
+    return title;
+}
+
+namespace {
 
 void ShowCannotStart(QWidget* parent) {
     NormalCursor normal;
@@ -128,8 +141,10 @@ PrintRunResult PrintRunner::Preview(QWidget* parent, const PrintJob& job) {
     QPrintPreviewDialog preview(&printer, parent);
     // The preview paints into its own pictures; its Print button paints on the printer after
     // the print dialog, with the pages chosen there.
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&job, parent](QPrinter* target) {
+    QPrintPreviewDialog* shown = &preview;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&job, parent, shown](QPrinter* target) {
         const PagePainter pages(job, PagePainter::PagedDeviceAnswers(*target, job.page.fontHeight));
+        shown->setWindowTitle(PreviewTitle(pages.Layout()));
         const PageSpan span = ChosenPages(*target, pages.PageCount());
         QPainter painter;
         if (!painter.begin(target)) {

@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 #include "output/OutputDialogs.h"
+#include "output/PageLayout.h"
 
 class QPrinter;
 class QWidget;
 
 namespace zofar {
+
+/// "ZOFAR  Print Preview", followed by the columns that do not fit the pages of `layout`.
+QString PreviewTitle(const PageLayout& layout);
 
 /// Runs print jobs and previews on Qt's print framework, with one printer that the printer
 /// setup chooses for every later run.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,16 @@ std::vector<bool> ChecksOf(const ColumnChoice& choice) {
     std::vector<bool> checks;
     for (int p : choice.offered) checks.push_back(choice.positions[static_cast<std::size_t>(p)].checked);
     return checks;
+}
+
+TEST(ClipboardDialog, isWideEnoughForItsWholeCaptionInABoldTitleFont) {
+    ClipboardChoices choices{1, true, MovedChoice(), {}};
+    choices.checks = ChecksOf(choices.columns);
+    ClipboardDialog dialog(choices);
+    dialog.show();
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100);
 }
 
 TEST(ClipboardDialog, showsTheChoicesAndHandsBackWhatTheUserChanged) {
@@ -115,6 +126,45 @@ TEST_F(PrintOptionsDialogTest, showsItsGroupsFieldsAndButtonsWithPrintAsTheDefau
     Child<QPushButton>(dialog, "setupButton")->click();
     EXPECT_EQ(setups, 1);
     EXPECT_FALSE(dialog.Request().has_value()) << "Setup leaves the dialog open";
+}
+
+// A4 portrait printable from 5 mm at each side; the average character is a quarter of the
+// font height in 0.1 mm per point, so the characters grow with the font.
+PageInput::Printer MeasureA4(int fontHeight) {
+    PageInput::Printer p;
+    p.widthMm = 200.0;
+    p.heightMm = 289.0;
+    p.widthPx = 2000;
+    p.heightPx = 2890;
+    p.pagePx = PageInput::PixelSize{2100, 2970};
+    p.offsetPx = PageInput::PixelOffset{50, 40};
+    p.averageCharWidth = fontHeight * 5 / 2;
+    return p;
+}
+
+TEST_F(PrintOptionsDialogTest, aLineNamesTheTickedColumnsThatDoNotFitAndFollowsTheChoices) {
+    PrintOptionsDialog dialog(choices, setup);
+    dialog.show();
+    EXPECT_FALSE(dialog.FitNote()->isVisible()) << "without a printer to measure nothing is said";
+    dialog.SetPageMeasure(MeasureA4);
+    // STATION, FREQ and STATUS fit; LOCATION would end right of the clip.
+    EXPECT_TRUE(dialog.FitNote()->isVisible());
+    EXPECT_TRUE(dialog.FitNote()->text().startsWith("Do not fit on the page: LOCATION, REGION, COUNTRY, ITU"))
+        << dialog.FitNote()->text().toStdString();
+
+    auto* list = Child<QListWidget>(dialog, "columnList");
+    for (int line = 2; line < list->count(); ++line) list->item(line)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(dialog.FitNote()->isVisible());
+
+    Child<QLineEdit>(dialog, "fontHeightEdit")->setText("25");
+    EXPECT_EQ(dialog.FitNote()->text(), "Do not fit on the page: STATION, FREQ");
+    Child<QLineEdit>(dialog, "fontHeightEdit")->setText("2x");
+    EXPECT_EQ(dialog.FitNote()->text(), "Do not fit on the page: STATION, FREQ")
+        << "an unreadable field changes nothing";
+    Child<QLineEdit>(dialog, "fontHeightEdit")->setText("12");
+    Child<QLineEdit>(dialog, "borderLeftEdit")->setText("50");
+    Child<QLineEdit>(dialog, "borderRightEdit")->setText("50");
+    EXPECT_EQ(dialog.FitNote()->text(), "Do not fit on the page: FREQ");
 }
 
 // The widget only shows what the checks say: their message, and the focus on their field.
