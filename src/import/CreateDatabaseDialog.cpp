@@ -32,7 +32,7 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
         return QFileDialog::getOpenFileName(this, title, QString(), filter);
     };
 
-    auto* nameGroup = new QGroupBox(QStringLiteral("Name of the new Database"), this);
+    auto* nameGroup = new QGroupBox(QStringLiteral("&Name of the new Database"), this);
     nameEdit_ = new QLineEdit(nameGroup);
     auto* nameLayout = new QVBoxLayout(nameGroup);
     nameLayout->addWidget(nameEdit_);
@@ -46,7 +46,8 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
     auto* kindRow = new QHBoxLayout;
     const auto kinds = SourceKinds();
     for (std::size_t k = 0; k < kinds.size(); ++k) {
-        auto* radio = new QRadioButton(Text(kinds[k].label), sourceGroup_);
+        // Every kind's first letter is its access key; the table keeps them apart.
+        auto* radio = new QRadioButton(QStringLiteral("&") + Text(kinds[k].label), sourceGroup_);
         kinds_->addButton(radio, static_cast<int>(k));
         kindRow->addWidget(radio);
     }
@@ -70,6 +71,8 @@ CreateDatabaseDialog::CreateDatabaseDialog(std::string databaseFolder, QWidget* 
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     okButton_ = buttons->button(QDialogButtonBox::Ok);
+    okButton_->setText(QStringLiteral("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CreateDatabaseDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -86,7 +89,7 @@ void CreateDatabaseDialog::ShowKindTexts() {
     const SourceKind& kind = SourceKindOf(kinds_->checkedId());
     const QString field = Text(kind.fieldLabel);
     sourceGroup_->setTitle(field);
-    selectButton_->setText(QStringLiteral("Select ") + field);
+    selectButton_->setText(QStringLiteral("&Select ") + field);
 }
 
 void CreateDatabaseDialog::ChooseSourceFile() {

@@ -41,15 +41,14 @@ std::optional<std::string> ImportAokiKind(const SourceImport& s) {
 }
 
 constexpr std::string_view kIlgTitle = "ZOFAR Select an ILG File";
-constexpr std::string_view kIlgField = "ILG Source File";
 constexpr std::string_view kTableFolderHelp =
     "a folder with the tables site.txt, broadcas.txt, admin.txt and language.txt (default: in the zip, "
     "or beside LIST)";
 
 const std::array<SourceKind, 5> kKinds = {{
-    {"TEXT File", kIlgField, kIlgTitle, "ILG Files (*.txt)", "text", ".txt", nullptr, CodesArgument::None, "", false,
+    {"TEXT File", "ILG Text File", kIlgTitle, "ILG Files (*.txt)", "text", ".txt", nullptr, CodesArgument::None, "", false,
      false, ImportIlgTextKind},
-    {"DBASE File", kIlgField, kIlgTitle, "ILG Files (*.dbf)", "dbase", ".dbf", nullptr, CodesArgument::None, "", false,
+    {"DBASE File", "ILG dBASE File", kIlgTitle, "ILG Files (*.dbf)", "dbase", ".dbf", nullptr, CodesArgument::None, "", false,
      false, ImportIlgDbaseKind},
     {"EiBi CSV File", "EiBi CSV File", "ZOFAR Select an EiBi File", "EiBi Files (*.csv)", "eibi", ".csv", nullptr,
      CodesArgument::File, "EiBi's README.TXT with the names of the codes (default: the one beside LIST)", true, true,

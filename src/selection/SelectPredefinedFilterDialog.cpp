@@ -17,6 +17,8 @@ SelectPredefinedFilterDialog::SelectPredefinedFilterDialog(const std::vector<std
     setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     list_ = new FilterListBox(this);
     list_->Fill(names);
+    // The first line is selected from the start, so Enter takes it instead of asking for one.
+    if (list_->count() > 0) list_->setCurrentRow(0);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -68,13 +68,20 @@ struct ListOperations : PredefinedFilterOperations {
 
 }  // namespace
 
-TEST(SelectPredefinedFilterDialog, listsTheNamesInOrderAndAsksForASelectionBeforeOk) {
+TEST(SelectPredefinedFilterDialog, listsTheNamesInOrderOpensOnTheFirstAndAsksForASelectionBeforeOk) {
     SelectPredefinedFilterDialog dialog({"b", "a", "b"});
     EXPECT_EQ(dialog.windowTitle(), "ZOFAR  Select a Predefined Filter");
     EXPECT_EQ(ButtonTexts(dialog), (QStringList{"OK", "Cancel"}));
     EXPECT_EQ(Lines(*dialog.List()), (QStringList{"b", "a", "b"}));
-    EXPECT_EQ(dialog.List()->SelectedLine(), -1);
+    EXPECT_EQ(dialog.List()->SelectedLine(), 0) << "Enter takes the first filter";
 
+    dialog.show();
+    QTest::keyClick(dialog.List(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.SelectedIndex(), 0);
+
+    dialog.setResult(QDialog::Rejected);
+    dialog.List()->clearSelection();
     test::ModalDriver driver;
     driver.Answer(QMessageBox::Ok);
     dialog.accept();

@@ -92,16 +92,45 @@ TEST_F(CreateDatabaseDialogTest, showsItsCaptionControlsAndNote) {
     EXPECT_EQ(dialog->windowTitle(), "ZOFAR  Create a Database");
     QStringList groups;
     for (auto* g : dialog->findChildren<QGroupBox*>()) groups << g->title();
-    EXPECT_EQ(groups, (QStringList{"Name of the new Database", "ILG Source File"}));
-    EXPECT_EQ(dialog->KindRadio(test::KindId("text"))->text(), "TEXT File");
-    EXPECT_EQ(dialog->KindRadio(test::KindId("dbase"))->text(), "DBASE File");
-    EXPECT_EQ(dialog->KindRadio(test::KindId("eibi"))->text(), "EiBi CSV File");
+    EXPECT_EQ(groups, (QStringList{"&Name of the new Database", "ILG Text File"}));
+    EXPECT_EQ(dialog->KindRadio(test::KindId("text"))->text(), "&TEXT File");
+    EXPECT_EQ(dialog->KindRadio(test::KindId("dbase"))->text(), "&DBASE File");
+    EXPECT_EQ(dialog->KindRadio(test::KindId("eibi"))->text(), "&EiBi CSV File");
     EXPECT_TRUE(dialog->KindRadio(test::KindId("text"))->isChecked());
-    EXPECT_EQ(dialog->SelectButton()->text(), "Select ILG Source File");
+    EXPECT_EQ(dialog->SelectButton()->text(), "&Select ILG Text File");
     bool note = false;
     for (auto* l : dialog->findChildren<QLabel*>())
         note |= l->text() == "Creation of a new database may take some time !";
     EXPECT_TRUE(note);
+}
+
+TEST_F(CreateDatabaseDialogTest, theSourceGroupNamesTheChosenKindsFile) {
+    auto dialog = Make();
+    auto* group = qobject_cast<QGroupBox*>(dialog->SourceLabel()->parentWidget());
+    ASSERT_NE(group, nullptr);
+    dialog->KindRadio(test::KindId("eibi"))->click();
+    EXPECT_EQ(group->title(), "EiBi CSV File");
+    dialog->KindRadio(test::KindId("hfcc"))->click();
+    EXPECT_EQ(group->title(), "HFCC Schedule");
+    dialog->KindRadio(test::KindId("dbase"))->click();
+    EXPECT_EQ(group->title(), "ILG dBASE File");
+}
+
+TEST_F(CreateDatabaseDialogTest, everyControlHasItsOwnAccessKey) {
+    auto dialog = Make();
+    QStringList texts;
+    for (auto* button : dialog->findChildren<QAbstractButton*>()) texts << button->text();
+    texts << dialog->NameEdit()->parentWidget()->property("title").toString();
+    QStringList keys;
+    for (const QString& text : texts) {
+        const auto amp = text.indexOf('&');
+        ASSERT_GE(amp, 0) << text.toStdString();
+        EXPECT_EQ(text.indexOf('&', amp + 1), -1) << text.toStdString();
+        keys << text.mid(amp + 1, 1).toLower();
+    }
+    EXPECT_EQ(keys.size(), 7);
+    keys.removeDuplicates();
+    EXPECT_EQ(keys.size(), 7) << keys.join(' ').toStdString();
 }
 
 TEST_F(CreateDatabaseDialogTest, fileDialogFilterFollowsTheKindAndThePathIsSplit) {
@@ -150,8 +179,8 @@ TEST_F(CreateDatabaseDialogTest, theEibiKindAsksForACsvFileAndIsKindTwo) {
 TEST_F(CreateDatabaseDialogTest, everyKindHasItsButtonAndNamesItsFileInTheGroupAndTheSelectButton) {
     auto dialog = Make();
     const std::vector<std::tuple<std::string, QString, QString>> kinds = {
-        {"text", "TEXT File", "ILG Source File"},
-        {"dbase", "DBASE File", "ILG Source File"},
+        {"text", "TEXT File", "ILG Text File"},
+        {"dbase", "DBASE File", "ILG dBASE File"},
         {"eibi", "EiBi CSV File", "EiBi CSV File"},
         {"hfcc", "HFCC Schedule", "HFCC Schedule"},
         {"aoki", "Aoki (NDXC) List", "Aoki (NDXC) List"},
@@ -160,9 +189,9 @@ TEST_F(CreateDatabaseDialogTest, everyKindHasItsButtonAndNamesItsFileInTheGroupA
     for (const auto& [name, label, field] : kinds) {
         QRadioButton* radio = dialog->KindRadio(test::KindId(name));
         ASSERT_NE(radio, nullptr) << name;
-        EXPECT_EQ(radio->text(), label);
+        EXPECT_EQ(radio->text(), "&" + label);
         radio->setChecked(true);
-        EXPECT_EQ(dialog->SelectButton()->text(), "Select " + field);
+        EXPECT_EQ(dialog->SelectButton()->text(), "&Select " + field);
         QStringList groups;
         for (auto* g : dialog->findChildren<QGroupBox*>()) groups << g->title();
         EXPECT_EQ(groups.last(), field);
