@@ -102,11 +102,18 @@ bool CZOFDoc::OpenBrowseSet(const std::string& name) {
         if (!IsSortKeyOf(settings_.sort, columns)) settings_.sort = "FREQ";
         return BuildSortText(settings_.sort);
     };
-    const bool opened =
-        store_.OpenBrowseSet(folder_.ExistingPathOf(name), name, BuildSelectText(), sortText,
-                             [this](ColumnSet columns) { return BuildFilterCondition(columns.extension); });
+    const std::string path = folder_.ExistingPathOf(name);
+    const bool opened = store_.OpenBrowseSet(path, name, BuildSelectText(), sortText,
+                                             [this](ColumnSet columns) { return BuildFilterCondition(columns.extension); });
+    databaseFile_.Watch(path);
     ChooseLayout();
     return opened;
+}
+
+void CZOFDoc::CheckDatabaseFile() {
+    // The open connection keeps working on the vanished file; the user only needs to know once.
+    if (store_.IsOpen() && databaseFile_.NewlyLost())
+        prompts_.ShowStatusMessage(DatabaseFileLostText(databaseFile_.FileName()));
 }
 
 void CZOFDoc::SendDatabaseChanged() {
@@ -165,7 +172,11 @@ void CZOFDoc::OnClockSecond() {
     if (first || holdingRows_ || ticking_) return;
     ticking_ = true;
     NotifyViews(DocumentNotice::MinutePassed);
-    if (FollowsClock()) RequeryCycle();
+    if (FollowsClock()) {
+        RequeryCycle();
+    } else {
+        CheckDatabaseFile();
+    }
     ticking_ = false;
 }
 

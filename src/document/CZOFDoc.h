@@ -21,6 +21,7 @@
 #include "output/OutputDialogs.h"
 #include "selection/SelectionDialogs.h"
 #include "store/DatabaseDialogs.h"
+#include "store/DatabaseFileWatch.h"
 #include "store/DatabaseFolder.h"
 #include "store/KeyColumns.h"
 #include "store/RecordStore.h"
@@ -249,7 +250,12 @@ private:
     /// Searches the selection; the found row becomes the current position (-1 when none).
     bool FindCurrent(const std::string& condition);
     void LoadPredefinedFilters();
-    void SavePredefinedFilters();
+    /// Writes the named filters' file; false when it could not be written.
+    bool SavePredefinedFilters();
+    /// Writes the file after a change of the list; the first failure says so in the status bar.
+    void SaveChangedPredefinedFilters();
+    /// Says once in the status bar that the open database's file was deleted or replaced.
+    void CheckDatabaseFile();
     /// Found: view update 3. Not found: "No record found!", after a view update 0 when
     /// `repaintWhenNotFound`.
     void ShowGoToResult(bool found, bool repaintWhenNotFound);
@@ -290,6 +296,10 @@ private:
     /// The minute the clock showed at its last second; -1 before the first.
     long lastMinute_ = -1;
     bool ticking_ = false;
+    /// The open database's file, watched for being deleted or replaced under its name.
+    DatabaseFileWatch databaseFile_;
+    /// A failed write of the named filters' file has been told; later failures stay quiet.
+    bool filterSaveFailureTold_ = false;
     /// The Export dialog's last choices and CSV columns, for its next opening.
     ExportChoices exportChoices_;
     ColumnFlags exportColumns_ = [] {

@@ -5,6 +5,7 @@
 #include "selection/PredefinedFilterFile.h"
 #include "selection/PredefinedFilterManager.h"
 #include "document/CZOFDoc.h"
+#include "document/StatusTexts.h"
 
 namespace zofar {
 
@@ -22,24 +23,40 @@ void CZOFDoc::LoadPredefinedFilters() {
     }
 }
 
-void CZOFDoc::SavePredefinedFilters() {
-    if (paths_.filterFile.empty() || !paths_.saveFilterFile) return;
+bool CZOFDoc::SavePredefinedFilters() {
+    if (paths_.filterFile.empty() || !paths_.saveFilterFile) return true;
     try {
-        // The list is written once, at the end, so the copy of a file not read whole is made
-        // by this one save.
-        SavePredefinedFilterFile(paths_.filterFile, predefinedFilters_, keepOldFilterFile_);
+        if (!SavePredefinedFilterFile(paths_.filterFile, predefinedFilters_, keepOldFilterFile_)) return false;
+        // The copy of a file not read whole is made by the first save only; a later one would
+        // replace it with this program's own file.
+        keepOldFilterFile_ = false;
+        return true;
     } catch (const std::exception&) {
-        // The document is going away: the changes of this run are lost, the old file stays.
+        // Out of memory while formatting: the old file stays whole.
+        return false;
     }
+}
+
+void CZOFDoc::SaveChangedPredefinedFilters() {
+    if (SavePredefinedFilters() || filterSaveFailureTold_) return;
+    filterSaveFailureTold_ = true;
+    prompts_.ShowStatusMessage(PredefinedFilterSaveFailedText(paths_.filterFile));
 }
 
 std::optional<std::string> CZOFDoc::PredefinedFilterName(int index) const { return predefinedFilters_.Name(index); }
 
 bool CZOFDoc::CreatePredefinedFilter(int index, const std::string& name) {
-    return predefinedFilters_.Create(index, name, settings_.criteria);
+    if (!predefinedFilters_.Create(index, name, settings_.criteria)) return false;
+    // Written at once, so a crash or a killed session loses no named filter.
+    SaveChangedPredefinedFilters();
+    return true;
 }
 
-void CZOFDoc::DeletePredefinedFilter(int index) { predefinedFilters_.Delete(index); }
+void CZOFDoc::DeletePredefinedFilter(int index) {
+    const int before = predefinedFilters_.Count();
+    predefinedFilters_.Delete(index);
+    if (predefinedFilters_.Count() != before) SaveChangedPredefinedFilters();
+}
 
 void CZOFDoc::ApplyPredefinedFilter(int index) {
     const CPredefFilter* entry = predefinedFilters_.At(index);

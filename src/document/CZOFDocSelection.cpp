@@ -22,6 +22,7 @@ void CZOFDoc::RequeryCycle() {
     prompts_.ShowStatusMessage("Sorting and filtering records");
     store_.RequeryBrowseSet(BuildSortText(settings_.sort), BuildFilterCondition());
     EndBusy();
+    CheckDatabaseFile();
     UpdateViews(kHintRequeried);
     currentPosition_ = anchor >= 0 && store_.FindById(anchor) ? store_.CurrentPosition() : -1;
     UpdateViews(kHintShowCurrent);

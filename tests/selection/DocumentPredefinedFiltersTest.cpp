@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -70,22 +71,46 @@ protected:
 
 }  // namespace
 
-TEST_F(DocumentPredefinedFiltersTest, theFileIsReadWhenTheDocumentIsMadeAndWrittenOnlyWhenItIsDestroyed) {
+TEST_F(DocumentPredefinedFiltersTest, theFileIsReadWhenTheDocumentIsMadeAndWrittenAtEveryChange) {
     const std::string path = dir.file("own.dat");
-    const std::string old =
-        FormatPredefinedFilterLine(Station("one", "S1")) + FormatPredefinedFilterLine(Station("two", "S2"));
-    WriteBytes(path, old);
+    WriteBytes(path,
+               FormatPredefinedFilterLine(Station("one", "S1")) + FormatPredefinedFilterLine(Station("two", "S2")));
+    CPredefFilter added;
+    added.name = "new";
     {
         CZOFDoc other(DocumentScreen::Of(ui), clock, DocumentPaths{SettingsPath(), dir.folder(), path});
         EXPECT_EQ(Checks::ListNames(other), (Names{"one", "two"}));
         ASSERT_TRUE(other.CreatePredefinedFilter(0, "new"));
+        EXPECT_EQ(ReadBytes(path), FormatPredefinedFilterLine(Station("one", "S1")) +
+                                       FormatPredefinedFilterLine(added) +
+                                       FormatPredefinedFilterLine(Station("two", "S2")));
         other.DeletePredefinedFilter(2);
-        EXPECT_EQ(ReadBytes(path), old);
+        EXPECT_EQ(ReadBytes(path),
+                  FormatPredefinedFilterLine(Station("one", "S1")) + FormatPredefinedFilterLine(added));
+        std::filesystem::remove(path);
     }
-    CPredefFilter added;
-    added.name = "new";
-    EXPECT_EQ(ReadBytes(path), FormatPredefinedFilterLine(Station("one", "S1")) + FormatPredefinedFilterLine(added));
+    EXPECT_EQ(ReadBytes(path), FormatPredefinedFilterLine(Station("one", "S1")) + FormatPredefinedFilterLine(added))
+        << "closing writes the file too";
     EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+}
+
+TEST_F(DocumentPredefinedFiltersTest, aFailedWriteIsToldOnceInTheStatusBarAndTheListStays) {
+    const std::string folder = dir.file("gone") + "/";
+    const std::string path = folder + "own.dat";
+    CZOFDoc other(DocumentScreen::Of(ui), clock, DocumentPaths{SettingsPath(), dir.folder(), path});
+    ASSERT_TRUE(other.CreatePredefinedFilter(0, "a"));
+    ASSERT_TRUE(other.CreatePredefinedFilter(0, "b"));
+    other.DeletePredefinedFilter(0);
+    const std::string told = "The predefined filters could not be saved to " + path + ".";
+    EXPECT_EQ(std::count(ui.statusTexts.begin(), ui.statusTexts.end(), told), 1);
+    EXPECT_EQ(other.PredefinedFilters().Count(), 1);
+
+    std::filesystem::create_directory(folder);
+    ASSERT_TRUE(other.CreatePredefinedFilter(0, "c"));
+    Names written;
+    for (const auto& entry : LoadPredefinedFilterFile(path).entries) written.push_back(entry.name);
+    EXPECT_EQ(written, Checks::ListNames(other));
+    EXPECT_EQ(written.size(), 2u);
 }
 
 TEST_F(DocumentPredefinedFiltersTest, aFileWithAnUnreadableLineKeepsTheOtherFiltersAndIsKeptBesideWhenWritten) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "support/DocumentFixture.h"
 
 using namespace zofar;
@@ -130,4 +133,32 @@ TEST_F(DocumentSelectionTest, aFilterThatExcludesEverythingLeavesAnEmptyOpenList
     EXPECT_EQ(doc.RecordCount(), 0);
     EXPECT_EQ(doc.CurrentPosition(), -1);
     EXPECT_EQ(ui.hints.back(), kHintShowCurrent);
+}
+
+TEST_F(DocumentSelectionTest, aDeletedOrReplacedDatabaseFileIsToldOnceAndTheListKeepsWorking) {
+    const std::string told = "The database file DB.mdb was deleted or replaced; reopen or create it.";
+    const auto toldCount = [&] { return std::count(ui.statusTexts.begin(), ui.statusTexts.end(), told); };
+    doc.RequeryCycle();
+    EXPECT_EQ(toldCount(), 0) << "the file is still there";
+
+    const std::string path = dir.file("DB.mdb");
+    ASSERT_TRUE(std::filesystem::exists(path));
+    std::filesystem::remove(path);
+    doc.RequeryCycle();
+    EXPECT_EQ(toldCount(), 1);
+    EXPECT_EQ(ui.statusTexts.back(), told);
+    doc.SortBy("STATION");
+    EXPECT_EQ(toldCount(), 1) << "said once";
+    EXPECT_EQ(doc.RecordCount(), 10);
+    EXPECT_EQ(IdAt(0), 1);
+
+    // Reopening watches the new file; a file put in its place is noticed as well.
+    MakeDatabase("DB", {{1000.0, "A", "00:00", "23:59"}});
+    Open("DB");
+    ui.statusTexts.clear();
+    const std::string other = dir.file("other.mdb");
+    std::filesystem::copy_file(path, other);
+    std::filesystem::rename(other, path);
+    doc.RequeryCycle();
+    EXPECT_EQ(toldCount(), 1);
 }
