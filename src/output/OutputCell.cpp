@@ -27,7 +27,7 @@ std::string OutputCell(int column, const FieldValue& value) {
 
 std::string PaddedOutputCell(int column, const FieldValue& value) {
     std::string cell = OutputCell(column, value);
-    if (column < 0 || column >= kAllFieldCount) return cell;
+    if (column < 0 || column >= kAllFieldCount || column == kUniqueIdField) return cell;
     const auto size = static_cast<std::size_t>(FieldColumn(column).size);
     const std::size_t length = Utf8Length(cell);
     if (length < size) cell.append(size - length, ' ');

@@ -53,7 +53,8 @@ ColumnLayout FirstColumnLayout(const EmptyFields& empty) {
     for (int f = 0; f < kAllFieldCount; ++f) {
         if (!placed(f)) {
             sequence.push_back(f);
-            if (f != kUniqueIdField) layout.widths[static_cast<size_t>(f)] = 0;
+            // The narrowest width the settings file keeps: hidden, and read back as it was written.
+            if (f != kUniqueIdField) layout.widths[static_cast<size_t>(f)] = 4;
         }
     }
     for (size_t rank = 0; rank < sequence.size(); ++rank)

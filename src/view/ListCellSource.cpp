@@ -7,7 +7,9 @@ namespace zofar {
 bool ListCellSource::InSet(int row) const { return store_.HasBrowseSet() && row >= 0 && row < store_.RecordCount(); }
 
 std::optional<std::string> ListCellSource::Text(int row, int column) {
-    if (column < 0 || column >= kAllFieldCount || stopped_ || reading_ > 0 || !InSet(row)) return std::nullopt;
+    // UNIQUEID is the row's key, never a cell of the list.
+    if (column < 0 || column >= kAllFieldCount || column == kUniqueIdField || stopped_ || reading_ > 0 || !InSet(row))
+        return std::nullopt;
     const ReadScope scope(reading_);
     const RowValues* values = store_.RowAt(row);
     if (stopped_) return std::nullopt;

@@ -79,7 +79,7 @@ TEST(ExtraColumnSettings, aDatabasesOwnLayoutHasASectionNamedAfterIt) {
     DocumentSettings s;
     ColumnLayout own;
     std::swap(own.order[0], own.order[kValidFromField]);
-    own.widths[1] = 0;
+    own.widths[1] = 4;  // hidden, and the narrowest width the file keeps
     s.databaseLayouts.emplace("EIBI A26", own);
     const IniFile ini = Saved(s);
     EXPECT_FALSE(ini.GetString("Layout EIBI A26", "ColumnOrder", "").empty());

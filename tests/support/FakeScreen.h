@@ -270,12 +270,19 @@ private:
         bool CancelRequested() override { return false; }
     };
 
+    // The answer is taken from the queue as it stands, without moving an optional: GCC 12 takes
+    // the members of a moved std::optional of a struct with vectors for uninitialised (its bug
+    // 80635).
     template <typename T>
     static std::optional<T> Pop(std::deque<std::optional<T>>& queue) {
         if (queue.empty()) return std::nullopt;
-        auto v = std::move(queue.front());
+        if (!queue.front()) {
+            queue.pop_front();
+            return std::nullopt;
+        }
+        T value = std::move(*queue.front());
         queue.pop_front();
-        return v;
+        return value;
     }
 };
 
