@@ -70,6 +70,16 @@ bool AllDigits(std::string_view text) {
     return true;
 }
 
+// What EibiDaysToDigits gives for days it understood: each weekday digit once. Anything else it
+// hands back as written, digits such as "1245770" included.
+bool IsWeekdayDigits(std::string_view text) {
+    if (text.size() > 7) return false;
+    for (const char c : text) {
+        if (c < '1' || c > '7') return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 char EibiSeasonOfFileName(std::string_view path) {
@@ -98,7 +108,7 @@ void SetEibiSchedule(BroadcastRecord& record, std::string_view days, std::string
     std::string_view regularity;
     if (written.empty() || written == "USB" || written == "LSB") {
         record.SetText(kDays, "");
-    } else if (AllDigits(digits)) {
+    } else if (IsWeekdayDigits(digits)) {
         record.SetText(kDays, digits);
         if (written.size() == 4 && written[1] == '.') record.SetExtension(kMonthWeekField, std::string(1, written[0]));
         if (written.starts_with("Last")) record.SetExtension(kMonthWeekField, "L");

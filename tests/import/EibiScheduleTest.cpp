@@ -41,6 +41,7 @@ TEST(EibiSchedule, eachFormOfDaysPersistenceAndDatesGoesToItsField) {
         {"irr", "1", "", "", 'B', "irr", nullptr, nullptr, "R", nullptr, nullptr},
         {"1WeFr", "1", "", "", 'B', "1WeFr", nullptr, nullptr, "R", nullptr, nullptr},
         {"MF-15", "1", "", "", 'B', "MF-15", nullptr, nullptr, "R", nullptr, nullptr},
+        {"12457770", "1", "", "", 'B', "1245777", nullptr, nullptr, "R", nullptr, nullptr},
         {"Tests", "1", "", "", 'B', "Tests", nullptr, nullptr, "R", nullptr, nullptr},
         {"", "8", "", "", 'B', "", nullptr, nullptr, "I", nullptr, nullptr},
         {"", "98", "", "", 'A', "", nullptr, nullptr, "I", nullptr, nullptr},
@@ -61,7 +62,7 @@ TEST(EibiSchedule, eachFormOfDaysPersistenceAndDatesGoesToItsField) {
         const auto ext = [&r](int field) { return r.extension[static_cast<size_t>(field - kFirstExtensionField)]; };
         SCOPED_TRACE(std::string(c.days) + " p" + c.persistence + " " + c.start + "-" + c.stop);
         EXPECT_EQ(r.text[13], Opt(c.digits));
-        EXPECT_EQ(ext(kDaysTextField), Opt(c.days));
+        EXPECT_EQ(ext(kDaysTextField), Opt(std::string(c.days).substr(0, 8).c_str()));
         EXPECT_EQ(ext(kValidFromField), Opt(c.validFrom));
         EXPECT_EQ(ext(kValidToField), Opt(c.validTo));
         EXPECT_EQ(ext(kRegularityField), Opt(c.regularity));
