@@ -330,6 +330,7 @@ void CMainFrame::RefreshStatus() {
         context.statusBarVisible = statusBar()->isVisibleTo(this);
         context.sortKey = doc_.SortKey();
         context.rigConnected = rigConnected_ && rigConnected_();
+        context.sortDescending = doc_.SortDescending();
         for (const auto& [id, action] : actions_) {
             const CommandState state = EvaluateCommand(id, context);
             action->setEnabled(state.enabled);

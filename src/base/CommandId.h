@@ -37,6 +37,7 @@ enum class CommandId : int {
     SortTargetArea = 32787,
     SortProgramStructure = 32816,
     SortDistance = 32902,
+    SortDescending = 32838,
     // Go to
     GoToFrequency = 32791,
     GoToStation = 32793,

@@ -100,7 +100,7 @@ std::string CZOFDoc::BuildFilterCondition(bool dated) const {
 bool CZOFDoc::OpenBrowseSet(const std::string& name) {
     const auto sortText = [this](ColumnSet columns) {
         if (!IsSortKeyOf(settings_.sort, columns)) settings_.sort = "FREQ";
-        return BuildSortText(settings_.sort);
+        return BuildSortText(settings_.sort, settings_.sortDescending);
     };
     const std::string path = folder_.ExistingPathOf(name);
     const bool opened = store_.OpenBrowseSet(path, name, BuildSelectText(), sortText,
@@ -121,6 +121,7 @@ void CZOFDoc::SendDatabaseChanged() {
         if (auto layout = list_.CaptureColumnLayout()) ActiveLayout() = *layout;
         layoutDatabase_.clear();
         settings_.sort.clear();
+        settings_.sortDescending = false;
         settings_.criteria.ClearCriterionFlags();
     }
     UpdateViews(kHintDatabaseChanged);

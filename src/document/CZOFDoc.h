@@ -120,6 +120,7 @@ public:
     const std::string& DatabaseName() const { return store_.DatabaseName(); }
     int RecordCount() const { return store_.RecordCount(); }
     const std::string& SortKey() const override { return settings_.sort; }
+    bool SortDescending() const override { return settings_.sortDescending; }
     bool FilterIsOn() const { return settings_.bFilter == 1; }
     /// The condition text for the current criteria, switch and clock.
     std::string BuildFilterCondition() const override;
@@ -153,6 +154,8 @@ public:
     static bool IsExtraSortKey(const std::string& key);
     /// True for a key column and for the extra fields of a database with `columns`.
     static bool IsSortKeyOf(const std::string& key, ColumnSet columns);
+    /// Reverses the sort key's order (the Sort menu's Descending, a click on the sorted header).
+    void ToggleSortDescending();
     void RequeryCycle();
     void SetFilter();
     void ToggleFilter();
@@ -284,6 +287,7 @@ private:
     /// The database whose own layout the list shows; empty while it shows the common one.
     std::string layoutDatabase_;
     RecordStore store_;
+    DatabaseFileWatch databaseFile_;
     PredefinedFilterList predefinedFilters_;
     /// The file was not taken over whole: its first overwrite keeps it beside.
     bool keepOldFilterFile_ = false;

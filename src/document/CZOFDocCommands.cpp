@@ -21,6 +21,7 @@ constexpr std::array kDocumentCommands{
     DocumentCommand{CommandId::Delete, &CZOFDoc::OnDatabaseDelete},
     DocumentCommand{CommandId::DownloadSchedule, &CZOFDoc::OnDownloadSchedule},
     DocumentCommand{CommandId::Print, &CZOFDoc::PrintCommand},
+    DocumentCommand{CommandId::SortDescending, &CZOFDoc::ToggleSortDescending},
     DocumentCommand{CommandId::Clipboard, &CZOFDoc::CopyToClipboard},
     DocumentCommand{CommandId::Export, &CZOFDoc::OnDatabaseExport},
     DocumentCommand{CommandId::SetFilter, &CZOFDoc::SetFilter},

@@ -29,6 +29,7 @@ void CZOFDoc::OnDatabaseOpen() {
     prompts_.SetWaitCursor(true);
     prompts_.ShowStatusMessage("Opening the database");
     settings_.sort = "FREQ";
+    settings_.sortDescending = false;
     settings_.bFilter = 1;
     settings_.criteria.ClearCriterionFlags();
     OpenDatabase(*chosen);

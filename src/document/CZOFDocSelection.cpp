@@ -10,8 +10,15 @@ void CZOFDoc::SortBy(const std::string& key) {
     if (!IsOpen()) return;
     if (settings_.sort == key || !IsSortKeyOf(key, store_.Columns())) return;
     // The anchor is taken from the rows as they are shown in the old order; changing the key
-    // alone does not move them.
+    // alone does not move them. A new key starts ascending, as a header click on it expects.
     settings_.sort = key;
+    settings_.sortDescending = false;
+    RequeryCycle();
+}
+
+void CZOFDoc::ToggleSortDescending() {
+    if (!IsOpen() || settings_.sort.empty()) return;
+    settings_.sortDescending = !settings_.sortDescending;
     RequeryCycle();
 }
 
@@ -20,7 +27,7 @@ void CZOFDoc::RequeryCycle() {
     const int anchor = store_.CurrentRecordId(list_.GetListRows(), settings_.criteria.OnAirNowActive());
     prompts_.SetWaitCursor(true);
     prompts_.ShowStatusMessage("Sorting and filtering records");
-    store_.RequeryBrowseSet(BuildSortText(settings_.sort), BuildFilterCondition());
+    store_.RequeryBrowseSet(BuildSortText(settings_.sort, settings_.sortDescending), BuildFilterCondition());
     EndBusy();
     CheckDatabaseFile();
     UpdateViews(kHintRequeried);

@@ -40,6 +40,9 @@ constexpr std::array kLeadingCommands{
 };
 
 constexpr std::array kTrailingCommands{
+    CommandInfo{C::SortDescending, "&Descending", "", "Reverse the order of the sort key\nDescending", E::DatabaseOpen,
+                K::SortDescending},
+
     CommandInfo{C::Tune, "&Tune\tCtrl+T", "Ctrl+T", "Tune receiver to selected frequency\nTune", E::DatabaseOpen,
                 K::None},
     CommandInfo{C::FindCreateStation, "&Find/Create station\tCtrl+R", "Ctrl+R",
@@ -100,10 +103,11 @@ constexpr auto KeyColumnMenu() {
 }
 constexpr auto kSortMenu = [] {
     constexpr auto keys = KeyColumnMenu<&KeyColumn::sortCommand>();
-    std::array<MenuEntry, keys.size() + 2> entries{};
+    std::array<MenuEntry, keys.size() + 3> entries{};
     for (size_t i = 0; i < keys.size(); ++i) entries[i] = keys[i];
     entries[keys.size()] = kSeparator;
     entries[keys.size() + 1] = MenuEntry{C::SortDistance};
+    entries[keys.size() + 2] = MenuEntry{C::SortDescending};
     return entries;
 }();
 constexpr auto kGoToMenu = KeyColumnMenu<&KeyColumn::goToCommand>();
@@ -211,6 +215,10 @@ CommandState EvaluateCommand(CommandId id, const CommandContext& context) {
         state.checked = key != nullptr && key->column == context.sortKey;
         break;
     }
+    case CheckRule::SortDescending:
+        state.checkable = true;
+        state.checked = context.sortDescending;
+        break;
     }
     return state;
 }

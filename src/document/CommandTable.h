@@ -24,6 +24,7 @@ enum class CheckRule {
     StatusBarVisible,
     SortKey,       ///< checked while the command's column is the sort key; one at most in its menu
     RigConnected,  ///< checked while the rig connection is switched on
+    SortDescending,  ///< checked while the sort key's order is reversed
 };
 
 /// One command: its menu text (with '&' mnemonic and "\t" key text), accelerator as
@@ -55,6 +56,7 @@ struct CommandContext {
     bool statusBarVisible = true;
     std::string_view sortKey;  ///< the document's sort key, empty while no database is open
     bool rigConnected = false;
+    bool sortDescending = false;
 };
 
 struct CommandState {

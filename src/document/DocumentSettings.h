@@ -15,6 +15,7 @@ struct DocumentSettings {
     std::string applicationName = "VESTRIX";
     std::string database;
     std::string sort;
+    bool sortDescending = false;
     uint32_t bFilter = 1;
     FilterCriteria criteria;
     ColumnLayout layout;

@@ -217,6 +217,7 @@ void LoadSettings(const IniFile& ini, DocumentSettings& settings) {
     settings.applicationName = ini.GetString(kSettings, "ApplicationName", "VESTRIX");
     settings.database = ini.GetString(kSettings, "Database", "");
     settings.sort = ini.GetString(kSettings, "Sort", "");
+    settings.sortDescending = ini.GetInt(kSettings, "SortDescending", 0) == 1;
     settings.bFilter = static_cast<uint32_t>(ini.GetInt(kSettings, "BFilter", 1));
 
     FilterCriteria& criteria = settings.criteria;
@@ -253,6 +254,10 @@ void SaveSettings(IniFile& ini, const DocumentSettings& settings) {
     ini.SetString(kSettings, "ApplicationName", settings.applicationName);
     ini.SetString(kSettings, "Database", settings.database);
     ini.SetString(kSettings, "Sort", settings.sort);
+    // Absent means ascending, so a file stays as earlier versions wrote it until the order is
+    // reversed; a 1 written before is turned back to 0 rather than left behind.
+    if (settings.sortDescending || ini.GetInt(kSettings, "SortDescending", 0) != 0)
+        ini.SetInt(kSettings, "SortDescending", settings.sortDescending ? 1 : 0);
     ini.SetInt(kSettings, "BFilter", static_cast<int>(settings.bFilter));
 
     const FilterCriteria& criteria = settings.criteria;

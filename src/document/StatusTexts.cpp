@@ -9,6 +9,10 @@ namespace zofar {
 
 std::string RecordsPaneText(int count) { return "Records:  " + std::to_string(count); }
 
+std::string PredefinedFilterSaveFailedText(std::string_view path) {
+    return "The predefined filters could not be saved to " + std::string(path) + ".";
+}
+
 std::string SortPaneText(std::string_view sortKey) { return "Sort:  " + std::string(sortKey); }
 
 std::string FilterPaneText(std::string_view description) {

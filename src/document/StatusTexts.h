@@ -46,6 +46,9 @@ std::string ClockPaneText(const UtcTime& time);
 /// cut to kMaxTitleLength characters.
 std::string MainTitleText(std::string_view databaseName);
 
+/// "The predefined filters could not be saved to <path>."
+std::string PredefinedFilterSaveFailedText(std::string_view path);
+
 /// `text` as it fits into `width` pixels: whole when it fits, otherwise its longest start that
 /// fits with kElisionMark after it, or the mark alone. `measure` gives a UTF-8 text's width in
 /// pixels; a character is never split.

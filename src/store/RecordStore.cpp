@@ -50,7 +50,10 @@ bool HasExtensionColumns(Database& db) {
 
 std::string BuildSelectText() { return "SELECT " + std::string(SelectList()) + " FROM ZOFTABLE"; }
 
-std::string BuildSortText(const std::string& sortKey) { return sortKey + (sortKey == "FREQ" ? ", STATION" : ", FREQ"); }
+std::string BuildSortText(const std::string& sortKey, bool descending) {
+    // Only the key turns round; rows of one key value keep their ascending second order.
+    return sortKey + (descending ? " DESC" : "") + (sortKey == "FREQ" ? ", STATION" : ", FREQ");
+}
 
 std::string BuildQueryText(const std::string& selectText, const std::string& condition, const std::string& sortText) {
     std::string text = selectText;

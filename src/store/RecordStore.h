@@ -45,8 +45,8 @@ struct RecordSummary {
 
 /// "SELECT <select list> FROM ZOFTABLE".
 std::string BuildSelectText();
-/// The sort key followed by ", STATION" for exactly "FREQ", else by ", FREQ".
-std::string BuildSortText(const std::string& sortKey);
+/// The sort key, " DESC" when `descending`, then ", STATION" for exactly "FREQ", else ", FREQ".
+std::string BuildSortText(const std::string& sortKey, bool descending = false);
 /// The select text, " WHERE " and the condition when there is one, " ORDER BY " and the sort text.
 std::string BuildQueryText(const std::string& selectText, const std::string& condition, const std::string& sortText);
 

@@ -114,8 +114,9 @@ void CZOFView::ShowSortKey() {
         model_->ColumnsShown() ? HeaderCommands::SortedColumn(doc_.SortKey()) : std::nullopt;
     const int section = field ? model_->ColumnOfField(*field) : -1;
     QHeaderView* header = horizontalHeader();
-    if (header->sortIndicatorSection() != section || header->sortIndicatorOrder() != Qt::AscendingOrder) {
-        header->setSortIndicator(section, Qt::AscendingOrder);
+    const Qt::SortOrder order = doc_.SortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder;
+    if (header->sortIndicatorSection() != section || header->sortIndicatorOrder() != order) {
+        header->setSortIndicator(section, order);
     }
 }
 
@@ -160,6 +161,16 @@ void CZOFView::ShowCurrentPosition() {
     EnsureRowVisible(plan->scrollFirst);
     EnsureRowVisible(plan->scrollThen);
     RepaintRows();
+}
+
+void CZOFView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    // The scroll range follows the new height only once the layout has run.
+    Guarded("resize", [this] {
+        if (!model_->ColumnsShown()) return;
+        updateGeometries();
+        EnsureRowVisible(GetSelectedRow());
+    });
 }
 
 void CZOFView::EnsureRowVisible(int row) {
@@ -240,8 +251,11 @@ int CZOFView::FieldOfColumn(int column) const {
 
 void CZOFView::OnHeaderClicked(int column) {
     Guarded("header command", [this, column] {
+        // The release that ends a double-click is no click of its own: it would reverse the
+        // order the double-click's first click has just set.
+        if (headerDoubleClicked_) return;
         const int field = FieldOfColumn(column);
-        if (const auto command = HeaderCommands::ClickCommand(field)) {
+        if (const auto command = HeaderCommands::ClickCommand(field, doc_.SortKey())) {
             emit CommandRequested(*command);
         } else if (const auto key = HeaderCommands::ClickSortKey(field)) {
             emit SortRequested(QString::fromStdString(*key));
@@ -258,6 +272,10 @@ void CZOFView::OnHeaderDoubleClicked(int column) {
 }
 
 bool CZOFView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == horizontalHeader()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) headerDoubleClicked_ = false;
+        if (event->type() == QEvent::MouseButtonDblClick) headerDoubleClicked_ = true;
+    }
     // The header reports double-clicks of every button; only the left one opens a go-to search.
     if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {

@@ -67,6 +67,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    /// A smaller window keeps the selected row in view.
+    void resizeEvent(QResizeEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
@@ -89,6 +91,8 @@ private:
     RecordTableModel* model_;
     bool liveUpdates_ = true;
     Qt::MouseButton doubleClickButton_ = Qt::NoButton;
+    /// The header saw a double-click since its last press.
+    bool headerDoubleClicked_ = false;
 };
 
 }  // namespace zofar

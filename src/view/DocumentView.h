@@ -33,6 +33,8 @@ public:
     virtual ~DocumentReader() = default;
     virtual const RecordStore& Store() const = 0;
     virtual const std::string& SortKey() const = 0;
+    /// The sort key's order is reversed.
+    virtual bool SortDescending() const = 0;
     /// The condition of the current selection; empty for all records.
     virtual std::string BuildFilterCondition() const = 0;
     /// The record the list selects and shows, as a row of the selection; -1 for none.

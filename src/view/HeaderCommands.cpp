@@ -1,5 +1,6 @@
 #include "view/HeaderCommands.h"
 
+#include "base/CommandId.h"
 #include "store/ColumnTable.h"
 #include "store/KeyColumns.h"
 
@@ -16,7 +17,9 @@ bool IsExtraField(int field) { return field >= kFirstExtensionField && field < k
 
 }  // namespace
 
-std::optional<int> HeaderCommands::ClickCommand(int field) {
+std::optional<int> HeaderCommands::ClickCommand(int field, std::string_view sortKey) {
+    // A click on the column the list is sorted by turns the order round.
+    if (!sortKey.empty() && SortedColumn(sortKey) == field) return static_cast<int>(CommandId::SortDescending);
     const KeyColumn* key = KeyColumnOfField(field);
     if (!key) return std::nullopt;
     return static_cast<int>(key->sortCommand);

@@ -12,8 +12,9 @@ namespace zofar {
 /// named by their browse-set field index.
 class HeaderCommands {
 public:
-    /// The sort command id for a key column's field; nothing for the other fields.
-    static std::optional<int> ClickCommand(int field);
+    /// The sort command id for a key column's field; nothing for the other fields. On the field
+    /// that shows `sortKey`, the command that reverses the order instead.
+    static std::optional<int> ClickCommand(int field, std::string_view sortKey = {});
     /// The sort key a click on an extra field's header sorts by; nothing for the other fields.
     static std::optional<std::string> ClickSortKey(int field);
     /// The go-to command id for a key column's field; nothing for the other fields.

@@ -49,20 +49,32 @@ TEST(CommandTable, filterReceiverAndViewMenusHoldTheirItems) {
     EXPECT_EQ(MenuTexts("&View"), (std::vector<std::string>{"&Toolbar", "&Statusbar"}));
 }
 
-TEST(CommandTable, sortAndGoToMenusListTheFourteenKeyColumnsInTheSameOrder) {
+TEST(CommandTable, sortAndGoToMenusListTheFourteenKeyColumnsInTheSameOrderAndSortEndsWithDescending) {
     auto sort = MenuTexts("&Sort");
     const auto goTo = MenuTexts("&Go to");
-    // After the key columns the Sort menu offers the distance, which has no go-to.
-    ASSERT_EQ(sort.size(), 16u);
+    // After the key columns the Sort menu offers the distance, which has no go-to, and the order.
+    ASSERT_EQ(sort.size(), 17u);
     EXPECT_EQ(sort[14], "-");
     EXPECT_EQ(sort[15], "Sort by dis&tance");
+    EXPECT_EQ(sort[16], "&Descending");
     sort.resize(14);
     ASSERT_EQ(goTo.size(), 14u);
     EXPECT_EQ(sort.front(), "&Frequency");
-    EXPECT_EQ(sort.back(), "&Program structure (P)");
+    EXPECT_EQ(sort[13], "&Program structure (P)");
     EXPECT_EQ(goTo[0], "&Frequency...\tCtrl+F");
     EXPECT_EQ(goTo[1], "&Station...\tCtrl+S");
-    for (size_t i = 2; i < sort.size(); ++i) EXPECT_EQ(goTo[i], sort[i] + "...") << i;
+    for (size_t i = 2; i < goTo.size(); ++i) EXPECT_EQ(goTo[i], sort[i] + "...") << i;
+}
+
+TEST(CommandTable, descendingIsCheckedExactlyWhileTheOrderIsReversed) {
+    CommandContext context{true, true, true, true, "STATION"};
+    EXPECT_EQ(static_cast<int>(CommandId::SortDescending), 32838);
+    const CommandState ascending = EvaluateCommand(CommandId::SortDescending, context);
+    EXPECT_TRUE(ascending.checkable);
+    EXPECT_FALSE(ascending.checked);
+    context.sortDescending = true;
+    EXPECT_TRUE(EvaluateCommand(CommandId::SortDescending, context).checked);
+    EXPECT_TRUE(EvaluateCommand(CommandId::SortStation, context).checked) << "the key stays marked";
 }
 
 TEST(CommandTable, idsKeepTheirHistoricNumbers) {

@@ -153,6 +153,7 @@ TEST(SettingsFile, everySettingSurvivesASaveAndALoad) {
     s.applicationName = "Receiver 2";
     s.database = "Europe";
     s.sort = "STATION";
+    s.sortDescending = true;
     s.bFilter = 0;
     s.criteria.BFStatus = 1;
     s.criteria.BFOnairNow = 0;
@@ -197,6 +198,26 @@ TEST(SettingsFile, keysAreWrittenInTheirFixedOrder) {
     EXPECT_EQ(KeysOf(ini.Text(), "Output"), outputKeys);
     EXPECT_EQ(ini.GetString("Settings", "ColumnOrder", ""), Numbers(0, 24));
     EXPECT_EQ(ini.GetString("Output", "ClipbColumnSel", ""), "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1");
+}
+
+TEST(SettingsFile, descendingIsWrittenAfterTheSortKeyOnlyWhenSetAndReadOnlyFromOne) {
+    DocumentSettings s;
+    s.sort = "STATION";
+    s.sortDescending = true;
+    IniFile ini;
+    SaveSettings(ini, s);
+    const auto keys = KeysOf(ini.Text(), "Settings");
+    ASSERT_GE(keys.size(), 4u);
+    EXPECT_EQ(keys[2], "Sort");
+    EXPECT_EQ(keys[3], "SortDescending");
+    EXPECT_EQ(ini.GetString("Settings", "SortDescending", ""), "1");
+    for (const char* value : {"0", "2", "yes", ""})
+        EXPECT_FALSE(LoadFrom(std::string("[Settings]\nSortDescending=") + value + "\n").sortDescending) << value;
+    EXPECT_TRUE(LoadFrom("[Settings]\nSortDescending=1\n").sortDescending);
+
+    s.sortDescending = false;
+    SaveSettings(ini, s);
+    EXPECT_FALSE(LoadFrom(ini.Text()).sortDescending) << "ascending again over a file that said 1";
 }
 
 TEST(SettingsFile, garbageAndLongLinesGiveRuleValues) {

@@ -59,6 +59,29 @@ TEST_F(DocumentSelectionTest, aSelectionScrolledOutOfViewIsDroppedUnlessOnAirNow
     EXPECT_EQ(IdAt(doc.CurrentPosition()), middleId);
 }
 
+TEST_F(DocumentSelectionTest, descendingReversesTheKeyOnlyAndANewKeyOrAnotherDatabaseStartsAscending) {
+    ASSERT_TRUE(doc.Execute(CommandId::SortDescending));
+    EXPECT_TRUE(doc.SortDescending());
+    EXPECT_EQ(doc.SortKey(), "FREQ");
+    EXPECT_EQ(IdAt(0), 1) << "id 1 has the highest frequency";
+    EXPECT_EQ(Requeries(), 1);
+
+    doc.SortBy("STATION");
+    EXPECT_FALSE(doc.SortDescending());
+    EXPECT_EQ(IdAt(0), 1);  // S1
+    ASSERT_TRUE(doc.Execute(CommandId::SortDescending));
+    EXPECT_EQ(IdAt(0), 9);  // S9
+    EXPECT_EQ(IdAt(1), 8);
+    ASSERT_TRUE(doc.Execute(CommandId::SortDescending));
+    EXPECT_FALSE(doc.SortDescending());
+    EXPECT_EQ(IdAt(0), 1);
+
+    ASSERT_TRUE(doc.Execute(CommandId::SortDescending));
+    Open("DB");
+    EXPECT_FALSE(doc.SortDescending()) << "a database opens sorted by FREQ, ascending";
+    EXPECT_EQ(IdAt(0), 10);
+}
+
 TEST_F(DocumentSelectionTest, sortingTwiceByTheSameKeyRequeriesOnce) {
     doc.SortBy("COUNTRY");
     doc.SortBy("COUNTRY");

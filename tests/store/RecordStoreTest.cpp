@@ -46,6 +46,8 @@ TEST(QueryTexts, sortTextAddsStationOnlyForExactlyFreq) {
     EXPECT_EQ(BuildSortText("FREQ"), "FREQ, STATION");
     EXPECT_EQ(BuildSortText("freq"), "freq, FREQ");
     EXPECT_EQ(BuildSortText("COUNTRY"), "COUNTRY, FREQ");
+    EXPECT_EQ(BuildSortText("STATION", true), "STATION DESC, FREQ");
+    EXPECT_EQ(BuildSortText("FREQ", true), "FREQ DESC, STATION");
 }
 
 TEST(QueryTexts, queryWithoutConditionHasNoWhere) {

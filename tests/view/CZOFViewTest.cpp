@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -217,6 +218,20 @@ TEST_F(CZOFViewTest, showCurrentPositionSelectsTheRowAndCentresIt) {
     EXPECT_EQ(last, first + perPage - 1);
 }
 
+TEST_F(CZOFViewTest, aSmallerWindowKeepsTheSelectedRowInView) {
+    Open();
+    ShowPosition(60);
+    const int last = view->GetScreenRows().second;
+    view->selectionModel()->setCurrentIndex(view->Model().index(last, 1),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->resize(900, 160);
+    QApplication::processEvents();
+    ASSERT_EQ(view->GetSelectedRow(), last);
+    const auto [first, shownLast] = view->GetScreenRows();
+    EXPECT_LE(first, last);
+    EXPECT_GE(shownLast, last);
+}
+
 TEST_F(CZOFViewTest, noPositionWithOnAirNowFilterLeavesSelectionAndScrollAlone) {
     Open();
     ShowPosition(80);
@@ -321,6 +336,24 @@ TEST_F(CZOFViewTest, headerClickSendsTheSortCommandOfItsColumnOnly) {
     ClickHeader(kRemarks);
     ClickHeader(kLc, Qt::RightButton);
     EXPECT_EQ(commands, std::vector<int>{static_cast<int>(CommandId::SortLc)});
+}
+
+TEST_F(CZOFViewTest, aClickOnTheSortedHeaderReversesTheOrderAndTheMarkShowsTheDirection) {
+    Open();
+    const int freq = 0;
+    ClickHeader(freq);
+    EXPECT_EQ(commands, std::vector<int>{static_cast<int>(CommandId::SortDescending)});
+    ASSERT_TRUE(doc.Execute(CommandId::SortDescending));
+    EXPECT_EQ(Header().sortIndicatorSection(), freq);
+    EXPECT_EQ(Header().sortIndicatorOrder(), Qt::DescendingOrder);
+    ASSERT_TRUE(doc.Execute(CommandId::SortLc));
+    EXPECT_EQ(Header().sortIndicatorSection(), kLc);
+    EXPECT_EQ(Header().sortIndicatorOrder(), Qt::AscendingOrder);
+
+    commands.clear();
+    ClickHeader(kLc, Qt::LeftButton, true);
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), static_cast<int>(CommandId::SortDescending)), 1)
+        << "the double-click's closing release reverses nothing more";
 }
 
 TEST_F(CZOFViewTest, headerDoubleClickSendsTheGoToCommandForTheLeftButtonOnly) {

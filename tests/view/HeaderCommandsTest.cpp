@@ -19,6 +19,15 @@ TEST(HeaderCommands, keyColumnsSortOnAClickAndGoToOnADoubleClickOtherColumnsDoNo
     }
 }
 
+TEST(HeaderCommands, aClickOnTheSortedColumnReversesTheOrderOthersSortByTheirColumn) {
+    constexpr int kFreq = 0, kStation = 1, kRemarks = 19;
+    const auto descending = static_cast<int>(CommandId::SortDescending);
+    EXPECT_EQ(HeaderCommands::ClickCommand(kStation, "STATION"), descending);
+    EXPECT_EQ(HeaderCommands::ClickCommand(kFreq, "STATION"), static_cast<int>(CommandId::SortFrequency));
+    EXPECT_EQ(HeaderCommands::ClickCommand(kFreq, "FREQ"), descending);
+    EXPECT_FALSE(HeaderCommands::ClickCommand(kRemarks, "REMARKS"));
+}
+
 TEST(HeaderCommands, theSortMarkGoesToTheColumnOfTheSortKeyOnly) {
     const struct {
         const char* sortKey;

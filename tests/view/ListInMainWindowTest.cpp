@@ -136,12 +136,17 @@ TEST_F(ProgramWithList, headerMarkAndSortMenuCheckShowTheDocumentsSortKey) {
     EXPECT_TRUE(program->Frame().Action(CommandId::SortStation)->actionGroup()->isExclusive());
 
     test::ClickHeader(header, kModu);
-    test::ClickHeader(header, kStation);
     EXPECT_EQ(header->sortIndicatorSection(), kStation) << "a column without a sort keeps no mark";
-    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder) << "sorts run ascending only";
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    test::ClickHeader(header, kStation);
+    EXPECT_EQ(header->sortIndicatorSection(), kStation);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder) << "a click on the sorted column reverses it";
+    EXPECT_TRUE(program->Frame().Action(CommandId::SortDescending)->isChecked());
 
     test::ClickHeader(header, kFreq);
     EXPECT_EQ(header->sortIndicatorSection(), kFreq);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder) << "another column starts ascending";
+    EXPECT_FALSE(program->Frame().Action(CommandId::SortDescending)->isChecked());
     EXPECT_EQ(CheckedSortItems(), std::vector<CommandId>{CommandId::SortFrequency});
 
     ASSERT_TRUE(program->Frame().ExecuteCommand(CommandId::Close));
