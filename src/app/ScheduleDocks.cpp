@@ -124,7 +124,7 @@ void ScheduleDocks::Reload() {
     const UtcTime now = doc_.NowUtc();
     std::vector<ChartRecord> records;
     if (doc_.Store().HasBrowseSet()) {
-        auto read = ReadChartRecords(doc_.Store(), doc_.BuildFilterCondition(), BuildSortText(doc_.SortKey()), now);
+        auto read = ReadChartRecords(doc_.Store(), doc_.BuildFilterCondition(), BuildSortText(doc_.SortKey(), doc_.SortDescending()), now);
         if (read) records = std::move(*read);
     }
     chart_->SetNow(now);

@@ -287,7 +287,6 @@ private:
     /// The database whose own layout the list shows; empty while it shows the common one.
     std::string layoutDatabase_;
     RecordStore store_;
-    DatabaseFileWatch databaseFile_;
     PredefinedFilterList predefinedFilters_;
     /// The file was not taken over whole: its first overwrite keeps it beside.
     bool keepOldFilterFile_ = false;

@@ -18,7 +18,7 @@ void CZOFDoc::OnListenerLocation() {
     // The distance columns come with the first location and go with the last one; a list sorted
     // by distance then goes back to frequency order.
     if (!location_.location && settings_.sort == "DISTANCE") settings_.sort = "FREQ";
-    if (store_.UpdateComputedColumns(BuildSortText(settings_.sort), BuildFilterCondition())) {
+    if (store_.UpdateComputedColumns(BuildSortText(settings_.sort, settings_.sortDescending), BuildFilterCondition())) {
         SendDatabaseChanged();
         SetCurrentPosition(0);
         UpdateViews(kHintShowCurrent);

@@ -63,8 +63,5 @@ std::string ElideToWidth(std::string_view text, int width, const std::function<i
     return cut(fits);
 }
 
-std::string PredefinedFilterSaveFailedText(std::string_view path) {
-    return "The predefined filters could not be saved to " + std::string(path) + ".";
-}
 
 }  // namespace zofar

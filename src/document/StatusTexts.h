@@ -54,7 +54,5 @@ std::string PredefinedFilterSaveFailedText(std::string_view path);
 /// pixels; a character is never split.
 std::string ElideToWidth(std::string_view text, int width, const std::function<int(std::string_view)>& measure);
 
-/// "The predefined filters could not be saved to <path>."
-std::string PredefinedFilterSaveFailedText(std::string_view path);
 
 }  // namespace zofar
