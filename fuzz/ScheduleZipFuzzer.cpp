@@ -16,9 +16,9 @@ constexpr std::size_t kLimit = 1 << 16;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string bytes(fuzz::Bytes(data, size));
-    const ScheduleFilesSpec spec{IsHfccScheduleHead, HfccCodeTables::kFileNames, "open error", "HFCC schedule"};
+    const ScheduleFileRules rules{IsHfccScheduleHead, HfccCodeTables::kFileNames, "open error", "HFCC schedule"};
     std::string message;
-    if (const auto files = ScheduleFilesFromBytes(bytes, "", "", spec, kLimit, message)) {
+    if (const auto files = ScheduleFilesFromBytes(bytes, "", "", rules, kLimit, message)) {
         fuzz::Check(files->schedule.size() <= std::max(kLimit, bytes.size()), "the schedule passes the limit");
         for (const auto& [name, table] : files->tables) fuzz::Check(table.size() <= kLimit, "a table passes the limit");
     } else {

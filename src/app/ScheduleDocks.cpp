@@ -103,8 +103,12 @@ void ScheduleDocks::OnDocumentNotice(DocumentNotice notice) {
     try {
         switch (notice) {
         case DocumentNotice::DatabaseChanged:
-        case DocumentNotice::RecordsReloaded:
-        case DocumentNotice::MinutePassed: Reload(); break;
+        case DocumentNotice::RecordsReloaded: Reload(); break;
+        // A selection that follows the clock is queried again right after the minute, and that
+        // reload follows; reading it now as well would read every row twice a minute.
+        case DocumentNotice::MinutePassed:
+            if (!doc_.FollowsClock()) Reload();
+            break;
         case DocumentNotice::CurrentMoved: ShowCurrent(); break;
         case DocumentNotice::Repaint: break;
         }

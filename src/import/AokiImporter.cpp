@@ -14,7 +14,7 @@ namespace zofar {
 namespace {
 
 constexpr std::array<std::string_view, 1> kTables = {HfccCodeTables::kAdministrations};
-const ScheduleFilesSpec kSpec{IsAokiListHead, kTables, kAokiOpenErrorMessage, "Aoki list"};
+const ScheduleFileRules kFileRules{IsAokiListHead, kTables, kAokiOpenErrorMessage, "Aoki list"};
 
 EibiImportResult ImportText(std::string_view list, const HfccCodeTables* countries, RecordSink& sink, ImportUi& ui,
                             ImportProgress& progress) {
@@ -44,7 +44,7 @@ EibiImportResult ImportAoki(const std::string& path, const std::string& codesFol
                             std::size_t maxBytes) {
     const auto progress = OpenProgressWindow(ui);
     std::string message;
-    const auto files = ReadScheduleFiles(path, codesFolder, kSpec, maxBytes, message);
+    const auto files = ReadScheduleFiles(path, codesFolder, kFileRules, maxBytes, message);
     if (!files) {
         ui.ShowMessage(message);
         return {};

@@ -10,7 +10,7 @@ namespace zofar {
 
 namespace {
 
-const ScheduleFilesSpec kSpec{IsHfccScheduleHead, HfccCodeTables::kFileNames, kHfccOpenErrorMessage, "HFCC schedule"};
+const ScheduleFileRules kFileRules{IsHfccScheduleHead, HfccCodeTables::kFileNames, kHfccOpenErrorMessage, "HFCC schedule"};
 
 EibiImportResult ImportText(std::string_view schedule, const HfccCodeTables* tables, RecordSink& sink, ImportUi& ui,
                             ImportProgress& progress) {
@@ -33,7 +33,7 @@ EibiImportResult ImportHfcc(const std::string& path, const std::string& codesFol
                             std::size_t maxBytes) {
     const auto progress = OpenProgressWindow(ui);
     std::string message;
-    const auto files = ReadScheduleFiles(path, codesFolder, kSpec, maxBytes, message);
+    const auto files = ReadScheduleFiles(path, codesFolder, kFileRules, maxBytes, message);
     if (!files) {
         ui.ShowMessage(message);
         return {};

@@ -35,8 +35,8 @@ std::string TooLargeMessage(std::string_view name, std::size_t maxBytes) {
     return "The entry \"" + std::string(name) + "\" of the zip file unpacks to more than " + SizeText(maxBytes) + "!";
 }
 
-bool IsTableName(const ScheduleFilesSpec& spec, std::string_view name) {
-    return std::any_of(spec.tables.begin(), spec.tables.end(),
+bool IsTableName(const ScheduleFileRules& rules, std::string_view name) {
+    return std::any_of(rules.tables.begin(), rules.tables.end(),
                        [name](std::string_view table) { return SameIgnoringCase(table, name); });
 }
 
@@ -105,24 +105,24 @@ std::string FindFileIgnoringCase(const std::string& folder, std::string_view nam
 }
 
 std::optional<ScheduleFiles> ScheduleFilesFromBytes(std::string bytes, const std::string& besideFolder,
-                                                    const std::string& codesFolder, const ScheduleFilesSpec& spec,
+                                                    const std::string& codesFolder, const ScheduleFileRules& rules,
                                                     std::size_t maxBytes, std::string& message) {
     ScheduleFiles files;
     std::unique_ptr<ZipArchive> zip;
     if (IsZip(bytes)) {
         zip = ZipArchive::FromBytes(std::move(bytes));
         if (!zip) {
-            message = spec.openError;
+            message = rules.openError;
             return std::nullopt;
         }
         std::optional<std::size_t> schedule;
         const auto& names = zip->Names();
         for (std::size_t i = 0; i < names.size() && !schedule; ++i) {
-            if (!ZipArchive::IsFlatName(names[i]) || IsTableName(spec, names[i])) continue;
-            if (spec.isSchedule(zip->ReadHead(i, kScheduleHeadBytes))) schedule = i;
+            if (!ZipArchive::IsFlatName(names[i]) || IsTableName(rules, names[i])) continue;
+            if (rules.isSchedule(zip->ReadHead(i, kScheduleHeadBytes))) schedule = i;
         }
         if (!schedule) {
-            message = "The zip file holds no " + std::string(spec.listWords) + "!";
+            message = "The zip file holds no " + std::string(rules.listWords) + "!";
             return std::nullopt;
         }
         if (!ReadEntry(*zip, *schedule, maxBytes, files.schedule, message)) return std::nullopt;
@@ -136,25 +136,25 @@ std::optional<ScheduleFiles> ScheduleFilesFromBytes(std::string bytes, const std
             return std::nullopt;
         }
     }
-    for (const std::string_view table : spec.tables) {
+    for (const std::string_view table : rules.tables) {
         if (!FindTable(table, codesFolder, zip.get(), besideFolder, maxBytes, files, message)) return std::nullopt;
     }
     return files;
 }
 
 std::optional<ScheduleFiles> ReadScheduleFiles(const std::string& path, const std::string& codesFolder,
-                                               const ScheduleFilesSpec& spec, std::size_t maxBytes,
+                                               const ScheduleFileRules& rules, std::size_t maxBytes,
                                                std::string& message) {
     // A NUL would silently cut the name the system sees and open another file.
     std::optional<std::string> bytes;
     if (!path.empty() && path.find('\0') == std::string::npos) bytes = ReadRegularFile(path, maxBytes);
     if (!bytes) {
-        message = spec.openError;
+        message = rules.openError;
         return std::nullopt;
     }
     std::string folder = std::filesystem::path(path).parent_path().string();
     if (folder.empty()) folder = ".";
-    return ScheduleFilesFromBytes(std::move(*bytes), folder, codesFolder, spec, maxBytes, message);
+    return ScheduleFilesFromBytes(std::move(*bytes), folder, codesFolder, rules, maxBytes, message);
 }
 
 bool HoldsSchedule(const std::string& path, bool (*isSchedule)(std::string_view head)) {
